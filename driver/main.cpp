@@ -1,0 +1,32 @@
+// mst-bench: times Prim's and Kruskal's minimum spanning tree routines on the networks in
+// matrix1.txt, matrix2.txt and matrix3.txt of the working directory, and prints each routine's
+// tree with its total measure and the time of its runs.
+#include <cstdlib>
+
+#include "console_hold.h"
+#include "network_file.h"
+#include "prim.h"
+#include "timed_run.h"
+#include "timing_line.h"
+#include "tree_report.h"
+
+int main() {
+  for (int i = 0; i < 3; ++i) {
+    Edges* edges = nullptr;
+    Edges* minSpanningTree = nullptr;
+    int numOfEdges = 0;
+    int numOfNodes = 0;
+    // Loading is not timed; a bad or missing file ends the process in here.
+    ReadFromFile(&edges, &minSpanningTree, numOfEdges, numOfNodes, i);
+
+    // Prim runs first, on the edge list in file order.
+    const int primMs = TimeRuns(Prim, edges, minSpanningTree, numOfEdges, numOfNodes);
+    PrintEdge(minSpanningTree, numOfNodes - 1);
+    PrintTimingLine("PRIM", i + 1, primMs);
+
+    std::free(edges);
+    std::free(minSpanningTree);
+  }
+  HoldConsole();
+  return 0;
+}

@@ -1,0 +1,7 @@
+#include "timing_line.h"
+
+#include <cstdio>
+
+void PrintTimingLine(const char* routine, int network, int milliseconds) {
+  std::printf("    time for %-8s(network %d) :    %d ms\n\n", routine, network, milliseconds);
+}

@@ -1,0 +1,173 @@
+#include "network_loader.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "connectivity.h"
+#include "integer_scanner.h"
+
+namespace {
+
+// The edge list starts small and doubles, so a header announcing billions of edges costs
+// nothing until the rows are really there.
+constexpr int kFirstCapacity = 1024;
+
+const char* const kRowFields[3] = {"first end node", "second end node", "measure"};
+
+bool ReadHeaderValue(std::FILE* file, const char* what, std::int32_t& value,
+                     char (&reason)[kReasonSize]) {
+  switch (ScanInteger(file, value)) {
+    case ScanResult::kInteger:
+      return true;
+    case ScanResult::kEnd:
+      std::snprintf(reason, kReasonSize, "header: the file ends before the %s", what);
+      return false;
+    case ScanResult::kNotInteger:
+      std::snprintf(reason, kReasonSize, "header: the %s is not a decimal integer", what);
+      return false;
+    case ScanResult::kOutOfRange:
+      std::snprintf(reason, kReasonSize, "header: the %s is outside the signed 32-bit range",
+                    what);
+      return false;
+  }
+  return false;
+}
+
+// Reads edge row `row` (1-based) into values, checking each end against 1..nON.
+bool ReadRow(std::FILE* file, int row, int nOE, int nON, std::int32_t (&values)[3],
+             char (&reason)[kReasonSize]) {
+  for (int f = 0; f < 3; ++f) {
+    switch (ScanInteger(file, values[f])) {
+      case ScanResult::kInteger:
+        break;
+      case ScanResult::kEnd:
+        if (f == 0) {
+          std::snprintf(reason, kReasonSize, "the file ends before edge row %d of %d", row, nOE);
+        } else {
+          std::snprintf(reason, kReasonSize, "edge row %d: the file ends before its %s", row,
+                        kRowFields[f]);
+        }
+        return false;
+      case ScanResult::kNotInteger:
+        std::snprintf(reason, kReasonSize, "edge row %d: the %s is not a decimal integer", row,
+                      kRowFields[f]);
+        return false;
+      case ScanResult::kOutOfRange:
+        std::snprintf(reason, kReasonSize,
+                      "edge row %d: the %s is outside the signed 32-bit range", row,
+                      kRowFields[f]);
+        return false;
+    }
+    if (f < 2 && (values[f] < 1 || values[f] > nON)) {
+      std::snprintf(reason, kReasonSize, "edge row %d: the %s %ld is outside 1 to %d", row,
+                    kRowFields[f], static_cast<long>(values[f]), nON);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reads all nOE rows into a new edge list of exactly nOE records, or returns nullptr.
+Edges* ReadEdgeRows(std::FILE* file, int nOE, int nON, char (&reason)[kReasonSize]) {
+  int capacity = nOE < kFirstCapacity ? nOE : kFirstCapacity;
+  Edges* edges = static_cast<Edges*>(std::malloc(static_cast<std::size_t>(capacity) * sizeof(Edges)));
+  if (edges == nullptr) {
+    std::snprintf(reason, kReasonSize, "out of memory for %d edges", capacity);
+    return nullptr;
+  }
+  for (int i = 0; i < nOE; ++i) {
+    if (i == capacity) {
+      const int grown = capacity > nOE / 2 ? nOE : capacity * 2;
+      void* moved = std::realloc(edges, static_cast<std::size_t>(grown) * sizeof(Edges));
+      if (moved == nullptr) {
+        std::free(edges);
+        std::snprintf(reason, kReasonSize, "out of memory for %d edges", grown);
+        return nullptr;
+      }
+      edges = static_cast<Edges*>(moved);
+      capacity = grown;
+    }
+    std::int32_t values[3];
+    if (!ReadRow(file, i + 1, nOE, nON, values, reason)) {
+      std::free(edges);
+      return nullptr;
+    }
+    edges[i].set(values[0] - 1, values[1] - 1, values[2]);
+  }
+  return edges;
+}
+
+}  // namespace
+
+namespace {
+
+bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
+                          char (&reason)[kReasonSize]) {
+  std::int32_t edgeCount = 0;
+  std::int32_t nodeCount = 0;
+  if (!ReadHeaderValue(file, "edge count", edgeCount, reason) ||
+      !ReadHeaderValue(file, "node count", nodeCount, reason)) {
+    return false;
+  }
+  if (edgeCount < 1) {
+    std::snprintf(reason, kReasonSize, "header: the edge count %ld is below 1",
+                  static_cast<long>(edgeCount));
+    return false;
+  }
+  if (nodeCount < 2) {
+    std::snprintf(reason, kReasonSize, "header: the node count %ld is below 2",
+                  static_cast<long>(nodeCount));
+    return false;
+  }
+
+  Edges* edges = ReadEdgeRows(file, edgeCount, nodeCount, reason);
+  if (edges == nullptr) {
+    return false;
+  }
+  // Fewer than nodes - 1 edges can never join all nodes; checking this first also keeps the
+  // node-sized arrays below within what the file really holds.
+  if (edgeCount < nodeCount - 1) {
+    std::free(edges);
+    std::snprintf(reason, kReasonSize, "the network is not connected: %ld edges cannot join %ld nodes",
+                  static_cast<long>(edgeCount), static_cast<long>(nodeCount));
+    return false;
+  }
+  const int unreachable = FirstUnreachableNode(edges, edgeCount, nodeCount);
+  if (unreachable != nodeCount) {
+    std::free(edges);
+    if (unreachable < 0) {
+      std::snprintf(reason, kReasonSize, "out of memory for %ld nodes", static_cast<long>(nodeCount));
+    } else {
+      std::snprintf(reason, kReasonSize,
+                    "the network is not connected: node %d cannot be reached from node 1",
+                    unreachable + 1);
+    }
+    return false;
+  }
+  Edges* tree = static_cast<Edges*>(std::malloc(static_cast<std::size_t>(nodeCount) * sizeof(Edges)));
+  if (tree == nullptr) {
+    std::free(edges);
+    std::snprintf(reason, kReasonSize, "out of memory for a tree of %ld nodes",
+                  static_cast<long>(nodeCount));
+    return false;
+  }
+  *in = edges;
+  *out = tree;
+  nOE = edgeCount;
+  nON = nodeCount;
+  return true;
+}
+
+}  // namespace
+
+bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
+                 char (&reason)[kReasonSize]) {
+  if (LoadFromReadableFile(file, in, out, nOE, nON, reason)) {
+    return true;
+  }
+  // A read error looks like an early end to the scanner; say what really happened.
+  if (std::ferror(file)) {
+    std::snprintf(reason, kReasonSize, "the file cannot be read");
+  }
+  return false;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+#include "edges.h"
+
+// Room for any reason LoadNetwork gives, terminating zero included.
+constexpr std::size_t kReasonSize = 160;
+
+// Reads one network from an open file: the header (edge count, node count), then one row per
+// edge (first end, second end, measure; ends 1-based in the file, stored 0-based), all separated
+// by any white space. Anything after the last announced row is ignored.
+//
+// On success stores a new edge list of nOE records in file order and a new, uninitialised tree
+// list of nON records through in and out; the caller owns both (free them with std::free).
+// On failure stores nothing through in and out, leaves no memory behind and writes a short
+// reason in plain words to reason: a bad or missing header, an edge count below 1 or a node
+// count below 2, a missing or malformed value, an end node out of range, a network that is not
+// connected, or memory that cannot be had. Memory grows only with what the file really holds,
+// whatever its header announces.
+bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
+                 char (&reason)[kReasonSize]);

@@ -1,0 +1,10 @@
+#include "out_of_memory.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void OutOfMemory(const char* routine) {
+  std::printf("ERROR in %s : out of memory\n", routine);
+  std::fflush(stdout);
+  std::exit(-1);
+}

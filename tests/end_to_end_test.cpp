@@ -1,0 +1,136 @@
+// Runs the built mst-bench in scratch folders, as a user would, and compares its whole output
+// (timing figures masked) and its exit status.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kHyphens = "------------------------------------------------\n";
+
+// Three small networks whose trees are worked out by hand below.
+const char* const kNetwork1 = "3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n";
+const char* const kNetwork2 =
+    "8\t8\n1\t2\t1\n3\t4\t2\n5\t6\t3\n1\t3\t4\n7\t8\t5\n5\t7\t6\n1\t5\t7\n2\t8\t9\n";
+const char* const kNetwork3 = "4 4\r\n1 3 2\r\n2 3 2\r\n4 2 -1\r\n1 4 2\r\n";
+
+std::string Report(const std::string& rows, int total) {
+  return kHyphens + rows + "\nTotal Measure\t" + std::to_string(total) + "\n" + kHyphens + "\n";
+}
+
+std::string PrimLine(int network) {
+  return "    time for PRIM    (network " + std::to_string(network) + ") :    # ms\n\n";
+}
+
+const std::string kNetwork1Output = Report("1\t3\t3\n2\t3\t1\n", 4) + PrimLine(1);
+const std::string kNetwork2Output =
+    Report("1\t2\t1\n1\t3\t4\n3\t4\t2\n1\t5\t7\n5\t6\t3\n5\t7\t6\n7\t8\t5\n", 28) + PrimLine(2);
+const std::string kNetwork3Output = Report("1\t3\t2\n2\t3\t2\n4\t2\t-1\n", 3) + PrimLine(3);
+
+struct BenchRun {
+  std::string out;
+  std::string err;
+  int status = -1;
+};
+
+class EndToEnd : public testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::path(SCRATCH_ROOT) / info->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+
+  void WriteAllThree() {
+    Write("matrix1.txt", kNetwork1);
+    Write("matrix2.txt", kNetwork2);
+    Write("matrix3.txt", kNetwork3);
+  }
+
+  // Runs the program in the scratch folder with no terminal on standard input, so it must not
+  // wait for a key.
+  BenchRun RunBench(const std::string& arguments = "") {
+    const std::string command = "cd '" + dir_.string() + "' && '" MST_BENCH_PATH "' " +
+                                arguments + " < /dev/null > out.txt 2> err.txt";
+    BenchRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = MaskTimes(ReadAll(dir_ / "out.txt"));
+    run.err = ReadAll(dir_ / "err.txt");
+    return run;
+  }
+
+  static std::string ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
+  static std::string MaskTimes(const std::string& out) {
+    static const std::regex figure(R"((\) :    )[0-9]+( ms\n))");
+    return std::regex_replace(out, figure, "$1#$2");
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(EndToEnd, CompleteRunReportsEveryNetworkAndExitsZero) {
+  WriteAllThree();
+  const BenchRun run = RunBench();
+  EXPECT_EQ(run.out, kNetwork1Output + kNetwork2Output + kNetwork3Output);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST_F(EndToEnd, ArgumentsAreIgnored) {
+  WriteAllThree();
+  const BenchRun run = RunBench("--help matrix9.txt");
+  EXPECT_EQ(run.out, kNetwork1Output + kNetwork2Output + kNetwork3Output);
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST_F(EndToEnd, MissingThirdNetworkEndsAfterTheFirstTwo) {
+  Write("matrix1.txt", kNetwork1);
+  Write("matrix2.txt", kNetwork2);
+  const BenchRun run = RunBench();
+  EXPECT_EQ(run.out, kNetwork1Output + kNetwork2Output + "ERROR in OPENING FILE : matrix3.txt\n");
+  EXPECT_EQ(run.status, 255);
+}
+
+TEST_F(EndToEnd, UnusableSecondNetworkEndsWithItsReason) {
+  Write("matrix1.txt", kNetwork1);
+  Write("matrix2.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
+  Write("matrix3.txt", kNetwork3);
+  const BenchRun run = RunBench();
+  EXPECT_EQ(run.out, kNetwork1Output +
+                         "ERROR in READING FILE : matrix2.txt (edge row 2: the second end node 4 "
+                         "is outside 1 to 3)\n");
+  EXPECT_EQ(run.status, 255);
+}
+
+TEST_F(EndToEnd, UnreadableFirstNetworkIsAnError) {
+  fs::create_directory(dir_ / "matrix1.txt");
+  const BenchRun run = RunBench();
+  // Some systems refuse to open a folder, others refuse to read it.
+  EXPECT_TRUE(run.out == "ERROR in OPENING FILE : matrix1.txt\n" ||
+              run.out == "ERROR in READING FILE : matrix1.txt (the file cannot be read)\n")
+      << run.out;
+  EXPECT_EQ(run.status, 255);
+}
+
+}  // namespace

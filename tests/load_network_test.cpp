@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "network_file.h"
+#include "test_networks.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<int>>;
+
+TEST(NetworkFileName, NetworkIndexPicksTheDigit) {
+  char name[kFileNameSize];
+  const char* expected[] = {"matrix1.txt", "matrix2.txt", "matrix3.txt"};
+  for (int t = 0; t < 3; ++t) {
+    NetworkFileName(t, name);
+    EXPECT_STREQ(name, expected[t]);
+  }
+}
+
+// Every layout that separates the numbers by white space gives the same edge list.
+TEST(LoadNetwork, AcceptsAnyWhiteSpaceLayout) {
+  const Rows expected = {{3, 7, 12}, {1, 3, -5}, {2, 7, 4}, {1, 2, 4}, {3, 4, 1}, {4, 5, 1},
+                         {5, 6, 2}};
+  const std::vector<std::string> layouts = {
+      "7\t7\n3\t7\t12\n1\t3\t-5\n2\t7\t4\n1\t2\t4\n3\t4\t1\n4\t5\t1\n5\t6\t2\n",
+      "7 7\n3 7 12\n1 3 -5\n2 7 4\n1 2 4\n3 4 1\n4 5 1\n5 6 2",
+      "7\n7\n3\n7\n12\n1\n3\n-5\n2\n7\n4\n1\n2\n4\n3\n4\n1\n4\n5\n1\n5\n6\n2\n",
+      "7\t7\r\n3\t7\t12\r\n1\t3\t-5\r\n2\t7\t4\r\n1\t2\t4\r\n3\t4\t1\r\n4\t5\t1\r\n5\t6\t2\r\n",
+      "  +7 \t\v\f 7\n\n3 7 +12  1 3 -5 2 7 4 1 2 4 3 4 1 4 5 1 5 6 2",
+      // Anything after the last announced row is ignored, garbage included.
+      "7 7\n3 7 12\n1 3 -5\n2 7 4\n1 2 4\n3 4 1\n4 5 1\n5 6 2\n9 9 9 extra rows; notes\n",
+  };
+  for (const std::string& text : layouts) {
+    SCOPED_TRACE(text);
+    const LoadedNetwork network = LoadText(text);
+    ASSERT_TRUE(network.loaded) << network.reason;
+    EXPECT_EQ(network.nOE, 7);
+    EXPECT_EQ(network.nON, 7);
+    EXPECT_EQ(RowsOf(network.edges.data(), network.nOE), expected);
+  }
+}
+
+TEST(LoadNetwork, StoresEndsZeroBasedAsGiven) {
+  const LoadedNetwork network = LoadText("6\t7\n3\t7\t12\n2\t1\t1\n2\t3\t1\n4\t3\t1\n5\t4\t1\n6\t5\t1\n");
+  ASSERT_TRUE(network.loaded) << network.reason;
+  EXPECT_EQ(network.edges[0].node1, 2);
+  EXPECT_EQ(network.edges[0].node2, 6);
+  EXPECT_EQ(network.edges[0].measure, 12);
+  EXPECT_EQ(network.edges[1].node1, 1);  // ends are never reordered
+  EXPECT_EQ(network.edges[1].node2, 0);
+}
+
+TEST(LoadNetwork, AcceptsTheWholeSigned32BitRangeOfMeasures) {
+  const LoadedNetwork network = LoadText("3 3\n1 2 2147483647\n2 3 -2147483648\n3 1 -0\n");
+  ASSERT_TRUE(network.loaded) << network.reason;
+  EXPECT_EQ(RowsOf(network.edges.data(), 3),
+            (Rows{{1, 2, 2147483647}, {2, 3, -2147483647 - 1}, {3, 1, 0}}));
+}
+
+struct BadFile {
+  const char* name;
+  std::string text;
+  const char* reason;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
+
+class LoadNetworkRefuses : public testing::TestWithParam<BadFile> {};
+
+TEST_P(LoadNetworkRefuses, WithAReasonAndNoArrays) {
+  const LoadedNetwork network = LoadText(GetParam().text);
+  EXPECT_FALSE(network.loaded);
+  EXPECT_EQ(network.reason, GetParam().reason);
+  EXPECT_FALSE(network.arraysOnFailure);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadFiles, LoadNetworkRefuses,
+    testing::Values(
+        BadFile{"Empty", "", "header: the file ends before the edge count"},
+        BadFile{"OnlyWhiteSpace", " \r\n\t", "header: the file ends before the edge count"},
+        BadFile{"NoNodeCount", "3\n", "header: the file ends before the node count"},
+        BadFile{"WordInHeader", "edges 3\n", "header: the edge count is not a decimal integer"},
+        BadFile{"FractionInHeader", "3 2.5\n", "header: the node count is not a decimal integer"},
+        BadFile{"HugeHeader", "99999999999 3\n",
+                "header: the edge count is outside the signed 32-bit range"},
+        BadFile{"NoEdges", "0 2\n", "header: the edge count 0 is below 1"},
+        BadFile{"NegativeEdges", "-4 2\n1 2 1\n", "header: the edge count -4 is below 1"},
+        BadFile{"OneNode", "1 1\n1 1 1\n", "header: the node count 1 is below 2"},
+        BadFile{"MissingRow", "2 3\n1 2 5\n", "the file ends before edge row 2 of 2"},
+        BadFile{"RowCutShort", "2 3\n1 2 5\n2 3", "edge row 2: the file ends before its measure"},
+        BadFile{"RowCutAfterOneEnd", "2 3\n1 2 5\n2",
+                "edge row 2: the file ends before its second end node"},
+        BadFile{"BillionsAnnounced", "2000000000 3\n1 2 1\n2 3 1\n",
+                "the file ends before edge row 3 of 2000000000"},
+        BadFile{"MeasureTooLarge", "1 2\n1 2 2147483648\n",
+                "edge row 1: the measure is outside the signed 32-bit range"},
+        BadFile{"MeasureTooSmall", "1 2\n1 2 -2147483649\n",
+                "edge row 1: the measure is outside the signed 32-bit range"},
+        BadFile{"ManyDigits", "1 2\n1 2 000000000000000000000000000000000000000000001x\n",
+                "edge row 1: the measure is not a decimal integer"},
+        BadFile{"FractionalMeasure", "2 3\n1 2 1.5\n2 3 1\n",
+                "edge row 1: the measure is not a decimal integer"},
+        BadFile{"TrailingLetters", "1 2\n1 2 5x\n", "edge row 1: the measure is not a decimal integer"},
+        BadFile{"LoneSign", "1 2\n1 + 5\n", "edge row 1: the second end node is not a decimal integer"},
+        BadFile{"DoubleSign", "1 2\n--1 2 5\n", "edge row 1: the first end node is not a decimal integer"},
+        BadFile{"Comma", "2 3\n1,2,5\n2 3 1\n",
+                "edge row 1: the first end node is not a decimal integer"},
+        BadFile{"NulByte", std::string("1 2\n1 2 \0", 9), "edge row 1: the measure is not a decimal integer"},
+        BadFile{"EndZero", "1 2\n0 2 5\n", "edge row 1: the first end node 0 is outside 1 to 2"},
+        BadFile{"EndBeyondNodes", "2 3\n1 2 5\n2 4 1\n",
+                "edge row 2: the second end node 4 is outside 1 to 3"},
+        BadFile{"NegativeEnd", "1 2\n-1 2 5\n",
+                "edge row 1: the first end node -1 is outside 1 to 2"},
+        BadFile{"TooFewEdges", "2 4\n1 2 1\n3 4 1\n",
+                "the network is not connected: 2 edges cannot join 4 nodes"},
+        BadFile{"BillionsOfNodes", "1 2000000000\n1 2 1\n",
+                "the network is not connected: 1 edges cannot join 2000000000 nodes"},
+        BadFile{"TwoComponents", "3 4\n1 2 1\n3 4 1\n2 1 5\n",
+                "the network is not connected: node 3 cannot be reached from node 1"},
+        BadFile{"OnlySelfLoops", "2 2\n1 1 1\n2 2 1\n",
+                "the network is not connected: node 2 cannot be reached from node 1"}),
+    [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
+
+}  // namespace
