@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "console_hold.h"
+#include "kruskal.h"
 #include "network_file.h"
 #include "prim.h"
 #include "timed_run.h"
@@ -23,6 +24,11 @@ int main() {
     const int primMs = TimeRuns(Prim, edges, minSpanningTree, numOfEdges, numOfNodes);
     PrintEdge(minSpanningTree, numOfNodes - 1);
     PrintTimingLine("PRIM", i + 1, primMs);
+
+    // Kruskal sorts the same list in place and overwrites the tree Prim left.
+    const int kruskalMs = TimeRuns(Kruskal, edges, minSpanningTree, numOfEdges, numOfNodes);
+    PrintEdge(minSpanningTree, numOfNodes - 1);
+    PrintTimingLine("KRUSKAL", i + 1, kruskalMs);
 
     std::free(edges);
     std::free(minSpanningTree);

@@ -31,10 +31,19 @@ std::string PrimLine(int network) {
   return "    time for PRIM    (network " + std::to_string(network) + ") :    # ms\n\n";
 }
 
-const std::string kNetwork1Output = Report("1\t3\t3\n2\t3\t1\n", 4) + PrimLine(1);
+std::string KruskalLine(int network) {
+  return "    time for KRUSKAL (network " + std::to_string(network) + ") :    # ms\n\n";
+}
+
+// Prim lists edges in joining order from node 1; Kruskal in sorted order, where its last run
+// meets equal measures in file order.
+const std::string kNetwork1Output = Report("1\t3\t3\n2\t3\t1\n", 4) + PrimLine(1) +
+                                    Report("2\t3\t1\n1\t3\t3\n", 4) + KruskalLine(1);
 const std::string kNetwork2Output =
-    Report("1\t2\t1\n1\t3\t4\n3\t4\t2\n1\t5\t7\n5\t6\t3\n5\t7\t6\n7\t8\t5\n", 28) + PrimLine(2);
-const std::string kNetwork3Output = Report("1\t3\t2\n2\t3\t2\n4\t2\t-1\n", 3) + PrimLine(3);
+    Report("1\t2\t1\n1\t3\t4\n3\t4\t2\n1\t5\t7\n5\t6\t3\n5\t7\t6\n7\t8\t5\n", 28) + PrimLine(2) +
+    Report("1\t2\t1\n3\t4\t2\n5\t6\t3\n1\t3\t4\n7\t8\t5\n5\t7\t6\n1\t5\t7\n", 28) + KruskalLine(2);
+const std::string kNetwork3Output = Report("1\t3\t2\n2\t3\t2\n4\t2\t-1\n", 3) + PrimLine(3) +
+                                    Report("4\t2\t-1\n1\t3\t2\n2\t3\t2\n", 3) + KruskalLine(3);
 
 struct BenchRun {
   std::string out;
