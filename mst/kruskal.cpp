@@ -2,8 +2,35 @@
 
 #include <cstdlib>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "merge_sort.h"
 #include "out_of_memory.h"
+
+namespace {
+
+// Gives every node labelled `absorbed` the label `add`, four nodes per step where SSE2 is there
+// (every x86-64 processor), without a branch per node elsewhere.
+void Relabel(int* used, int nON, int absorbed, int add) {
+  int k = 0;
+#ifdef __SSE2__
+  const __m128i from = _mm_set1_epi32(absorbed);
+  const __m128i to = _mm_set1_epi32(add);
+  for (; k + 4 <= nON; k += 4) {
+    auto* four = reinterpret_cast<__m128i*>(used + k);
+    const __m128i labels = _mm_loadu_si128(four);
+    const __m128i match = _mm_cmpeq_epi32(labels, from);
+    _mm_storeu_si128(four, _mm_or_si128(_mm_and_si128(match, to), _mm_andnot_si128(match, labels)));
+  }
+#endif
+  for (; k < nON; ++k) {
+    used[k] = used[k] == absorbed ? add : used[k];
+  }
+}
+
+}  // namespace
 
 void Kruskal(Edges* in, Edges* out, int nOE, int nON) {
   if (nON < 1) {
@@ -33,11 +60,7 @@ void Kruskal(Edges* in, Edges* out, int nOE, int nON) {
       out[counter++].set(in[i].node1, in[i].node2, in[i].measure);
       const int add = used[u];
       const int absorbed = used[v];
-      for (int k = 0; k < nON; ++k) {
-        if (used[k] == absorbed) {
-          used[k] = add;
-        }
-      }
+      Relabel(used, nON, absorbed, add);
     }
   }
   std::free(used);

@@ -1,6 +1,7 @@
 #include "merge_sort.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "out_of_memory.h"
 
@@ -22,16 +23,18 @@ void merge(int start, int middle, int end, Edges* in) {
   }
   int i = start;
   int j = middle + 1;
-  for (int k = 0; k < size; ++k) {
+  int k = 0;
+  while (i <= middle && j <= end) {
     // Strictly less: on equal measures the right run's record is taken first.
-    if (j > end || (i <= middle && in[i].measure < in[j].measure)) {
-      newEdge[k] = in[i++];
-    } else {
-      newEdge[k] = in[j++];
-    }
+    const bool takeLeft = in[i].measure < in[j].measure;
+    newEdge[k++] = takeLeft ? in[i] : in[j];
+    i += takeLeft ? 1 : 0;
+    j += takeLeft ? 0 : 1;
   }
-  for (int k = 0; k < size; ++k) {
-    in[start + k] = newEdge[k];
+  while (i <= middle) {
+    newEdge[k++] = in[i++];
   }
+  // What is left of the right run already stands where the merged run ends.
+  std::memcpy(in + start, newEdge, static_cast<std::size_t>(k) * sizeof(Edges));
   std::free(newEdge);
 }

@@ -96,3 +96,19 @@ TEST(Prim, RepeatedCallsWriteTheSameTreeAndLeaveTheEdgesAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+// Beyond the vector scan's node limit Prim takes the portable scan, with the same rules.
+TEST(Prim, LargeNetworkFollowsTheSameRules) {
+  const int nodes = 300;
+  Rows rows;
+  for (int k = 2; k <= nodes; ++k) rows.push_back({1, k, 5});      // a star of dearer edges
+  for (int k = 2; k <= nodes; ++k) rows.push_back({k, k - 1, 1});  // a cheap path, ends reversed
+  rows.push_back({nodes, 1, 1});  // as cheap as the path's first edge but later in the list
+  Rows expected;
+  for (int k = 2; k <= nodes; ++k) expected.push_back({k, k - 1, 1});
+  EXPECT_EQ(PrimTree(rows, nodes), expected);
+}
+
+}  // namespace
