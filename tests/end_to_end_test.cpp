@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -69,16 +70,22 @@ class EndToEnd : public testing::Test {
     Write("matrix3.txt", kNetwork3);
   }
 
+  // Runs a command in the scratch folder, standard output to out.txt, standard error to err.txt.
+  BenchRun RunInScratch(const std::string& command) {
+    BenchRun run;
+    const int raw = std::system(("cd '" + dir_.string() + "' && " + command +
+                                 " < /dev/null > out.txt 2> err.txt").c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadAll(dir_ / "out.txt");
+    run.err = ReadAll(dir_ / "err.txt");
+    return run;
+  }
+
   // Runs the program in the scratch folder with no terminal on standard input, so it must not
   // wait for a key.
   BenchRun RunBench(const std::string& arguments = "") {
-    const std::string command = "cd '" + dir_.string() + "' && '" MST_BENCH_PATH "' " +
-                                arguments + " < /dev/null > out.txt 2> err.txt";
-    BenchRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = MaskTimes(ReadAll(dir_ / "out.txt"));
-    run.err = ReadAll(dir_ / "err.txt");
+    BenchRun run = RunInScratch("'" MST_BENCH_PATH "' " + arguments);
+    run.out = MaskTimes(run.out);
     return run;
   }
 
@@ -146,6 +153,36 @@ TEST_F(EndToEnd, UnreadableFirstNetworkIsAnError) {
               run.out == "ERROR in READING FILE : matrix1.txt (the file cannot be read)\n")
       << run.out;
   EXPECT_EQ(run.status, 255);
+}
+
+// Networks from mst-netgen are accepted, and both routines agree on each one's total.
+TEST_F(EndToEnd, GeneratedNetworksRunThrough) {
+  const char* options[] = {"--nodes 12 --edges 30 --seed 1", "--nodes 40 --edges 300 --seed 2 --min -50 --max 50",
+                           "--nodes 60 --edges 59 --seed 3 --min 7 --max 7"};
+  for (int k = 0; k < 3; ++k) {
+    const BenchRun made = RunInScratch(std::string("'" MST_NETGEN_PATH "' ") + options[k]);
+    ASSERT_EQ(made.status, 0) << made.err;
+    Write("matrix" + std::to_string(k + 1) + ".txt", made.out);
+  }
+  const BenchRun run = RunBench();
+  EXPECT_EQ(run.status, 0) << run.out;
+  std::vector<std::string> totals;
+  for (std::size_t at = run.out.find("Total Measure\t"); at != std::string::npos;
+       at = run.out.find("Total Measure\t", at + 1)) {
+    totals.push_back(run.out.substr(at, run.out.find('\n', at) - at));
+  }
+  ASSERT_EQ(totals.size(), 6u);
+  for (std::size_t k = 0; k < 6; k += 2) EXPECT_EQ(totals[k], totals[k + 1]);
+}
+
+// A bad request prints only a message on standard error and fails.
+TEST_F(EndToEnd, NetgenRefusesBadArgumentsCleanly) {
+  for (const char* args : {"--nodes 10 --edges 5", "--nodes", "--min 9 --max 1", "--frobnicate"}) {
+    const BenchRun run = RunInScratch(std::string("'" MST_NETGEN_PATH "' ") + args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(run.out, "") << args;
+    EXPECT_EQ(run.err.rfind("mst-netgen: ", 0), 0u) << args;
+  }
 }
 
 }  // namespace

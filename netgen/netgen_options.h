@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "network_generator.h"
+
+// Largest edge count mst-netgen writes: the network stays within what a benchmark can use and
+// what memory holds comfortably.
+constexpr int kMaxGeneratedEdges = 50000000;
+
+enum class NetgenCommand {
+  kGenerate,  // request holds a checked, possible request
+  kHelp,      // --help was asked for
+  kError,     // error holds a one-line message
+};
+
+// Reads mst-netgen's arguments: --nodes N, --edges E, --seed S, --min A, --max B (each also as
+// --name=value) and --help. Unset options keep their defaults, except that --edges defaults to
+// twice the node count. Checks that every value is a whole number in range, that min <= max,
+// and that the counts are possible.
+NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
+                                   std::string& error);
+
+// The text --help prints.
+const char* NetgenUsage();
