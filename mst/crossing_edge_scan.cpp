@@ -22,11 +22,16 @@ int CheapestCrossingEdge(const Edges* in, int nOE, const int* used) {
 
 #ifdef MST_VECTOR_SCAN
 
+// The vector scan reads eight records as 24 consecutive 32-bit words.
+static_assert(sizeof(Edges) == 12, "an edge record is three packed 32-bit fields");
+
 bool VectorScanAvailable() { return __builtin_cpu_supports("avx2") != 0; }
 
 namespace {
 
 // Continues a scan from edge `from` with the running minimum (min, minEdge) of the edges before.
+// The portable scan's loop again, kept apart on purpose: as one shared function the compiler
+// stops inlining it into the vector scan, and the scan loses a quarter of its speed.
 void ScanTail(const Edges* in, int from, int nOE, const int* used, int& min, int& minEdge) {
   for (int i = from; i < nOE; ++i) {
     if ((used[in[i].node1] ^ used[in[i].node2]) != 0 && (minEdge < 0 || in[i].measure < min)) {
