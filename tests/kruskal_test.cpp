@@ -64,13 +64,9 @@ TEST(MergeSort, EmptyRangeIsLeftAlone) {
 }
 
 // Runs Kruskal `calls` times on 1-based rows; returns the first nON - 1 tree records.
-// The tree list starts filled with a marker so records left alone show as {0, 0, -99}.
 Rows KruskalTree(const Rows& rows, int nON, int calls = 1) {
   std::vector<Edges> edges = EdgesFromRows(rows);
-  std::vector<Edges> tree(static_cast<std::size_t>(nON));
-  for (Edges& record : tree) {
-    record.set(-1, -1, -99);
-  }
+  std::vector<Edges> tree = MarkedTreeList(nON);
   for (int t = 0; t < calls; ++t) {
     Kruskal(edges.data(), tree.data(), static_cast<int>(edges.size()), nON);
   }

@@ -10,13 +10,9 @@ namespace {
 using Rows = std::vector<std::vector<int>>;
 
 // Runs Prim once on 1-based rows and returns the first nON - 1 tree records as 1-based rows.
-// The tree list starts filled with a marker so records Prim leaves alone show as {0, 0, -99}.
 Rows PrimTree(const Rows& rows, int nON) {
   std::vector<Edges> edges = EdgesFromRows(rows);
-  std::vector<Edges> tree(static_cast<std::size_t>(nON));
-  for (Edges& record : tree) {
-    record.set(-1, -1, -99);
-  }
+  std::vector<Edges> tree = MarkedTreeList(nON);
   Prim(edges.data(), tree.data(), static_cast<int>(edges.size()), nON);
   return RowsOf(tree.data(), nON - 1);
 }

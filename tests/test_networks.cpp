@@ -37,6 +37,14 @@ std::vector<Edges> EdgesFromRows(const std::vector<std::vector<int>>& rows) {
   return edges;
 }
 
+std::vector<Edges> MarkedTreeList(int nON) {
+  std::vector<Edges> tree(static_cast<std::size_t>(nON));
+  for (Edges& record : tree) {
+    record.set(-1, -1, -99);
+  }
+  return tree;
+}
+
 std::vector<std::vector<int>> RowsOf(const Edges* edges, int count) {
   std::vector<std::vector<int>> rows;
   for (int i = 0; i < count; ++i) {

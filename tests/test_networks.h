@@ -22,5 +22,9 @@ LoadedNetwork LoadText(const std::string& text);
 // Builds an edge list from 1-based rows {first end, second end, measure}, as the reader would.
 std::vector<Edges> EdgesFromRows(const std::vector<std::vector<int>>& rows);
 
+// A tree list of nON records, each set to {-1, -1, -99} so that records a routine leaves alone
+// show as the row {0, 0, -99}.
+std::vector<Edges> MarkedTreeList(int nON);
+
 // The same edges as 1-based rows, for readable comparisons.
 std::vector<std::vector<int>> RowsOf(const Edges* edges, int count);
