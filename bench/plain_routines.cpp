@@ -1,4 +1,4 @@
-#include "plain_routines.h"
+#include "bench/plain_routines.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // The routines' steps read plainly and written the obvious way, with the same results as Prim
 // and Kruskal (no search limit, self-loops skipped): the baseline the harness measures against.

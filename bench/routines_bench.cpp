@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "kruskal.h"
-#include "plain_routines.h"
-#include "prim.h"
-#include "sweep_networks.h"
+#include "mst/kruskal.h"
+#include "bench/plain_routines.h"
+#include "mst/prim.h"
+#include "bench/sweep_networks.h"
 
 namespace {
 

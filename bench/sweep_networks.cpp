@@ -1,4 +1,4 @@
-#include "sweep_networks.h"
+#include "bench/sweep_networks.h"
 
 #include <random>
 #include <utility>

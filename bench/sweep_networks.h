@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // A random connected network of `nodes` nodes and `edges` edges (at least nodes - 1), no
 // self-loops, measures 1..1000 so that equal measures occur, in shuffled file order. The same

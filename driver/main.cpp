@@ -3,13 +3,13 @@
 // tree with its total measure and the time of its runs.
 #include <cstdlib>
 
-#include "console_hold.h"
-#include "kruskal.h"
-#include "network_file.h"
-#include "prim.h"
-#include "timed_run.h"
-#include "timing_line.h"
-#include "tree_report.h"
+#include "platform/console_hold.h"
+#include "mst/kruskal.h"
+#include "graph/network_file.h"
+#include "mst/prim.h"
+#include "driver/timed_run.h"
+#include "driver/timing_line.h"
+#include "driver/tree_report.h"
 
 int main() {
   for (int i = 0; i < 3; ++i) {

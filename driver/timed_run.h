@@ -1,7 +1,7 @@
 #pragma once
 
-#include "edges.h"
-#include "elapsed_clock.h"
+#include "graph/edges.h"
+#include "platform/elapsed_clock.h"
 
 // How often each routine runs on each network; the printed time is that of all of them.
 constexpr int kRunsPerTiming = 20000;

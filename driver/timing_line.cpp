@@ -1,4 +1,4 @@
-#include "timing_line.h"
+#include "driver/timing_line.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "tree_report.h"
+#include "driver/tree_report.h"
 
 #include <cinttypes>
 #include <cstdint>

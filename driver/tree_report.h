@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // Prints records 0..size-1 of the tree list in, between two lines of 48 hyphens: one row per
 // edge, "%d\t%d\t%d" with 1-based ends and the measure, then a blank line and

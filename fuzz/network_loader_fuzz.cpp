@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "kruskal.h"
-#include "network_loader.h"
-#include "prim.h"
+#include "mst/kruskal.h"
+#include "graph/network_loader.h"
+#include "mst/prim.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "connectivity.h"
+#include "graph/connectivity.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // The lowest 0-based node that cannot be reached from node 0 over the edges in[0..nOE-1],
 // nON when every node can, or -1 when the working memory cannot be had.

@@ -1,4 +1,4 @@
-#include "integer_scanner.h"
+#include "graph/integer_scanner.h"
 
 namespace {
 

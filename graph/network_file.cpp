@@ -1,10 +1,10 @@
-#include "network_file.h"
+#include "graph/network_file.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "console_hold.h"
-#include "network_loader.h"
+#include "platform/console_hold.h"
+#include "graph/network_loader.h"
 
 void NetworkFileName(int t, char (&name)[kFileNameSize]) {
   char pattern[kFileNameSize] = "matrix1.txt";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // Size of the buffer that holds a network file name such as "matrix1.txt".
 constexpr int kFileNameSize = 13;

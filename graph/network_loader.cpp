@@ -1,10 +1,10 @@
-#include "network_loader.h"
+#include "graph/network_loader.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-#include "connectivity.h"
-#include "integer_scanner.h"
+#include "graph/connectivity.h"
+#include "graph/integer_scanner.h"
 
 namespace {
 

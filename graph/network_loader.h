@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // Room for any reason LoadNetwork gives, terminating zero included.
 constexpr std::size_t kReasonSize = 160;

@@ -1,4 +1,4 @@
-#include "crossing_edge_scan.h"
+#include "mst/crossing_edge_scan.h"
 
 #include <climits>
 

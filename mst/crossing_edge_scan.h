@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // One step of Prim's routine: the index of the first cheapest edge of in[0..nOE-1] with
 // exactly one end in the tree, or -1 when no edge has. used[k] is 1 for tree nodes, else 0.

@@ -1,4 +1,4 @@
-#include "kruskal.h"
+#include "mst/kruskal.h"
 
 #include <cstdlib>
 
@@ -6,8 +6,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "merge_sort.h"
-#include "out_of_memory.h"
+#include "mst/merge_sort.h"
+#include "mst/out_of_memory.h"
 
 namespace {
 

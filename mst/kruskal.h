@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // Kruskal's routine: sorts the edge list in place with mergeSort, then accepts edges in that
 // order whenever they join two different components, writing each, ends as stored, into

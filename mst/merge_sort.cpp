@@ -1,9 +1,9 @@
-#include "merge_sort.h"
+#include "mst/merge_sort.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "out_of_memory.h"
+#include "mst/out_of_memory.h"
 
 void mergeSort(int start, int end, Edges* in) {
   if (start >= end) {

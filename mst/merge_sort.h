@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // Sorts records start..end (both inclusive) of in by non-decreasing measure: a top-down merge
 // sort that always runs in full. On equal measures the right run's record goes first, so every

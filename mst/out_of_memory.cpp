@@ -1,4 +1,4 @@
-#include "out_of_memory.h"
+#include "mst/out_of_memory.h"
 
 #include <cstdio>
 #include <cstdlib>

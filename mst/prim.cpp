@@ -1,10 +1,10 @@
-#include "prim.h"
+#include "mst/prim.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-#include "crossing_edge_scan.h"
-#include "out_of_memory.h"
+#include "mst/crossing_edge_scan.h"
+#include "mst/out_of_memory.h"
 
 void Prim(const Edges* in, Edges* out, int nOE, int nON) {
   if (nON < 1) {

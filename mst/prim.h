@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // Prim's routine: grows a tree from node 0, at each step taking the cheapest edge with exactly
 // one end in the tree (the first in the edge list among equals, whatever the measure) and

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "netgen_options.h"
-#include "network_generator.h"
+#include "netgen/netgen_options.h"
+#include "netgen/network_generator.h"
 
 int main(int argc, char** argv) {
   NetworkRequest request;

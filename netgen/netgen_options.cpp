@@ -1,4 +1,4 @@
-#include "netgen_options.h"
+#include "netgen/netgen_options.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "network_generator.h"
+#include "netgen/network_generator.h"
 
 // Largest edge count mst-netgen writes: the network stays within what a benchmark can use and
 // what memory holds comfortably.

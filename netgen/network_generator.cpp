@@ -1,4 +1,4 @@
-#include "network_generator.h"
+#include "netgen/network_generator.h"
 
 #include <random>
 #include <utility>

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // What to generate; the options parser checks the counts and the range before generating.
 struct NetworkRequest {

@@ -1,4 +1,4 @@
-#include "console_hold.h"
+#include "platform/console_hold.h"
 
 #include <cstdio>
 #include <cstdlib>

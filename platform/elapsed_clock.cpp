@@ -1,4 +1,4 @@
-#include "elapsed_clock.h"
+#include "platform/elapsed_clock.h"
 
 #include <climits>
 

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "crossing_edge_scan.h"
-#include "test_networks.h"
+#include "mst/crossing_edge_scan.h"
+#include "tests/test_networks.h"
 
 namespace {
 

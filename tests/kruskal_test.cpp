@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "kruskal.h"
-#include "merge_sort.h"
-#include "test_networks.h"
-#include "timed_run.h"
+#include "mst/kruskal.h"
+#include "mst/merge_sort.h"
+#include "tests/test_networks.h"
+#include "driver/timed_run.h"
 
 namespace {
 

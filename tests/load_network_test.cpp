@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "network_file.h"
-#include "test_networks.h"
+#include "graph/network_file.h"
+#include "tests/test_networks.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "connectivity.h"
-#include "netgen_options.h"
-#include "network_generator.h"
-#include "test_networks.h"
+#include "graph/connectivity.h"
+#include "netgen/netgen_options.h"
+#include "netgen/network_generator.h"
+#include "tests/test_networks.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "prim.h"
-#include "test_networks.h"
+#include "mst/prim.h"
+#include "tests/test_networks.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "test_networks.h"
-#include "timing_line.h"
-#include "tree_report.h"
+#include "tests/test_networks.h"
+#include "driver/timing_line.h"
+#include "driver/tree_report.h"
 
 namespace {
 

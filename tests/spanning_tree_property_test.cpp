@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "kruskal.h"
-#include "prim.h"
+#include "mst/kruskal.h"
+#include "mst/prim.h"
 
 namespace {
 

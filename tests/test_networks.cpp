@@ -1,9 +1,9 @@
-#include "test_networks.h"
+#include "tests/test_networks.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "network_loader.h"
+#include "graph/network_loader.h"
 
 LoadedNetwork LoadText(const std::string& text) {
   LoadedNetwork result;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "edges.h"
+#include "graph/edges.h"
 
 // A network loaded from file text, for tests: loaded tells whether LoadNetwork accepted it,
 // reason holds its reason when not.
