@@ -1,6 +1,7 @@
 // Per-call time of Prim and Kruskal beside a plain reading of their steps (built at -O2), over
-// a sweep of network sizes and densities. Ends with a table of ratios (plain / optimized) of
-// the medians measured in this one run.
+// a sweep of network sizes and densities, and of Prim with each scan this processor runs. Ends
+// with two tables from the medians measured in this one run: project / plain per routine, and
+// Prim's cost per edge visit with each scan.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -9,10 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "mst/kruskal.h"
 #include "bench/plain_routines.h"
-#include "mst/prim.h"
 #include "bench/sweep_networks.h"
+#include "mst/crossing_edge_scan.h"
+#include "mst/kruskal.h"
+#include "mst/prim.h"
 
 namespace {
 
@@ -21,58 +23,102 @@ using Routine = void (*)(Edges*, Edges*, int, int);
 void PrimRoutine(Edges* in, Edges* out, int nOE, int nON) { Prim(in, out, nOE, nON); }
 void PlainPrimRoutine(Edges* in, Edges* out, int nOE, int nON) { PlainPrim(in, out, nOE, nON); }
 
+// Prim forced onto one scan, for the per-scan table.
+template <VectorScan kScan>
+void PrimScanRoutine(Edges* in, Edges* out, int nOE, int nON) {
+  PrimWithScan(kScan, in, out, nOE, nON);
+}
+
+struct ScanEntry {
+  VectorScan scan;
+  Routine routine;
+};
+
+const ScanEntry kScanEntries[] = {
+    {VectorScan::kNone, PrimScanRoutine<VectorScan::kNone>},
+    {VectorScan::kAvx2Table256, PrimScanRoutine<VectorScan::kAvx2Table256>},
+    {VectorScan::kAvx2Gather, PrimScanRoutine<VectorScan::kAvx2Gather>},
+    {VectorScan::kAvx512Table512, PrimScanRoutine<VectorScan::kAvx512Table512>},
+    {VectorScan::kAvx512Table1024, PrimScanRoutine<VectorScan::kAvx512Table1024>},
+    {VectorScan::kAvx512Gather, PrimScanRoutine<VectorScan::kAvx512Gather>},
+};
+
 // Calls one routine over and over on one network, as the program's timed runs do: Kruskal
 // keeps sorting the list its previous call left.
-void RunRoutine(benchmark::State& state, Routine routine, std::vector<Edges> network, int nodes,
-                bool countEdgeVisits) {
+void RunRoutine(benchmark::State& state, Routine routine, std::vector<Edges> network, int nodes) {
   std::vector<Edges> tree(static_cast<std::size_t>(nodes));
   const int nOE = static_cast<int>(network.size());
   for (auto _ : state) {
     routine(network.data(), tree.data(), nOE, nodes);
     benchmark::ClobberMemory();
   }
-  if (countEdgeVisits) {  // Prim visits every edge at each of its nodes - 1 steps
-    state.counters["per_edge_visit"] = benchmark::Counter(
-        static_cast<double>(nodes - 1) * nOE,
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-  }
 }
 
-std::string Name(const char* routine, int nodes, int edges) {
-  return std::string(routine) + "/nodes:" + std::to_string(nodes) + "/edges:" + std::to_string(edges);
+std::string Name(const std::string& routine, int nodes, int edges) {
+  return routine + "/nodes:" + std::to_string(nodes) + "/edges:" + std::to_string(edges);
 }
 
-// Keeps every median the console shows, to print the ratio table at the end.
+// Keeps every median the console shows, to print the tables at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        std::string name = run.run_name.str();
-        medians_[name] = run.GetAdjustedRealTime();
+        // Adjusted to the console's unit, microseconds.
+        medians_[run.run_name.str()] = run.GetAdjustedRealTime();
       }
     }
     ConsoleReporter::ReportRuns(runs);
   }
 
-  void PrintRatios(const std::vector<std::pair<int, int>>& sweep) const {
-    std::printf("\nplain / optimized, medians of this run (above 1 means the optimized routine is faster)\n");
-    std::printf("%8s %8s %10s %10s\n", "nodes", "edges", "PRIM", "KRUSKAL");
+  void PrintTables(const std::vector<std::pair<int, int>>& sweep) const {
+    std::printf("\nproject / plain reading, medians of this run (below 1 means the project is faster)\n");
+    std::printf("%8s %8s %10s %10s %18s\n", "nodes", "edges", "PRIM", "KRUSKAL", "Prim's scan");
     for (const auto& [nodes, edges] : sweep) {
-      std::printf("%8d %8d %10s %10s\n", nodes, edges, Ratio("PRIM", nodes, edges).c_str(),
-                  Ratio("KRUSKAL", nodes, edges).c_str());
+      std::printf("%8d %8d %10s %10s %18s\n", nodes, edges, Ratio("PRIM", nodes, edges).c_str(),
+                  Ratio("KRUSKAL", nodes, edges).c_str(), VectorScanName(ChooseVectorScan(nodes)));
+    }
+    std::printf("\nPrim's cost per edge visit, nanoseconds (a call visits (nodes - 1) x edges edges)\n");
+    std::printf("%8s %8s %8s", "nodes", "edges", "plain");
+    for (const ScanEntry& entry : kScanEntries) {
+      std::printf(" %17s", VectorScanName(entry.scan));
+    }
+    std::printf("\n");
+    for (const auto& [nodes, edges] : sweep) {
+      const double visits = static_cast<double>(nodes - 1) * edges;
+      std::printf("%8d %8d %8s", nodes, edges, PerVisit("plain PRIM", nodes, edges, visits).c_str());
+      for (const ScanEntry& entry : kScanEntries) {
+        const std::string name = std::string("PRIM[") + VectorScanName(entry.scan) + "]";
+        std::printf(" %17s", PerVisit(name, nodes, edges, visits).c_str());
+      }
+      std::printf("\n");
     }
   }
 
  private:
+  const double* Median(const std::string& routine, int nodes, int edges) const {
+    const auto found = medians_.find(Name(routine, nodes, edges));
+    return found == medians_.end() ? nullptr : &found->second;
+  }
+
   std::string Ratio(const std::string& routine, int nodes, int edges) const {
-    const auto plain = medians_.find(Name(("plain " + routine).c_str(), nodes, edges));
-    const auto optimized = medians_.find(Name(routine.c_str(), nodes, edges));
-    if (plain == medians_.end() || optimized == medians_.end() || optimized->second <= 0) {
+    const double* plain = Median("plain " + routine, nodes, edges);
+    const double* project = Median(routine, nodes, edges);
+    if (plain == nullptr || project == nullptr || *plain <= 0) {
       return "-";
     }
     char text[32];
-    std::snprintf(text, sizeof text, "%.2fx", plain->second / optimized->second);
+    std::snprintf(text, sizeof text, "%.2fx", *project / *plain);
+    return text;
+  }
+
+  std::string PerVisit(const std::string& routine, int nodes, int edges, double visits) const {
+    const double* microseconds = Median(routine, nodes, edges);
+    if (microseconds == nullptr) {
+      return "-";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", *microseconds * 1000.0 / visits);
     return text;
   }
 
@@ -82,28 +128,33 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Sizes from a handful of nodes to the largest the vector scan handles, sparse and dense.
+  // From a handful of nodes to 1024, sparse (3 edges per node) and dense (10 per node), with
+  // points between at 6 to 9 edges per node and either side of the old 256-node limit.
   std::vector<std::pair<int, int>> sweep;
-  for (int nodes : {16, 32, 64, 128, 256}) {
+  for (int nodes : {16, 32, 64, 128, 256, 512, 1024}) {
     sweep.emplace_back(nodes, 3 * nodes);
     sweep.emplace_back(nodes, 10 * nodes);
+  }
+  for (const auto& point : std::vector<std::pair<int, int>>{
+           {30, 240}, {48, 288}, {80, 720}, {180, 1500}, {300, 900}, {420, 1300}, {768, 4608}}) {
+    sweep.push_back(point);
   }
   for (const auto& [nodes, edges] : sweep) {
     const std::vector<Edges> network = SweepNetwork(nodes, edges, 2026u + nodes + edges);
     const int n = nodes;
-    struct Entry {
-      const char* name;
-      Routine routine;
-      bool countVisits;
-    } entries[] = {{"plain PRIM", PlainPrimRoutine, true},
-                   {"PRIM", PrimRoutine, true},
-                   {"plain KRUSKAL", PlainKruskal, false},
-                   {"KRUSKAL", Kruskal, false}};
-    for (const Entry& entry : entries) {
-      benchmark::RegisterBenchmark(Name(entry.name, nodes, edges).c_str(),
-                                   [=](benchmark::State& state) {
-                                     RunRoutine(state, entry.routine, network, n, entry.countVisits);
-                                   })
+    std::vector<std::pair<std::string, Routine>> entries = {{"plain PRIM", PlainPrimRoutine},
+                                                            {"PRIM", PrimRoutine},
+                                                            {"plain KRUSKAL", PlainKruskal},
+                                                            {"KRUSKAL", Kruskal}};
+    for (const ScanEntry& entry : kScanEntries) {
+      if (VectorScanRuns(entry.scan) && nodes <= VectorScanMaxNodes(entry.scan)) {
+        entries.emplace_back(std::string("PRIM[") + VectorScanName(entry.scan) + "]", entry.routine);
+      }
+    }
+    for (const auto& [name, routine] : entries) {
+      const Routine r = routine;
+      benchmark::RegisterBenchmark(Name(name, nodes, edges).c_str(),
+                                   [=](benchmark::State& state) { RunRoutine(state, r, network, n); })
           ->Unit(benchmark::kMicrosecond);
     }
   }
@@ -123,7 +174,7 @@ int main(int argc, char** argv) {
   }
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios(sweep);
+  reporter.PrintTables(sweep);
   benchmark::Shutdown();
   return 0;
 }

@@ -1,24 +1,51 @@
 #pragma once
 
-#include <cstdint>
-
 #include "graph/edges.h"
+#include "mst/scan_layout.h"
 
-// One step of Prim's routine: the index of the first cheapest edge of in[0..nOE-1] with
-// exactly one end in the tree, or -1 when no edge has. used[k] is 1 for tree nodes, else 0.
-// Both scans visit every edge and give the same answer.
+// One step of Prim's routine: the index of the first cheapest edge with exactly one end in the
+// tree, or -1 when no edge has. Every scan visits every edge and gives the same answer.
 
-// Portable scan.
+// Portable scan over the edge list in[0..nOE-1]; used[k] is 1 for tree nodes, else 0.
+// nOE edge visits.
 int CheapestCrossingEdge(const Edges* in, int nOE, const int* used);
 
-// Largest node count the vector scan handles: its packed copy of used is 256 bits.
-constexpr int kVectorScanMaxNodes = 256;
+// The vector scans over a ScanLayout, by instruction set and by how they read tree membership.
+enum class VectorScan {
+  kNone,             // no vector scan: use the portable one
+  kAvx2Table256,     // AVX2, membership table in a register, up to 256 nodes
+  kAvx2Gather,       // AVX2, membership gathered from memory, any node count
+  kAvx512Table512,   // AVX-512F, table in one register, up to 512 nodes
+  kAvx512Table1024,  // AVX-512F, table in two registers, up to 1024 nodes
+  kAvx512Gather,     // AVX-512F, gathered, any node count
+};
 
-// True when this processor can run CheapestCrossingEdgeVector (x86-64 with AVX2, built with
-// g++ or clang); elsewhere Prim uses the portable scan.
-bool VectorScanAvailable();
+// Every vector scan, for tests and the harness.
+constexpr VectorScan kAllVectorScans[] = {VectorScan::kAvx2Table256, VectorScan::kAvx2Gather,
+                                          VectorScan::kAvx512Table512, VectorScan::kAvx512Table1024,
+                                          VectorScan::kAvx512Gather};
 
-// Eight edges at a time with AVX2. usedBits is used packed into bits (node k is bit k % 32 of
-// word k / 32), kept in step with used by the caller; nodes must be below kVectorScanMaxNodes.
-int CheapestCrossingEdgeVector(const Edges* in, int nOE, const int* used,
-                               const std::uint32_t (&usedBits)[kVectorScanMaxNodes / 32]);
+// True when this build and processor can run scan (x86-64, g++ or clang, the instruction set
+// present at run time). kNone is always runnable.
+bool VectorScanRuns(VectorScan scan);
+
+// Largest node count scan handles.
+int VectorScanMaxNodes(VectorScan scan);
+
+// A short name, e.g. "avx512-table1024".
+const char* VectorScanName(VectorScan scan);
+
+// The fastest runnable scan for networks of nON nodes on this processor, by measurement
+// (see the README's Performance section); kNone where none runs.
+VectorScan ChooseVectorScan(int nON);
+
+// Runs scan over the layout once. scan must be runnable and handle the layout's node count.
+// paddedEdges edge visits.
+int CheapestCrossingEdgeVector(VectorScan scan, const ScanLayout& layout);
+
+// Runs Prim's steps with scan: from the tree that used and layout hold (node 0 at least), each
+// step takes the first cheapest crossing edge of in (the edges the layout was made from), joins
+// its outside end to used and the layout, and writes it into out[counter], until nON - 1 edges
+// are written or none crosses. scan must be runnable and handle nON nodes.
+// (nON - 1) x paddedEdges edge visits.
+void GrowTreeVector(VectorScan scan, const Edges* in, Edges* out, int nON, int* used, ScanLayout& layout);

@@ -1,12 +1,16 @@
 #include "mst/prim.h"
 
-#include <cstdint>
 #include <cstdlib>
 
-#include "mst/crossing_edge_scan.h"
+#include "mst/joining_node.h"
 #include "mst/out_of_memory.h"
+#include "mst/scan_layout.h"
 
 void Prim(const Edges* in, Edges* out, int nOE, int nON) {
+  PrimWithScan(ChooseVectorScan(nON), in, out, nOE, nON);
+}
+
+void PrimWithScan(VectorScan scan, const Edges* in, Edges* out, int nOE, int nON) {
   if (nON < 1) {
     return;  // no node to grow from
   }
@@ -15,25 +19,24 @@ void Prim(const Edges* in, Edges* out, int nOE, int nON) {
   if (used == nullptr) {
     OutOfMemory("PRIM");
   }
-  // The same membership packed into bits, for the vector scan on networks it can hold.
-  std::uint32_t usedBits[kVectorScanMaxNodes / 32] = {};
-  const bool vectorScan = nON <= kVectorScanMaxNodes && VectorScanAvailable();
   used[0] = 1;
-  usedBits[0] = 1;
-  for (int counter = 0; counter < nON - 1; ++counter) {
-    const int minEdge = vectorScan ? CheapestCrossingEdgeVector(in, nOE, used, usedBits)
-                                   : CheapestCrossingEdge(in, nOE, used);
-    if (minEdge < 0) {
-      break;  // no edge leaves the tree: the network is not connected
+  // The vector scans work on a copy of the edge list laid out for them, made in this call and
+  // kept in step with used. Without a vector scan, or without the copy's memory, the portable
+  // scan reads the edge list itself; the tree is the same either way.
+  ScanLayout layout{};
+  if (scan != VectorScan::kNone && MakeScanLayout(in, nOE, nON, layout)) {
+    AddToTree(layout, 0);
+    GrowTreeVector(scan, in, out, nON, used, layout);
+    FreeScanLayout(layout);
+  } else {
+    for (int counter = 0; counter < nON - 1; ++counter) {
+      const int minEdge = CheapestCrossingEdge(in, nOE, used);
+      if (minEdge < 0) {
+        break;  // no edge leaves the tree: the network is not connected
+      }
+      used[JoiningNode(in[minEdge], used)] = 1;
+      out[counter].set(in[minEdge].node1, in[minEdge].node2, in[minEdge].measure);
     }
-    const Edges& chosen = in[minEdge];
-    // The end outside the tree joins it.
-    const int joining = used[chosen.node2] > 0 ? chosen.node1 : chosen.node2;
-    used[joining] = 1;
-    if (vectorScan) {
-      usedBits[joining / 32] |= std::uint32_t{1} << (joining % 32);
-    }
-    out[counter].set(chosen.node1, chosen.node2, chosen.measure);
   }
   std::free(used);
 }

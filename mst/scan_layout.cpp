@@ -1,0 +1,64 @@
+#include "mst/scan_layout.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::size_t kCacheLine = 64;
+
+// Rounds bytes up to whole cache lines.
+std::size_t Lines(std::size_t bytes) { return (bytes + kCacheLine - 1) / kCacheLine * kCacheLine; }
+
+}  // namespace
+
+bool MakeScanLayout(const Edges* in, int nOE, int nON, ScanLayout& layout) {
+  const long long paddedWide = (static_cast<long long>(nOE) + kScanBlock - 1) / kScanBlock * kScanBlock;
+  if (paddedWide > INT_MAX) {
+    return false;  // edge indices must stay ints
+  }
+  const int padded = static_cast<int>(paddedWide);
+  const int needWords = (nON + 31) / 32;
+  const int words = needWords < kMinTreeWords ? kMinTreeWords : needWords;
+  // One block: the three field arrays, then the table, each on cache lines of its
+  // own, so that no 64-byte load straddles two lines.
+  const std::size_t count = static_cast<std::size_t>(padded);
+  const std::size_t fieldBytes = Lines(count * sizeof(std::int32_t));
+  const std::size_t tableBytes = Lines(static_cast<std::size_t>(words) * sizeof(std::uint32_t));
+  void* block = std::malloc(kCacheLine + 3 * fieldBytes + tableBytes);
+  if (block == nullptr) {
+    return false;
+  }
+  const auto address = reinterpret_cast<std::uintptr_t>(block);
+  auto* base = reinterpret_cast<unsigned char*>((address + kCacheLine - 1) / kCacheLine * kCacheLine);
+  layout.block = block;
+  layout.node1 = reinterpret_cast<std::int32_t*>(base);
+  layout.node2 = reinterpret_cast<std::int32_t*>(base + fieldBytes);
+  layout.measure = reinterpret_cast<std::int32_t*>(base + 2 * fieldBytes);
+  layout.treeBits = reinterpret_cast<std::uint32_t*>(base + 3 * fieldBytes);
+  layout.paddedEdges = padded;
+  layout.treeWords = words;
+  for (int i = 0; i < nOE; ++i) {
+    layout.node1[i] = in[i].node1;
+    layout.node2[i] = in[i].node2;
+  }
+  for (int i = nOE; i < padded; ++i) {
+    layout.node1[i] = layout.node2[i] = 0;
+  }
+  for (int i = 0; i < nOE; ++i) {
+    layout.measure[i] = in[i].measure;
+  }
+  for (int i = nOE; i < padded; ++i) {
+    layout.measure[i] = INT_MAX;
+  }
+  for (int w = 0; w < words; ++w) {
+    layout.treeBits[w] = 0;
+  }
+  return true;
+}
+
+void FreeScanLayout(ScanLayout& layout) {
+  std::free(layout.block);
+  layout = ScanLayout{};
+}
