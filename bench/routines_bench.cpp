@@ -76,7 +76,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     std::printf("%8s %8s %10s %10s %18s\n", "nodes", "edges", "PRIM", "KRUSKAL", "Prim's scan");
     for (const auto& [nodes, edges] : sweep) {
       std::printf("%8d %8d %10s %10s %18s\n", nodes, edges, Ratio("PRIM", nodes, edges).c_str(),
-                  Ratio("KRUSKAL", nodes, edges).c_str(), VectorScanName(ChooseVectorScan(nodes)));
+                  Ratio("KRUSKAL", nodes, edges).c_str(), VectorScanName(ChooseVectorScan(nodes, edges)));
     }
     std::printf("\nPrim's cost per edge visit, nanoseconds (a call visits (nodes - 1) x edges edges)\n");
     std::printf("%8s %8s %8s", "nodes", "edges", "plain");

@@ -78,7 +78,12 @@ const char* VectorScanName(VectorScan scan) {
   return "?";
 }
 
-VectorScan ChooseVectorScan(int nON) {
+VectorScan ChooseVectorScan(int nON, int nOE) {
+  if (nOE < kMinVectorScanEdges) {
+    return VectorScan::kNone;
+  }
+  // AVX-512 before AVX2 (about half the cost per edge visit), tables before gathers (about a
+  // sixth), the one-register table first.
   const VectorScan preference[] = {VectorScan::kAvx512Table512, VectorScan::kAvx512Table1024,
                                    VectorScan::kAvx512Gather, VectorScan::kAvx2Table256,
                                    VectorScan::kAvx2Gather};

@@ -7,7 +7,7 @@
 #include "mst/scan_layout.h"
 
 void Prim(const Edges* in, Edges* out, int nOE, int nON) {
-  PrimWithScan(ChooseVectorScan(nON), in, out, nOE, nON);
+  PrimWithScan(ChooseVectorScan(nON, nOE), in, out, nOE, nON);
 }
 
 void PrimWithScan(VectorScan scan, const Edges* in, Edges* out, int nOE, int nON) {
