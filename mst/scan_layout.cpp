@@ -38,7 +38,6 @@ bool MakeScanLayout(const Edges* in, int nOE, int nON, ScanLayout& layout) {
   layout.measure = reinterpret_cast<std::int32_t*>(base + 2 * fieldBytes);
   layout.treeBits = reinterpret_cast<std::uint32_t*>(base + 3 * fieldBytes);
   layout.paddedEdges = padded;
-  layout.treeWords = words;
   for (int i = 0; i < nOE; ++i) {
     layout.node1[i] = in[i].node1;
     layout.node2[i] = in[i].node2;

@@ -14,8 +14,7 @@ struct ScanLayout {
   std::int32_t* node2;
   std::int32_t* measure;
   int paddedEdges;  // nOE rounded up to kScanBlock; the padding never crosses the cut
-  std::uint32_t* treeBits;
-  int treeWords;  // at least kMinTreeWords, so table scans can load a fixed-size table
+  std::uint32_t* treeBits;  // at least kMinTreeWords words, so table scans load a fixed-size table
   void* block;    // the one allocation behind all of the above
 };
 
