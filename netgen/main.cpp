@@ -1,10 +1,33 @@
 // mst-netgen: writes one random connected network in the network file format to standard
-// output. See --help.
+// output, and with --geometric --positions FILE the nodes' points to FILE. See --help.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "netgen/geometric_network.h"
 #include "netgen/netgen_options.h"
 #include "netgen/network_generator.h"
+
+namespace {
+
+// Writes the points to path; on failure prints why and returns false.
+bool SavePositions(const std::string& path, const std::vector<Point>& points) {
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  if (file == nullptr) {
+    std::fprintf(stderr, "mst-netgen: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+    return false;
+  }
+  WritePositions(file, points);
+  const bool written = std::fflush(file) == 0 && !std::ferror(file);
+  if (std::fclose(file) != 0 || !written) {
+    std::fprintf(stderr, "mst-netgen: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   NetworkRequest request;
@@ -19,7 +42,16 @@ int main(int argc, char** argv) {
     case NetgenCommand::kGenerate:
       break;
   }
-  WriteNetwork(stdout, GenerateNetwork(request), request.nodes);
+  if (request.geometric) {
+    const GeometricNetwork network = GenerateGeometricNetwork(request.nodes, request.edges, request.seed);
+    // The points first: a network whose points could not be written is not written either.
+    if (!request.positionsPath.empty() && !SavePositions(request.positionsPath, network.points)) {
+      return 1;
+    }
+    WriteNetwork(stdout, network.edges, request.nodes);
+  } else {
+    WriteNetwork(stdout, GenerateNetwork(request), request.nodes);
+  }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     std::fprintf(stderr, "mst-netgen: cannot write the network to standard output\n");
     return 1;

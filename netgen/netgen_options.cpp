@@ -1,25 +1,27 @@
 #include "netgen/netgen_options.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
+#include <type_traits>
+
+#include "netgen/geometric_network.h"
 
 namespace {
 
-// Parses a whole decimal integer (optional sign, digits, nothing else) within [low, high].
-bool ParseInteger(const char* text, long long low, long long high, long long& value) {
-  if (text == nullptr || *text == '\0') {
-    return false;
+// Parses a whole decimal number (an optional sign where Number is signed, then digits, nothing
+// else: no blanks) within [low, high].
+template <typename Number>
+bool ParseWhole(const char* text, Number low, Number high, Number& value) {
+  const char* first = text;
+  const char* last = text + std::strlen(text);
+  if (std::is_signed<Number>::value && *first == '+' && first[1] != '-') {
+    ++first;  // from_chars takes a minus sign only
   }
-  const char* digits = (*text == '+' || *text == '-') ? text + 1 : text;
-  if (*digits < '0' || *digits > '9') {
-    return false;  // strtoll would also take leading blanks; this does not
-  }
-  char* end = nullptr;
-  errno = 0;
-  const long long parsed = std::strtoll(text, &end, 10);
-  if (errno != 0 || *end != '\0' || parsed < low || parsed > high) {
+  Number parsed{};
+  const std::from_chars_result result = std::from_chars(first, last, parsed);
+  if (first == last || result.ec != std::errc() || result.ptr != last || parsed < low || parsed > high) {
     return false;
   }
   value = parsed;
@@ -31,12 +33,17 @@ struct IntegerOption {
   long long low;
   long long high;
   long long* value;
+  bool given;
 };
+
+// The most edges a geometric network of n nodes can have: one per pair of nodes.
+long long PairCount(long long n) { return n * (n - 1) / 2; }
 
 }  // namespace
 
 const char* NetgenUsage() {
   return "Usage: mst-netgen [--nodes N] [--edges E] [--seed S] [--min A] [--max B]\n"
+         "       mst-netgen --geometric [--positions FILE] [--nodes N] [--edges E] [--seed S]\n"
          "Writes one random connected network in the network file format to standard output.\n"
          "\n"
          "  --nodes N   number of nodes, at least 2 (default 10)\n"
@@ -46,9 +53,16 @@ const char* NetgenUsage() {
          "              same network on every platform\n"
          "  --min A     smallest measure (default 1); negative values are allowed\n"
          "  --max B     largest measure (default 1000)\n"
+         "  --geometric nodes are random points on a 0..10000 grid; the edges are their Euclidean\n"
+         "              minimum spanning tree, then each node's 1st, 2nd, ... nearest partners\n"
+         "              in rounds; each measure is the rounded distance between its ends\n"
+         "              (N at most 20000, E at most N * (N - 1) / 2; --min/--max do not apply)\n"
+         "  --positions FILE  with --geometric: write the points to FILE, one \"x y\" line per\n"
+         "              node, node 1 first (for mst-draw --positions)\n"
          "  --help      show this text\n"
          "\n"
-         "Example: mst-netgen --nodes 40 --edges 300 --seed 7 > matrix1.txt\n";
+         "Examples: mst-netgen --nodes 40 --edges 300 --seed 7 > matrix1.txt\n"
+         "          mst-netgen --geometric --nodes 60 --edges 170 --positions points.txt > matrix1.txt\n";
 }
 
 NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
@@ -57,12 +71,11 @@ NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkReq
   long long edges = 0;
   long long minMeasure = request.minMeasure;
   long long maxMeasure = request.maxMeasure;
-  bool edgesGiven = false;
-  const IntegerOption options[] = {
-      {"--nodes", 2, INT32_MAX, &nodes},
-      {"--edges", 1, kMaxGeneratedEdges, &edges},
-      {"--min", INT32_MIN, INT32_MAX, &minMeasure},
-      {"--max", INT32_MIN, INT32_MAX, &maxMeasure},
+  IntegerOption options[] = {
+      {"--nodes", 2, INT32_MAX, &nodes, false},
+      {"--edges", 1, kMaxGeneratedEdges, &edges, false},
+      {"--min", INT32_MIN, INT32_MAX, &minMeasure, false},
+      {"--max", INT32_MIN, INT32_MAX, &maxMeasure, false},
   };
   for (int a = 1; a < argc; ++a) {
     std::string name = argv[a];
@@ -72,17 +85,20 @@ NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkReq
       value = argv[a] + equals + 1;
       name.resize(equals);
     }
-    if (name == "--help" && value == nullptr) {
-      return NetgenCommand::kHelp;
+    if ((name == "--help" || name == "--geometric") && value == nullptr) {
+      if (name == "--help") return NetgenCommand::kHelp;
+      request.geometric = true;
+      continue;
     }
     const bool isSeed = name == "--seed";
-    const IntegerOption* option = nullptr;
-    for (const IntegerOption& candidate : options) {
+    const bool isPositions = name == "--positions";
+    IntegerOption* option = nullptr;
+    for (IntegerOption& candidate : options) {
       if (name == candidate.name) {
         option = &candidate;
       }
     }
-    if (option == nullptr && !isSeed) {
+    if (option == nullptr && !isSeed && !isPositions) {
       error = "unknown option '" + std::string(argv[a]) + "' (see --help)";
       return NetgenCommand::kError;
     }
@@ -93,26 +109,54 @@ NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkReq
       }
       value = argv[++a];
     }
+    if (isPositions) {
+      if (*value == '\0') {
+        error = "--positions needs a file name";
+        return NetgenCommand::kError;
+      }
+      request.positionsPath = value;
+      continue;
+    }
     if (isSeed) {
-      // The whole unsigned 64-bit range; strtoull alone would accept "-1" and blanks.
-      char* end = nullptr;
-      errno = 0;
-      const unsigned long long seed = std::strtoull(value, &end, 10);
-      if (*value < '0' || *value > '9' || errno != 0 || *end != '\0') {
+      // The whole unsigned 64-bit range, digits only.
+      unsigned long long seed = 0;
+      if (!ParseWhole<unsigned long long>(value, 0, UINT64_MAX, seed)) {
         error = "--seed: '" + std::string(value) + "' is not a whole number from 0 to 18446744073709551615";
         return NetgenCommand::kError;
       }
       request.seed = seed;
       continue;
     }
-    if (!ParseInteger(value, option->low, option->high, *option->value)) {
+    if (!ParseWhole(value, option->low, option->high, *option->value)) {
       error = name + ": '" + value + "' is not a whole number from " + std::to_string(option->low) +
               " to " + std::to_string(option->high);
       return NetgenCommand::kError;
     }
-    edgesGiven = edgesGiven || name == "--edges";
+    option->given = true;
   }
-  if (!edgesGiven) {
+  const bool edgesGiven = options[1].given;
+  if (request.geometric) {
+    if (options[2].given || options[3].given) {
+      error = "--min and --max do not apply to --geometric: the measures are the distances";
+      return NetgenCommand::kError;
+    }
+    if (nodes > kMaxGeometricNodes) {
+      error = "--geometric: at most " + std::to_string(kMaxGeometricNodes) + " nodes";
+      return NetgenCommand::kError;
+    }
+    if (!edgesGiven) {
+      edges = std::min(2 * nodes, PairCount(nodes));
+    }
+    if (edges > PairCount(nodes)) {
+      error = "--geometric: " + std::to_string(nodes) + " nodes have at most " +
+              std::to_string(PairCount(nodes)) + " edges (no parallel edges)";
+      return NetgenCommand::kError;
+    }
+  } else if (!request.positionsPath.empty()) {
+    error = "--positions needs --geometric";
+    return NetgenCommand::kError;
+  }
+  if (!edgesGiven && !request.geometric) {
     edges = 2 * nodes;
     if (edges > kMaxGeneratedEdges) {
       error = "--nodes " + std::to_string(nodes) + " needs more than " +

@@ -3,23 +3,7 @@
 #include <random>
 #include <utility>
 
-namespace {
-
-// Uniform in [0, n) for 1 <= n <= 2^32, by rejection, so no value is favoured.
-std::uint64_t Below(std::mt19937_64& rng, std::uint64_t n) {
-  const std::uint64_t limit = ~std::uint64_t{0} - (~std::uint64_t{0} % n + 1) % n;
-  std::uint64_t draw = rng();
-  while (draw > limit) {
-    draw = rng();
-  }
-  return draw % n;
-}
-
-int BelowInt(std::mt19937_64& rng, int n) {
-  return static_cast<int>(Below(rng, static_cast<std::uint64_t>(n)));
-}
-
-}  // namespace
+#include "netgen/random_draws.h"
 
 std::vector<Edges> GenerateNetwork(const NetworkRequest& request) {
   std::mt19937_64 rng(request.seed);

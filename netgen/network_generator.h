@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "graph/edges.h"
@@ -13,6 +14,8 @@ struct NetworkRequest {
   std::uint64_t seed = 1;
   std::int32_t minMeasure = 1;
   std::int32_t maxMeasure = 1000;
+  bool geometric = false;     // points in the plane, measures their distances
+  std::string positionsPath;  // where a geometric network's points go; empty: not written
 };
 
 // A random connected network of exactly request.nodes nodes and request.edges edges

@@ -22,11 +22,21 @@ std::string Text(const std::vector<Edges>& edges, int nodes) {
   return text;
 }
 
+NetworkRequest Request(int nodes, int edges, std::uint64_t seed, std::int32_t min, std::int32_t max) {
+  NetworkRequest request;
+  request.nodes = nodes;
+  request.edges = edges;
+  request.seed = seed;
+  request.minMeasure = min;
+  request.maxMeasure = max;
+  return request;
+}
+
 TEST(GenerateNetwork, MeetsEveryRequest) {
   const std::vector<NetworkRequest> requests = {
-      {2, 1, 1, 1, 1},        {2, 9, 5, 0, 0},          {10, 9, 3, -50, -10},
-      {40, 300, 7, 1, 1000},  {100, 99, 11, 5, 5},      {64, 2016, 2, -2147483647 - 1, 2147483647},
-      {250, 2500, 1234567890123ULL, -3, 3}};
+      Request(2, 1, 1, 1, 1),       Request(2, 9, 5, 0, 0),    Request(10, 9, 3, -50, -10),
+      Request(40, 300, 7, 1, 1000), Request(100, 99, 11, 5, 5),
+      Request(64, 2016, 2, -2147483647 - 1, 2147483647), Request(250, 2500, 1234567890123ULL, -3, 3)};
   for (const NetworkRequest& request : requests) {
     SCOPED_TRACE(std::to_string(request.nodes) + " nodes, " + std::to_string(request.edges) + " edges");
     const std::vector<Edges> edges = GenerateNetwork(request);
@@ -46,11 +56,11 @@ TEST(GenerateNetwork, MeetsEveryRequest) {
 }
 
 TEST(GenerateNetwork, SameSeedSameNetworkOnEveryPlatform) {
-  const NetworkRequest request{5, 7, 42, 1, 1000};
+  const NetworkRequest request = Request(5, 7, 42, 1, 1000);
   // Pinned: mt19937_64's sequence is fixed by the standard, and so is everything built on it.
   EXPECT_EQ(Text(GenerateNetwork(request), 5),
             "7\t5\n4\t3\t660\n3\t1\t426\n5\t3\t790\n3\t4\t554\n2\t3\t631\n4\t1\t560\n1\t4\t3\n");
-  const NetworkRequest other{5, 7, 43, 1, 1000};
+  const NetworkRequest other = Request(5, 7, 43, 1, 1000);
   EXPECT_NE(Text(GenerateNetwork(other), 5), Text(GenerateNetwork(request), 5));
 }
 
