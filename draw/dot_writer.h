@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "draw/positions_file.h"
+#include "draw/tree_marks.h"
+#include "graph/edges.h"
+
+// Networks with more edges than this are drawn with their tree edges only: beyond it the
+// edges in neither tree would bury the trees. Up to it every edge appears.
+constexpr int kAllEdgesUpTo = 300;
+
+// The drawing's width or height, whichever is larger, in inches, when points are pinned.
+constexpr double kPinnedDrawingInches = 10.0;
+
+struct Drawing {
+  std::string title;  // shown in the caption, usually the network file's name
+  const Edges* edges = nullptr;  // the file's rows, in file order (0-based ends)
+  int nOE = 0;
+  int nON = 0;
+  const TreeMarks* marks = nullptr;  // from MarkReportedTrees on the same rows
+  const std::vector<Position>* positions = nullptr;  // nON points, or null: the layout decides
+};
+
+// Writes the network as a Graphviz DOT undirected graph, one statement per line:
+// - each node once, named by its 1-based number; node 1, where Prim's tree grows from, filled;
+//   with positions, each node pinned (pos="x,y!", in inches, scaled so the larger extent is
+//   kPinnedDrawingInches);
+// - each edge row r (1-based) as "a -- b" with id="eR" and a label with its measure, in file
+//   order; rows of a reported tree carry class words "prim" and/or "kruskal", "P<k>"/"K<k>"
+//   in the label for their step in each report, and are drawn bold (blue for Prim's tree, red
+//   for Kruskal's, both side by side for a row in both); other rows are drawn thin, dashed
+//   and grey with class "other", and are left out above kAllEdgesUpTo edges;
+// - a caption with the title, the node and edge counts, both totals and what was left out.
+void WriteDot(std::FILE* file, const Drawing& drawing);
+
+// The text of a DOT double-quoted string: backslashes and double quotes escaped, line breaks
+// as spaces.
+std::string DotQuoted(const std::string& text);

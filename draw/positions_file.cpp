@@ -1,0 +1,57 @@
+#include "draw/positions_file.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+enum class Token { kNumber, kEnd, kBad };
+
+// Reads the next whitespace-separated word and parses it as one finite number.
+Token NextNumber(std::FILE* file, double& value, std::string& word) {
+  int c = std::fgetc(file);
+  while (c != EOF && std::isspace(c)) c = std::fgetc(file);
+  if (c == EOF) return Token::kEnd;
+  word.clear();
+  while (c != EOF && !std::isspace(c)) {
+    if (word.size() < 64) word.push_back(static_cast<char>(c));
+    c = std::fgetc(file);
+  }
+  char* end = nullptr;
+  value = std::strtod(word.c_str(), &end);
+  const bool plain = std::isdigit(static_cast<unsigned char>(word[0])) || word[0] == '-' ||
+                     word[0] == '+' || word[0] == '.';
+  return plain && word.size() < 64 && *end == '\0' && std::isfinite(value) ? Token::kNumber : Token::kBad;
+}
+
+}  // namespace
+
+bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, std::string& reason) {
+  positions.clear();
+  double values[2] = {0, 0};
+  std::string word;
+  for (int node = 1; node <= nON; ++node) {
+    for (double& value : values) {
+      const Token token = NextNumber(file, value, word);
+      if (token == Token::kBad) {
+        reason = "point of node " + std::to_string(node) + ": '" + word + "' is not a number";
+        return false;
+      }
+      if (token == Token::kEnd) {
+        reason = std::ferror(file) ? "the file cannot be read"
+                                   : "it holds " + std::to_string(node - 1) + " points for " +
+                                         std::to_string(nON) + " nodes";
+        return false;
+      }
+    }
+    positions.push_back({values[0], values[1]});
+  }
+  double extra = 0;
+  if (NextNumber(file, extra, word) != Token::kEnd || std::ferror(file)) {
+    reason = std::ferror(file) ? "the file cannot be read"
+                               : "it holds more than " + std::to_string(nON) + " points";
+    return false;
+  }
+  return true;
+}

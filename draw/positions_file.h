@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// A node's place in the plane, in the units of the positions file.
+struct Position {
+  double x;
+  double y;
+};
+
+// Reads exactly nON points from a positions file: whitespace-separated numbers, x then y for
+// node 1, then node 2, and so on (decimal, optional sign and fraction, as "%lf" without
+// leading junk; every number must be finite and end at white space or the end of the file).
+// On failure returns false with a short reason: a malformed number, too few or too many
+// numbers, or a read error.
+bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, std::string& reason);
