@@ -185,4 +185,71 @@ TEST_F(EndToEnd, NetgenRefusesBadArgumentsCleanly) {
   }
 }
 
+// mst-draw reads a file of any name and writes only DOT on standard output.
+TEST_F(EndToEnd, DrawWritesDotForAnyFileName) {
+  Write("my network.txt", kNetwork3);
+  const BenchRun run = RunInScratch("'" MST_DRAW_PATH "' 'my network.txt'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out.rfind("graph mst {\n", 0), 0u);
+  EXPECT_NE(run.out.find("  4 -- 2 [id=\"e3\", label=\"-1  P3 K1\", class=\"prim kruskal\""), std::string::npos)
+      << run.out;
+}
+
+// A file mst-draw cannot use: one line on standard error naming it and why, nothing else.
+TEST_F(EndToEnd, DrawRefusesUnusableFilesWithOneLine) {
+  Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
+  Write("good.txt", kNetwork1);
+  Write("few.pos", "0 0\n5 5\n");
+  fs::create_directory(dir_ / "folder.txt");
+  const struct {
+    const char* arguments;
+    const char* error;
+  } cases[] = {
+      {"missing.txt", "mst-draw: missing.txt: cannot open the file (No such file or directory)\n"},
+      {"bad.txt", "mst-draw: bad.txt: edge row 2: the second end node 4 is outside 1 to 3\n"},
+      {"folder.txt", "mst-draw: folder.txt: the file cannot be read\n"},
+      {"--positions few.pos good.txt", "mst-draw: few.pos: it holds 2 points for 3 nodes\n"},
+      {"--positions none.pos good.txt", "mst-draw: none.pos: cannot open the file (No such file or directory)\n"},
+  };
+  for (const auto& c : cases) {
+    const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + c.arguments);
+    EXPECT_EQ(run.status, 1) << c.arguments;
+    EXPECT_EQ(run.out, "") << c.arguments;
+    EXPECT_EQ(run.err, c.error);
+  }
+}
+
+TEST_F(EndToEnd, DrawBadUsagePrintsTheUsageAndExitsTwo) {
+  Write("a.txt", kNetwork1);
+  for (const char* arguments : {"", "a.txt a.txt", "--frobnicate a.txt", "a.txt --positions", "--positions= a.txt"}) {
+    const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_EQ(run.out, "") << arguments;
+    EXPECT_EQ(run.err.rfind("Usage: mst-draw [--positions FILE] NETWORK_FILE\n", 0), 0u) << arguments;
+  }
+  const BenchRun help = RunInScratch("'" MST_DRAW_PATH "' --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: mst-draw", 0), 0u);
+}
+
+// A geometric network and its points go straight into mst-draw; every node is pinned.
+TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
+  const BenchRun made =
+      RunInScratch("'" MST_NETGEN_PATH "' --geometric --nodes 30 --edges 80 --seed 9 --positions points.txt");
+  ASSERT_EQ(made.status, 0) << made.err;
+  Write("matrix1.txt", made.out);
+  const BenchRun drawn = RunInScratch("'" MST_DRAW_PATH "' --positions points.txt matrix1.txt");
+  ASSERT_EQ(drawn.status, 0) << drawn.err;
+  std::size_t pinned = 0;
+  for (std::size_t at = drawn.out.find(" [pos=\""); at != std::string::npos; at = drawn.out.find(" [pos=\"", at + 1)) ++pinned;
+  EXPECT_EQ(pinned, 30u);
+
+  const BenchRun unwritable =
+      RunInScratch("'" MST_NETGEN_PATH "' --geometric --nodes 5 --positions no-such-folder/points.txt");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_EQ(unwritable.out, "");
+  EXPECT_EQ(unwritable.err.rfind("mst-netgen: cannot write no-such-folder/points.txt", 0), 0u) << unwritable.err;
+}
+
 }  // namespace

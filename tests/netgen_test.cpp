@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "graph/connectivity.h"
+#include "netgen/geometric_network.h"
 #include "netgen/netgen_options.h"
 #include "netgen/network_generator.h"
 #include "tests/test_networks.h"
@@ -64,6 +68,58 @@ TEST(GenerateNetwork, SameSeedSameNetworkOnEveryPlatform) {
   EXPECT_NE(Text(GenerateNetwork(other), 5), Text(GenerateNetwork(request), 5));
 }
 
+TEST(GeometricNetwork, RoundedDistanceIsExact) {
+  const struct {
+    Point a, b;
+    std::int32_t distance;
+  } cases[] = {{{0, 0}, {3, 4}, 5},          {{0, 0}, {1, 1}, 1},        {{2, 2}, {0, 0}, 3},
+               {{5, 5}, {5, 5}, 0},          {{0, 0}, {10000, 10000}, 14142},
+               {{0, 0}, {2, 6}, 6},  // sqrt(40) = 6.32
+               {{0, 0}, {6, 3}, 7},  // sqrt(45) = 6.708
+               {{0, 0}, {9999, 1}, 9999}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RoundedDistance(c.a, c.b), c.distance) << c.b.x << "," << c.b.y;
+  }
+}
+
+TEST(GeometricNetwork, ConnectedExactCountsMeasuresAreTheDistances) {
+  const struct {
+    int nodes, edges;
+    std::uint64_t seed;
+  } requests[] = {{2, 1, 1}, {3, 3, 2}, {10, 9, 3}, {60, 170, 4}, {40, 780, 5}, {300, 1200, 6}};
+  for (const auto& r : requests) {
+    SCOPED_TRACE(std::to_string(r.nodes) + " nodes, " + std::to_string(r.edges) + " edges");
+    const GeometricNetwork network = GenerateGeometricNetwork(r.nodes, r.edges, r.seed);
+    ASSERT_EQ(network.points.size(), static_cast<std::size_t>(r.nodes));
+    ASSERT_EQ(network.edges.size(), static_cast<std::size_t>(r.edges));
+    std::set<std::pair<int, int>> pairs;
+    for (const Edges& e : network.edges) {
+      ASSERT_NE(e.node1, e.node2);
+      EXPECT_TRUE(pairs.insert({std::min(e.node1, e.node2), std::max(e.node1, e.node2)}).second)
+          << "a parallel edge";
+      EXPECT_EQ(e.measure, RoundedDistance(network.points[static_cast<std::size_t>(e.node1)],
+                                           network.points[static_cast<std::size_t>(e.node2)]));
+    }
+    for (const Point& p : network.points) {
+      EXPECT_TRUE(p.x >= 0 && p.x <= kGeometricSide && p.y >= 0 && p.y <= kGeometricSide);
+    }
+    EXPECT_EQ(FirstUnreachableNode(network.edges.data(), r.edges, r.nodes), r.nodes);
+  }
+}
+
+TEST(GeometricNetwork, SameSeedSameBytesOnEveryPlatform) {
+  const GeometricNetwork network = GenerateGeometricNetwork(5, 7, 42);
+  std::FILE* file = std::tmpfile();
+  WritePositions(file, network.points);
+  std::string points(static_cast<std::size_t>(std::ftell(file)), '\0');
+  std::rewind(file);
+  points.resize(std::fread(&points[0], 1, points.size(), file));
+  std::fclose(file);
+  EXPECT_EQ(points, "4349 3380\n1678 4803\n366 575\n5306 7613\n9334 9387\n");
+  EXPECT_EQ(Text(network.edges, 5),
+            "7\t5\n2\t4\t4589\n2\t3\t4427\n1\t5\t7806\n1\t3\t4872\n5\t4\t4401\n1\t2\t3026\n4\t1\t4340\n");
+}
+
 NetgenCommand Parse(const std::vector<const char*>& args, NetworkRequest& request, std::string& error) {
   std::vector<const char*> argv = {"mst-netgen"};
   argv.insert(argv.end(), args.begin(), args.end());
@@ -88,6 +144,12 @@ TEST(NetgenArguments, ReadsEveryOptionInBothForms) {
   ASSERT_EQ(Parse({"--nodes", "30"}, defaults, error), NetgenCommand::kGenerate);
   EXPECT_EQ(defaults.edges, 60);  // twice the nodes unless given
   EXPECT_EQ(Parse({"--nodes", "3", "--help"}, defaults, error), NetgenCommand::kHelp);
+
+  NetworkRequest geometric;
+  ASSERT_EQ(Parse({"--geometric", "--nodes", "3", "--positions=p.txt"}, geometric, error), NetgenCommand::kGenerate);
+  EXPECT_TRUE(geometric.geometric);
+  EXPECT_EQ(geometric.positionsPath, "p.txt");
+  EXPECT_EQ(geometric.edges, 3);  // twice the nodes, but no more than one per pair
 }
 
 struct BadArguments {
@@ -113,6 +175,11 @@ TEST(NetgenArguments, RefusesBadOnesWithAMessage) {
       {{"--verbose"}, "unknown option '--verbose' (see --help)"},
       {{"40"}, "unknown option '40' (see --help)"},
       {{"--help=yes"}, "unknown option '--help=yes' (see --help)"},
+      {{"--geometric", "--min", "1"}, "--min and --max do not apply to --geometric: the measures are the distances"},
+      {{"--geometric", "--nodes", "4", "--edges", "7"}, "--geometric: 4 nodes have at most 6 edges (no parallel edges)"},
+      {{"--geometric", "--nodes", "20001"}, "--geometric: at most 20000 nodes"},
+      {{"--positions", "p.txt"}, "--positions needs --geometric"},
+      {{"--geometric", "--positions="}, "--positions needs a file name"},
   };
   for (const BadArguments& c : cases) {
     NetworkRequest request;

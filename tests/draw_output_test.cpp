@@ -1,0 +1,140 @@
+// mst-draw's DOT text and its positions file reader.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "draw/dot_writer.h"
+#include "draw/positions_file.h"
+#include "draw/tree_marks.h"
+#include "tests/test_networks.h"
+
+namespace {
+
+std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Position>* positions = nullptr) {
+  const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
+  Drawing drawing;
+  drawing.title = "net \"1\".txt";
+  drawing.edges = edges.data();
+  drawing.nOE = static_cast<int>(edges.size());
+  drawing.nON = nON;
+  drawing.marks = &marks;
+  drawing.positions = positions;
+  std::FILE* file = std::tmpfile();
+  WriteDot(file, drawing);
+  std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
+  std::rewind(file);
+  text.resize(std::fread(&text[0], 1, text.size(), file));
+  std::fclose(file);
+  return text;
+}
+
+// The edge statements by id: "a -- b" and the value of one attribute.
+std::map<std::string, std::string> EdgeAttribute(const std::string& dot, const std::string& name) {
+  std::map<std::string, std::string> values;
+  std::size_t at = 0;
+  while ((at = dot.find(" -- ", at)) != std::string::npos) {
+    const std::size_t lineEnd = dot.find('\n', at);
+    const std::string line = dot.substr(dot.rfind('\n', at) + 1, lineEnd - dot.rfind('\n', at) - 1);
+    const std::size_t idAt = line.find("id=\"") + 4;
+    const std::string id = line.substr(idAt, line.find('"', idAt) - idAt);
+    const std::size_t valueAt = line.find(name + "=\"");
+    values[id] = valueAt == std::string::npos
+                     ? "(none)"
+                     : line.substr(valueAt + name.size() + 2,
+                                   line.find('"', valueAt + name.size() + 2) - valueAt - name.size() - 2);
+    at = lineEnd;
+  }
+  return values;
+}
+
+TEST(DotWriter, LabelsAndClassesFollowTheReports) {
+  // Rows: a self-loop, a dearer parallel edge, two tree edges, a negative edge off both trees.
+  const std::vector<Edges> edges = EdgesFromRows({{2, 2, -9}, {1, 2, 5}, {3, 2, 1}, {2, 1, 4}, {1, 3, 7}});
+  const std::string dot = Dot(edges, 3);
+  EXPECT_EQ(EdgeAttribute(dot, "label"),
+            (std::map<std::string, std::string>{
+                {"e1", "-9"}, {"e2", "5"}, {"e3", "1  P2 K1"}, {"e4", "4  P1 K2"}, {"e5", "7"}}));
+  EXPECT_EQ(EdgeAttribute(dot, "class"),
+            (std::map<std::string, std::string>{{"e1", "other"},
+                                                {"e2", "other"},
+                                                {"e3", "prim kruskal"},
+                                                {"e4", "prim kruskal"},
+                                                {"e5", "other"}}));
+  EXPECT_NE(dot.find("  2 -- 2 [id=\"e1\""), std::string::npos);
+  EXPECT_NE(dot.find("  2 -- 1 [id=\"e4\""), std::string::npos);  // ends as the file gives them
+  for (const char* node : {"\n  1 [", "\n  2;\n", "\n  3;\n"}) EXPECT_NE(dot.find(node), std::string::npos) << node;
+  EXPECT_NE(dot.find("label=\"net \\\"1\\\".txt: 3 nodes, 5 edges. Prim's tree (blue, P<k>: its k-th edge) "
+                     "total 5; Kruskal's tree (red, K<k>) total 5.\";"),
+            std::string::npos)
+      << dot;
+  EXPECT_EQ(dot.rfind("graph mst {\n", 0), 0u);
+  EXPECT_EQ(dot.substr(dot.size() - 2), "}\n");
+}
+
+// A chain of n nodes (the tree) plus parallel rows until there are edgeCount rows.
+std::vector<Edges> ChainWithExtras(int n, int edgeCount) {
+  std::vector<std::vector<int>> rows;
+  for (int k = 1; k < n; ++k) rows.push_back({k, k + 1, 1});
+  while (static_cast<int>(rows.size()) < edgeCount) rows.push_back({1, n, 50});
+  return EdgesFromRows(rows);
+}
+
+TEST(DotWriter, EveryEdgeUpToTheThresholdOnlyTreeEdgesAbove) {
+  const std::map<std::string, std::string> all = EdgeAttribute(Dot(ChainWithExtras(20, kAllEdgesUpTo), 20), "id");
+  EXPECT_EQ(all.size(), static_cast<std::size_t>(kAllEdgesUpTo));
+
+  const std::string dot = Dot(ChainWithExtras(20, kAllEdgesUpTo + 1), 20);
+  const std::map<std::string, std::string> shown = EdgeAttribute(dot, "class");
+  EXPECT_EQ(shown.size(), 19u);
+  for (const auto& [id, classes] : shown) EXPECT_EQ(classes, "prim kruskal") << id;
+  EXPECT_NE(dot.find("The 282 edges in neither tree are left out (more than 300 edges)."), std::string::npos);
+}
+
+TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
+  const std::vector<Position> points = {{100, 50}, {600, 50}, {100, 300}};
+  const std::string dot = Dot(EdgesFromRows({{1, 2, 500}, {1, 3, 250}}), 3, &points);
+  EXPECT_NE(dot.find("\n  1 [pos=\"0.0000,0.0000!\""), std::string::npos) << dot;
+  EXPECT_NE(dot.find("\n  2 [pos=\"10.0000,0.0000!\"];\n"), std::string::npos);
+  EXPECT_NE(dot.find("\n  3 [pos=\"0.0000,5.0000!\"];\n"), std::string::npos);
+}
+
+struct PositionsCase {
+  const char* text;
+  int nON;
+  bool read;
+  const char* reason;
+};
+
+TEST(PositionsFile, ReadsExactlyOnePointPerNode) {
+  const std::vector<PositionsCase> cases = {
+      {"0 0\n10 -2.5\n", 2, true, ""},
+      {"  1e3\t7\r\n\n+4 .5", 2, true, ""},
+      {"0 0\n10\n", 2, false, "it holds 1 points for 2 nodes"},
+      {"0 0\n1 1\n2 2\n", 2, false, "it holds more than 2 points"},
+      {"0 0\n1 x\n", 2, false, "point of node 2: 'x' is not a number"},
+      {"0 0\n1 2y\n", 2, false, "point of node 2: '2y' is not a number"},
+      {"nan 0\n1 1\n", 2, false, "point of node 1: 'nan' is not a number"},
+      {"1e999 0\n1 1\n", 2, false, "point of node 1: '1e999' is not a number"},
+      {"", 2, false, "it holds 0 points for 2 nodes"},
+  };
+  for (const PositionsCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::FILE* file = std::tmpfile();
+    std::fputs(c.text, file);
+    std::rewind(file);
+    std::vector<Position> points;
+    std::string reason;
+    EXPECT_EQ(ReadPositions(file, c.nON, points, reason), c.read);
+    std::fclose(file);
+    EXPECT_EQ(reason, c.reason);
+    if (c.read) {
+      ASSERT_EQ(points.size(), 2u);
+      EXPECT_EQ(points[1].y, c.text[0] == '0' ? -2.5 : 0.5);
+    }
+  }
+}
+
+}  // namespace
