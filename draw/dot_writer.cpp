@@ -28,7 +28,7 @@ void WritePinnedNodes(std::FILE* file, const std::vector<Position>& positions) {
   const double extent = std::max(maxX - minX, maxY - minY);
   const double scale = extent > 0 ? kPinnedDrawingInches / extent : 1.0;
   for (std::size_t k = 0; k < positions.size(); ++k) {
-    std::fprintf(file, "  %zu [pos=\"%.4f,%.4f!\"%s];\n", k + 1, (positions[k].x - minX) * scale,
+    std::fprintf(file, "  %d [pos=\"%.4f,%.4f!\"%s];\n", static_cast<int>(k) + 1, (positions[k].x - minX) * scale,
                  (positions[k].y - minY) * scale,
                  k == 0 ? ", style=filled, fillcolor=\"#d8e4f5\"" : "");
   }
