@@ -1,21 +1,28 @@
 // Feeds arbitrary bytes to the network reader as a file. Whatever it accepts must be a network
-// both routines can work on: they run once each and must agree on the tree's total.
+// both routines can work on: each runs once and must write a minimum spanning tree, checked by
+// the tests' independent checker, and the two totals must agree.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-#include "mst/kruskal.h"
+#include <string>
+#include <vector>
+
 #include "graph/network_loader.h"
+#include "graph/tree_total.h"
+#include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "tests/support/tree_checker.h"
 
 namespace {
 
-std::int64_t Total(const Edges* tree, int size) {
-  std::int64_t total = 0;
-  for (int k = 0; k < size; ++k) {
-    total += tree[k].measure;
+void ExpectMinimumTree(const std::vector<Edges>& fileOrder, int nON, const Edges* tree, const char* routine) {
+  const std::string fault =
+      MinimumSpanningTreeFault(fileOrder.data(), static_cast<int>(fileOrder.size()), nON, tree, nON - 1);
+  if (!fault.empty()) {
+    std::fprintf(stderr, "%s: %s\n", routine, fault.c_str());
+    std::abort();
   }
-  return total;
 }
 
 }  // namespace
@@ -38,10 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!loaded) {
     return 0;
   }
+  const std::vector<Edges> fileOrder(in, in + nOE);
   Prim(in, out, nOE, nON);
-  const std::int64_t primTotal = Total(out, nON - 1);
+  ExpectMinimumTree(fileOrder, nON, out, "Prim");
+  const std::int64_t primTotal = TreeTotal(out, nON - 1);
   Kruskal(in, out, nOE, nON);
-  if (Total(out, nON - 1) != primTotal) {
+  ExpectMinimumTree(fileOrder, nON, out, "Kruskal");
+  if (TreeTotal(out, nON - 1) != primTotal) {
     std::fprintf(stderr, "Prim and Kruskal disagree on the total\n");
     std::abort();
   }

@@ -4,20 +4,16 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "tests/support/tree_checker.h"
 
 namespace {
-
-using Key = std::tuple<int, int, int>;
-
-Key KeyOf(const Edges& e) { return {e.node1, e.node2, e.measure}; }
 
 // A connected network of 2..10 nodes with equal and negative measures, an occasional extreme
 // measure, parallel edges, self-loops and ends in either order, in shuffled order.
@@ -55,56 +51,12 @@ std::vector<Edges> RandomConnectedNetwork(std::mt19937& rng, int& nON) {
   return edges;
 }
 
-// Heaviest edge on the tree path from `from` to `to`, or nothing if there is no path.
-bool PathMax(const std::vector<Edges>& tree, int from, int to, int parent, std::int64_t& heaviest) {
-  if (from == to) return true;
-  for (const Edges& e : tree) {
-    const int next = e.node1 == from ? e.node2 : (e.node2 == from ? e.node1 : -1);
-    if (next < 0 || next == parent) continue;
-    std::int64_t below = INT64_MIN;
-    if (PathMax(tree, next, to, from, below)) {
-      heaviest = std::max<std::int64_t>(below, e.measure);
-      return true;
-    }
-  }
-  return false;
+std::string MinimumSpanningTreeFault(const std::vector<Edges>& edges, const std::vector<Edges>& tree, int nON) {
+  return ::MinimumSpanningTreeFault(edges.data(), static_cast<int>(edges.size()), nON, tree.data(),
+                                    static_cast<int>(tree.size()));
 }
 
-// Empty when tree is a minimum spanning tree of the network, else what is wrong.
-std::string MinimumSpanningTreeFault(const std::vector<Edges>& edges, const std::vector<Edges>& tree,
-                                     int nON) {
-  if (static_cast<int>(tree.size()) != nON - 1) return "wrong edge count";
-  std::map<Key, int> outside;
-  for (const Edges& e : edges) ++outside[KeyOf(e)];
-  for (const Edges& e : tree) {
-    if (--outside[KeyOf(e)] < 0) return "a tree edge is not in the edge list";
-  }
-  // n - 1 edges that never close a cycle join all n nodes.
-  std::vector<int> component(static_cast<std::size_t>(nON));
-  for (int k = 0; k < nON; ++k) component[static_cast<std::size_t>(k)] = k;
-  for (const Edges& e : tree) {
-    const int a = component[static_cast<std::size_t>(e.node1)];
-    const int b = component[static_cast<std::size_t>(e.node2)];
-    if (a == b) return "the tree closes a cycle";
-    for (int& c : component) {
-      if (c == b) c = a;
-    }
-  }
-  // Cycle property: no edge outside the tree is lighter than the heaviest tree edge it spans.
-  for (const auto& [key, count] : outside) {
-    if (count == 0 || std::get<0>(key) == std::get<1>(key)) continue;
-    std::int64_t heaviest = INT64_MIN;
-    PathMax(tree, std::get<0>(key), std::get<1>(key), -1, heaviest);
-    if (std::get<2>(key) < heaviest) return "a lighter edge outside the tree: not minimum";
-  }
-  return "";
-}
-
-std::int64_t Total(const std::vector<Edges>& tree) {
-  std::int64_t total = 0;
-  for (const Edges& e : tree) total += e.measure;
-  return total;
-}
+std::int64_t Total(const std::vector<Edges>& tree) { return TreeTotal(tree.data(), static_cast<int>(tree.size())); }
 
 TEST(SpanningTreeProperty, BothRoutinesFindMinimumTreesOfEqualTotal) {
   std::mt19937 rng(20261207);  // the standard fixes mt19937's sequence: reproducible anywhere

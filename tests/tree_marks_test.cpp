@@ -9,6 +9,7 @@
 #include "driver/timed_run.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
 
 namespace {
@@ -75,36 +76,13 @@ TEST(TreeMarks, StepsAreTheRowsOfEachReport) {
   }
 }
 
-// A connected network with heavy ties, parallel and identical rows, self-loops, either end
-// order and extreme measures.
-std::vector<Edges> TieHeavyNetwork(std::mt19937& rng, int nON) {
-  auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-  auto measure = [&]() { return below(10) == 0 ? (below(2) ? 2147483647 : -2147483647 - 1) : below(4) - 1; };
-  std::vector<Edges> edges;
-  Edges e{};
-  for (int k = 1; k < nON; ++k) {
-    e.set(k, below(k), measure());
-    edges.push_back(e);
-  }
-  for (int k = below(3 * nON); k > 0; --k) {
-    if (below(4) == 0 && !edges.empty()) {
-      edges.push_back(edges[static_cast<std::size_t>(below(static_cast<int>(edges.size())))]);
-    } else {
-      e.set(below(nON), below(nON), measure());
-      edges.push_back(e);
-    }
-  }
-  std::shuffle(edges.begin(), edges.end(), rng);
-  return edges;
-}
-
 // Both routines break ties by file position in the reported run, so on every accepted network
 // they report the same rows, only in different orders.
 TEST(TreeMarks, BothReportedTreesHoldTheSameRowsOnRandomNetworks) {
   std::mt19937 rng(1207);
   for (int trial = 0; trial < 300; ++trial) {
     const int nON = 2 + static_cast<int>(rng() % 40);
-    const std::vector<Edges> edges = TieHeavyNetwork(rng, nON);
+    const std::vector<Edges> edges = RandomTestNetwork(rng, nON);
     SCOPED_TRACE("trial " + std::to_string(trial));
     const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
     for (std::size_t r = 0; r < edges.size(); ++r) {
