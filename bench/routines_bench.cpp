@@ -1,6 +1,7 @@
-// Per-call time of Prim and Kruskal beside a plain reading of their steps (built at -O2), over
-// a sweep of network sizes and densities, and of Prim with each scan this processor runs. Ends
-// with two tables from the medians measured in this one run: project / plain per routine, and
+// Per-call time of Prim and Kruskal beside a plain reading of their steps (built at -O2) and
+// beside Boost.Graph's Prim and Kruskal (when built with Boost), over a sweep of network sizes
+// and densities, and of Prim with each scan this processor runs. Ends with tables from the
+// medians measured in this one run: project / plain and project / library per routine, and
 // Prim's cost per edge visit with each scan.
 #include <benchmark/benchmark.h>
 
@@ -11,10 +12,13 @@
 #include <vector>
 
 #include "bench/plain_routines.h"
-#include "bench/sweep_networks.h"
 #include "mst/crossing_edge_scan.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "netgen/network_generator.h"
+#ifdef MST_HAVE_BOOST
+#include "bench/library_routines.h"
+#endif
 
 namespace {
 
@@ -72,11 +76,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
 
   void PrintTables(const std::vector<std::pair<int, int>>& sweep) const {
-    std::printf("\nproject / plain reading, medians of this run (below 1 means the project is faster)\n");
-    std::printf("%8s %8s %10s %10s %18s\n", "nodes", "edges", "PRIM", "KRUSKAL", "Prim's scan");
+    std::printf("\nproject / plain reading and project / library, medians of this run (below 1 means the project is faster)\n");
+    std::printf("%8s %8s %10s %10s %12s %12s %18s\n", "nodes", "edges", "PRIM", "KRUSKAL", "PRIM/lib",
+                "KRUSKAL/lib", "Prim's scan");
     for (const auto& [nodes, edges] : sweep) {
-      std::printf("%8d %8d %10s %10s %18s\n", nodes, edges, Ratio("PRIM", nodes, edges).c_str(),
-                  Ratio("KRUSKAL", nodes, edges).c_str(), VectorScanName(ChooseVectorScan(nodes, edges)));
+      std::printf("%8d %8d %10s %10s %12s %12s %18s\n", nodes, edges, Ratio("PRIM", nodes, edges).c_str(),
+                  Ratio("KRUSKAL", nodes, edges).c_str(), Ratio("PRIM", nodes, edges, "library ").c_str(),
+                  Ratio("KRUSKAL", nodes, edges, "library ").c_str(),
+                  VectorScanName(ChooseVectorScan(nodes, edges)));
     }
     std::printf("\nPrim's cost per edge visit, nanoseconds (a call visits (nodes - 1) x edges edges)\n");
     std::printf("%8s %8s %8s", "nodes", "edges", "plain");
@@ -101,8 +108,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     return found == medians_.end() ? nullptr : &found->second;
   }
 
-  std::string Ratio(const std::string& routine, int nodes, int edges) const {
-    const double* plain = Median("plain " + routine, nodes, edges);
+  std::string Ratio(const std::string& routine, int nodes, int edges, const char* baseline = "plain ") const {
+    const double* plain = Median(baseline + routine, nodes, edges);
     const double* project = Median(routine, nodes, edges);
     if (plain == nullptr || project == nullptr || *plain <= 0) {
       return "-";
@@ -140,7 +147,11 @@ int main(int argc, char** argv) {
     sweep.push_back(point);
   }
   for (const auto& [nodes, edges] : sweep) {
-    const std::vector<Edges> network = SweepNetwork(nodes, edges, 2026u + nodes + edges);
+    NetworkRequest request;  // measures 1..1000, so that equal measures occur
+    request.nodes = nodes;
+    request.edges = edges;
+    request.seed = 2026u + static_cast<unsigned>(nodes + edges);
+    const std::vector<Edges> network = GenerateNetwork(request);
     const int n = nodes;
     std::vector<std::pair<std::string, Routine>> entries = {{"plain PRIM", PlainPrimRoutine},
                                                             {"PRIM", PrimRoutine},
@@ -157,7 +168,31 @@ int main(int argc, char** argv) {
                                    [=](benchmark::State& state) { RunRoutine(state, r, network, n); })
           ->Unit(benchmark::kMicrosecond);
     }
+#ifdef MST_HAVE_BOOST
+    // The library's graph is built once here; each timed call runs the algorithm alone.
+    benchmark::RegisterBenchmark(Name("library PRIM", nodes, edges).c_str(), [=](benchmark::State& state) {
+      const LibraryGraph graph = MakeLibraryGraph(network.data(), edges, n);
+      std::vector<std::size_t> predecessors(static_cast<std::size_t>(n));
+      for (auto _ : state) {
+        LibraryPrim(graph, predecessors);
+        benchmark::ClobberMemory();
+      }
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(Name("library KRUSKAL", nodes, edges).c_str(), [=](benchmark::State& state) {
+      const LibraryGraph graph = MakeLibraryGraph(network.data(), edges, n);
+      std::vector<LibraryEdge> tree;
+      tree.reserve(static_cast<std::size_t>(n));
+      for (auto _ : state) {
+        LibraryKruskal(graph, tree);
+        benchmark::ClobberMemory();
+      }
+    })->Unit(benchmark::kMicrosecond);
+#endif
   }
+#ifndef MST_HAVE_BOOST
+  std::fprintf(stderr, "mst-routines-bench: built without Boost.Graph, so the library baselines are skipped "
+                       "(Debian: apt-get install libboost-graph-dev, then rebuild)\n");
+#endif
 
   // Defaults for a fair side-by-side reading on a noisy machine; flags given on the command
   // line come later and win.
