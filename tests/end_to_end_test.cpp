@@ -185,6 +185,24 @@ TEST_F(EndToEnd, NetgenRefusesBadArgumentsCleanly) {
   }
 }
 
+TEST_F(EndToEnd, NetgenHelpGoesToStandardOutput) {
+  const BenchRun run = RunInScratch("'" MST_NETGEN_PATH "' --help");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("Usage: mst-netgen", 0), 0u);
+  EXPECT_EQ(run.err, "");
+}
+
+// A network that cannot be written is a failure, not a silent success.
+TEST_F(EndToEnd, NetgenFailsWhenItsOutputCannotBeWritten) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  for (const char* args : {"--nodes 5", "--geometric --nodes 5"}) {
+    const int raw = std::system(("'" MST_NETGEN_PATH "' " + std::string(args) + " > /dev/full 2> '" +
+                                 (dir_ / "err.txt").string() + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << args;
+    EXPECT_EQ(ReadAll(dir_ / "err.txt"), "mst-netgen: cannot write the network to standard output\n") << args;
+  }
+}
+
 // mst-draw reads a file of any name and writes only DOT on standard output.
 TEST_F(EndToEnd, DrawWritesDotForAnyFileName) {
   Write("my network.txt", kNetwork3);

@@ -3,8 +3,26 @@
 #include <string>
 #include <vector>
 
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include <cstdio>
+#include <cstdlib>
+
 #include "graph/network_file.h"
 #include "tests/test_networks.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MST_HAS_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef MST_HAS_ADDRESS_SANITIZER
+#define MST_HAS_ADDRESS_SANITIZER 0
+#endif
 
 namespace {
 
@@ -100,6 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "edge row 1: the measure is outside the signed 32-bit range"},
         BadFile{"MeasureTooSmall", "1 2\n1 2 -2147483649\n",
                 "edge row 1: the measure is outside the signed 32-bit range"},
+        BadFile{"TwentyFiveDigitMeasure", "1 2\n1 2 1234567890123456789012345\n",
+                "edge row 1: the measure is outside the signed 32-bit range"},
+        BadFile{"TwentyFiveDigitNegativeMeasure", "1 2\n1 2 -9999999999999999999999999\n",
+                "edge row 1: the measure is outside the signed 32-bit range"},
+        BadFile{"TwentyFiveDigitHeader", "9999999999999999999999999 2\n1 2 1\n",
+                "header: the edge count is outside the signed 32-bit range"},
         BadFile{"ManyDigits", "1 2\n1 2 000000000000000000000000000000000000000000001x\n",
                 "edge row 1: the measure is not a decimal integer"},
         BadFile{"FractionalMeasure", "2 3\n1 2 1.5\n2 3 1\n",
@@ -124,5 +148,45 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"OnlySelfLoops", "2 2\n1 1 1\n2 2 1\n",
                 "the network is not connected: node 2 cannot be reached from node 1"}),
     [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
+
+#if !defined(_WIN32)
+// A header announcing billions of edges or nodes costs no memory: the reader grows with the
+// rows the file really holds. Checked in a child process whose address space is capped at its
+// current size plus 256 MiB, far below the 24 GB that 2e9 edge records would take, so a reader
+// that trusted the header would fail to allocate and give another reason.
+TEST(LoadNetwork, BillionsAnnouncedCostNoMemory) {
+#if defined(__SANITIZE_ADDRESS__) || MST_HAS_ADDRESS_SANITIZER
+  GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so RLIMIT_AS cannot be used";
+#else
+  const struct {
+    const char* text;
+    const char* reason;
+  } cases[] = {
+      {"2000000000 3\n1 2 1\n2 3 1\n", "the file ends before edge row 3 of 2000000000"},
+      {"1 2000000000\n1 2 1\n", "the network is not connected: 1 edges cannot join 2000000000 nodes"},
+  };
+  for (const auto& c : cases) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      long pages = 0;
+      std::FILE* statm = std::fopen("/proc/self/statm", "r");
+      if (statm == nullptr || std::fscanf(statm, "%ld", &pages) != 1) _exit(3);
+      std::fclose(statm);
+      const rlim_t cap = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (256u << 20);
+      const rlimit limit{cap, cap};
+      if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
+      if (std::malloc(512u << 20) != nullptr) _exit(4);  // the cap holds
+      const LoadedNetwork loaded = LoadText(c.text);
+      _exit(!loaded.loaded && loaded.reason == c.reason ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << c.text << " (3: no limit could be set, 4: the limit did not hold)";
+  }
+#endif
+}
+#endif
 
 }  // namespace

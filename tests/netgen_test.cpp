@@ -152,6 +152,37 @@ TEST(NetgenArguments, ReadsEveryOptionInBothForms) {
   EXPECT_EQ(geometric.edges, 3);  // twice the nodes, but no more than one per pair
 }
 
+// The extremes each option accepts.
+TEST(NetgenArguments, AcceptsEveryExtremeValue) {
+  const struct {
+    std::vector<const char*> args;
+    int nodes, edges;
+    std::int32_t min, max;
+    std::uint64_t seed;
+  } cases[] = {
+      {{"--nodes", "2", "--edges", "1"}, 2, 1, 1, 1000, 1},
+      {{"--min", "-2147483648", "--max", "2147483647"}, 10, 20, INT32_MIN, INT32_MAX, 1},
+      {{"--min=-2147483648", "--max=-2147483648"}, 10, 20, INT32_MIN, INT32_MIN, 1},
+      {{"--nodes", "9", "--edges", "99", "--min", "9", "--max", "99"}, 9, 99, 9, 99, 1},
+      {{"--nodes", "99999", "--seed", "9999999999999999999"}, 99999, 199998, 1, 1000, 9999999999999999999ULL},
+      {{"--seed", "0"}, 10, 20, 1, 1000, 0},
+      {{"--nodes", "2", "--edges", "50000000"}, 2, kMaxGeneratedEdges, 1, 1000, 1},
+      {{"--nodes", "25000000"}, 25000000, kMaxGeneratedEdges, 1, 1000, 1},
+      {{"--geometric", "--nodes", "20000", "--edges", "19999"}, 20000, 19999, 1, 1000, 1},
+      {{"--geometric", "--nodes", "9", "--edges", "36"}, 9, 36, 1, 1000, 1},
+  };
+  for (const auto& c : cases) {
+    NetworkRequest request;
+    std::string error;
+    ASSERT_EQ(Parse(c.args, request, error), NetgenCommand::kGenerate) << error;
+    EXPECT_EQ(request.nodes, c.nodes) << c.args[0];
+    EXPECT_EQ(request.edges, c.edges) << c.args[0];
+    EXPECT_EQ(request.minMeasure, c.min) << c.args[0];
+    EXPECT_EQ(request.maxMeasure, c.max) << c.args[0];
+    EXPECT_EQ(request.seed, c.seed) << c.args[0];
+  }
+}
+
 struct BadArguments {
   std::vector<const char*> args;
   const char* error;

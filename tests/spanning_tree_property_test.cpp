@@ -11,6 +11,7 @@
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "tests/support/random_test_networks.h"
 #include "tests/support/tree_checker.h"
 
 namespace {
@@ -79,6 +80,21 @@ TEST(SpanningTreeProperty, BothRoutinesFindMinimumTreesOfEqualTotal) {
       ASSERT_EQ(MinimumSpanningTreeFault(fileOrder, kruskalTree, nON), "") << "call " << call;
       ASSERT_EQ(Total(kruskalTree), Total(primTree));
     }
+  }
+}
+
+// Above 256 nodes Prim switches between its scans by node count (one or two register tables,
+// gathers, or the portable scan): each size must still give a minimum spanning tree.
+TEST(SpanningTreeProperty, PrimFindsMinimumTreesFrom257To600Nodes) {
+  std::mt19937 rng(257600);
+  for (int trial = 0; trial < 40; ++trial) {
+    const int nON = trial < 4 ? 256 + trial : 257 + static_cast<int>(rng() % 344);
+    const std::vector<Edges> edges = RandomTestNetwork(rng, nON);
+    const int nOE = static_cast<int>(edges.size());
+    std::vector<Edges> tree(static_cast<std::size_t>(nON));
+    Prim(edges.data(), tree.data(), nOE, nON);
+    ASSERT_EQ(::MinimumSpanningTreeFault(edges.data(), nOE, nON, tree.data(), nON - 1), "")
+        << nON << " nodes, " << nOE << " edges";
   }
 }
 
