@@ -15,4 +15,4 @@ struct Position {
 // leading junk; every number must be finite and end at white space or the end of the file).
 // On failure returns false with a short reason: a malformed number, too few or too many
 // numbers, or a read error.
-bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, std::string& reason);
+[[nodiscard]] bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, std::string& reason);

@@ -23,4 +23,4 @@ struct TreeMarks {
 // A tree record is matched to the first file row holding the same three values: both routines
 // take the first of identical rows, and a tree never holds two of them.
 // Cost: one Prim call, two Kruskal calls and a hash of the rows.
-TreeMarks MarkReportedTrees(const Edges* in, int nOE, int nON);
+[[nodiscard]] TreeMarks MarkReportedTrees(const Edges* in, int nOE, int nON);

@@ -9,7 +9,7 @@ constexpr int kRunsPerTiming = 20000;
 // Calls routine(in, out, nOE, nON) kRunsPerTiming times in a row with the same arguments and
 // returns the whole milliseconds they took. Only those calls lie between the two clock readings.
 template <typename Routine>
-int TimeRuns(Routine routine, Edges* in, Edges* out, int nOE, int nON) {
+[[nodiscard]] int TimeRuns(Routine routine, Edges* in, Edges* out, int nOE, int nON) {
   const ClockReading start = ReadClock();
   for (int t = 0; t < kRunsPerTiming; ++t) {
     routine(in, out, nOE, nON);

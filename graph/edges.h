@@ -9,7 +9,8 @@ struct Edges {
   std::int32_t node2;
   std::int32_t measure;
 
-  // Every write of a whole edge goes through here.
+  // Writes a whole edge: the reader and both routines store edges through it. The merge sort
+  // moves whole records by assignment instead, which copies the same three fields.
   void set(std::int32_t n1, std::int32_t n2, std::int32_t m) {
     node1 = n1;
     node2 = n2;

@@ -14,4 +14,4 @@ enum class ScanResult {
 // CR of Windows line ends too), an optional sign, one or more decimal digits, and then white
 // space or the end of the file. Anything else is kNotInteger. Never reads past the character
 // that follows the number.
-ScanResult ScanInteger(std::FILE* file, std::int32_t& value);
+[[nodiscard]] ScanResult ScanInteger(std::FILE* file, std::int32_t& value);

@@ -19,5 +19,5 @@ constexpr std::size_t kReasonSize = 160;
 // count below 2, a missing or malformed value, an end node out of range, a network that is not
 // connected, or memory that cannot be had. Memory grows only with what the file really holds,
 // whatever its header announces.
-bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
+[[nodiscard]] bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
                  char (&reason)[kReasonSize]);

@@ -8,7 +8,7 @@
 
 // Portable scan over the edge list in[0..nOE-1]; used[k] is 1 for tree nodes, else 0.
 // nOE edge visits.
-int CheapestCrossingEdge(const Edges* in, int nOE, const int* used);
+[[nodiscard]] int CheapestCrossingEdge(const Edges* in, int nOE, const int* used);
 
 // The vector scans over a ScanLayout, by instruction set and by how they read tree membership.
 enum class VectorScan {
@@ -43,11 +43,11 @@ constexpr int kMinVectorScanEdges = 48;
 
 // The fastest runnable scan for networks of nON nodes and nOE edges on this processor, by
 // measurement (see the README's Performance section); kNone for the portable scan.
-VectorScan ChooseVectorScan(int nON, int nOE);
+[[nodiscard]] VectorScan ChooseVectorScan(int nON, int nOE);
 
 // Runs scan over the layout once. scan must be runnable and handle the layout's node count.
 // paddedEdges edge visits.
-int CheapestCrossingEdgeVector(VectorScan scan, const ScanLayout& layout);
+[[nodiscard]] int CheapestCrossingEdgeVector(VectorScan scan, const ScanLayout& layout);
 
 // Runs Prim's steps with scan: from the tree that used and layout hold (node 0 at least), each
 // step takes the first cheapest crossing edge of in (the edges the layout was made from), joins

@@ -25,7 +25,7 @@ struct GeometricNetwork {
 
 // Euclidean distance between two points, rounded to the nearest integer, computed exactly in
 // integers (an exact half cannot occur between grid points).
-std::int32_t RoundedDistance(Point a, Point b);
+[[nodiscard]] std::int32_t RoundedDistance(Point a, Point b);
 
 // A connected network of `nodes` points (2..kMaxGeometricNodes) with exactly `edges` edges
 // (nodes - 1 <= edges <= nodes * (nodes - 1) / 2), no self-loops and no parallel edges. The
@@ -35,7 +35,7 @@ std::int32_t RoundedDistance(Point a, Point b);
 // distances lower numbers, come first. Each measure is RoundedDistance of its ends. Rows are
 // shuffled and each row's ends put in random order. The same seed gives the same network on
 // every platform. Cost: about nodes^2 distance computations plus nodes^2 x log per round.
-GeometricNetwork GenerateGeometricNetwork(int nodes, int edges, std::uint64_t seed);
+[[nodiscard]] GeometricNetwork GenerateGeometricNetwork(int nodes, int edges, std::uint64_t seed);
 
 // Writes one line "x y" per point, node 1 first.
 void WritePositions(std::FILE* file, const std::vector<Point>& points);

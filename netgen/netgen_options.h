@@ -18,7 +18,7 @@ enum class NetgenCommand {
 // --name=value) and --help. Unset options keep their defaults, except that --edges defaults to
 // twice the node count. Checks that every value is a whole number in range, that min <= max,
 // and that the counts are possible.
-NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
+[[nodiscard]] NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
                                    std::string& error);
 
 // The text --help prints.

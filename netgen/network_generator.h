@@ -24,7 +24,7 @@ struct NetworkRequest {
 // so parallel edges can occur. The same request gives the same network on every platform: the
 // only source of randomness is mt19937_64, whose sequence the C++ standard fixes, read through
 // this file's own arithmetic.
-std::vector<Edges> GenerateNetwork(const NetworkRequest& request);
+[[nodiscard]] std::vector<Edges> GenerateNetwork(const NetworkRequest& request);
 
 // Writes a network in the network file format: "edges\tnodes", then "first\tsecond\tmeasure"
 // per edge with 1-based ends, each line ending in "\n".

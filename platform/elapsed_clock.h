@@ -5,8 +5,8 @@
 // A monotonic clock for the timed runs: wall-clock changes never show in a figure.
 using ClockReading = std::chrono::steady_clock::time_point;
 
-ClockReading ReadClock();
+[[nodiscard]] ClockReading ReadClock();
 
 // Whole milliseconds from start to end, rounded down; 0 if end precedes start, and capped at
 // the largest int so the figure always fits the report's "%d".
-int ElapsedMilliseconds(ClockReading start, ClockReading end);
+[[nodiscard]] int ElapsedMilliseconds(ClockReading start, ClockReading end);

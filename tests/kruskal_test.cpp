@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Kruskal, TimedRunReportsTheLastCallsTree) {
   std::vector<Edges> edges = EdgesFromRows({{1, 3, 2}, {2, 3, 2}, {1, 2, 2}});
   std::vector<Edges> tree(3);
-  TimeRuns(Kruskal, edges.data(), tree.data(), 3, 3);
+  static_cast<void>(TimeRuns(Kruskal, edges.data(), tree.data(), 3, 3));  // only the tree matters here
   EXPECT_EQ(RowsOf(tree.data(), 2), (Rows{{1, 3, 2}, {2, 3, 2}}));
   EXPECT_EQ(RowsOf(edges.data(), 3), (Rows{{1, 3, 2}, {2, 3, 2}, {1, 2, 2}}));
 }

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{2, 1, 4}, {2, 3, 2}}},
         // Self-loops never qualify, however cheap.
         PrimCase{"SelfLoopsIgnored", {{1, 1, -50}, {2, 2, -50}, {1, 2, 3}}, 2, {{1, 2, 3}}},
-        // No search limit: measures of 32000 and beyond are chosen like any other.
+        // Measures of 32000 and beyond, up to INT_MAX, are chosen like any other.
         PrimCase{"LargeMeasures",
                  {{1, 2, 32000}, {2, 3, 2147483647}, {1, 3, 40000}},
                  3,
