@@ -7,6 +7,7 @@
 
 #include "draw/tree_marks.h"
 #include "driver/timed_run.h"
+#include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
 #include "tests/support/random_test_networks.h"
@@ -39,8 +40,7 @@ void ExpectMarksMatchTheReports(const std::vector<Edges>& fileOrder, int nON) {
   EXPECT_EQ(MarkedRows(fileOrder, marks.primStep), RowsOf(tree.data(), nON - 1));
   for (int t = 0; t < kRunsPerTiming; ++t) Kruskal(edges.data(), tree.data(), nOE, nON);
   EXPECT_EQ(MarkedRows(fileOrder, marks.kruskalStep), RowsOf(tree.data(), nON - 1));
-  std::int64_t total = 0;
-  for (int k = 0; k < nON - 1; ++k) total += tree[static_cast<std::size_t>(k)].measure;
+  const std::int64_t total = TreeTotal(tree.data(), nON - 1);
   EXPECT_EQ(marks.kruskalTotal, total);
   EXPECT_EQ(marks.primTotal, total);
 }
