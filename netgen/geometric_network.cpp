@@ -59,18 +59,18 @@ class NearestNodes {
  public:
   NearestNodes(const std::vector<Point>& points, int node) : points_(points), node_(node) {}
 
-  // The r-th nearest other node (r from 1), or -1 past the last.
-  int At(int r) {
+  // The r-th nearest other node (r from 1), or -1 past the last. scratch is working room
+  // shared by all nodes, so that no node allocates a list of every node.
+  int At(int r, std::vector<int>& scratch) {
     const int others = static_cast<int>(points_.size()) - 1;
     if (r > others) return -1;
-    if (r > static_cast<int>(order_.size())) Extend(std::min(others, std::max(2 * r, 8)));
+    if (r > static_cast<int>(order_.size())) Extend(std::min(others, std::max(2 * r, 8)), scratch);
     return order_[static_cast<std::size_t>(r - 1)];
   }
 
  private:
-  void Extend(int count) {
-    std::vector<int> all;
-    all.reserve(points_.size());
+  void Extend(int count, std::vector<int>& all) {
+    all.clear();
     for (int k = 0; k < static_cast<int>(points_.size()); ++k) {
       if (k != node_) all.push_back(k);
     }
@@ -81,8 +81,7 @@ class NearestNodes {
       return da != db ? da < db : a < b;
     };
     std::partial_sort(all.begin(), all.begin() + count, all.end(), nearer);
-    all.resize(static_cast<std::size_t>(count));
-    order_ = std::move(all);
+    order_.assign(all.begin(), all.begin() + count);
   }
 
   const std::vector<Point>& points_;
@@ -118,9 +117,11 @@ GeometricNetwork GenerateGeometricNetwork(int nodes, int edges, std::uint64_t se
   std::vector<NearestNodes> nearest;
   nearest.reserve(static_cast<std::size_t>(nodes));
   for (int k = 0; k < nodes; ++k) nearest.emplace_back(network.points, k);
+  std::vector<int> scratch;
+  scratch.reserve(static_cast<std::size_t>(nodes));
   for (int r = 1; static_cast<int>(pairs.size()) < edges && r < nodes; ++r) {
     for (int k = 0; k < nodes && static_cast<int>(pairs.size()) < edges; ++k) {
-      const int partner = nearest[static_cast<std::size_t>(k)].At(r);
+      const int partner = nearest[static_cast<std::size_t>(k)].At(r, scratch);
       if (joined.insert(PairKey(k, partner)).second) pairs.emplace_back(k, partner);
     }
   }

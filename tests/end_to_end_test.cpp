@@ -4,11 +4,13 @@
 
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -262,6 +264,25 @@ TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   std::size_t pinned = 0;
   for (std::size_t at = drawn.out.find(" [pos=\""); at != std::string::npos; at = drawn.out.find(" [pos=\"", at + 1)) ++pinned;
   EXPECT_EQ(pinned, 30u);
+
+  // Every measure in the file is the distance between its ends' written points, rounded.
+  std::ifstream pointsFile(dir_ / "points.txt");
+  std::vector<std::pair<long long, long long>> points;
+  for (long long x = 0, y = 0; pointsFile >> x >> y;) points.emplace_back(x, y);
+  ASSERT_EQ(points.size(), 30u);
+  std::istringstream network(made.out);
+  int edges = 0, nodes = 0;
+  network >> edges >> nodes;
+  EXPECT_EQ(edges, 80);
+  EXPECT_EQ(nodes, 30);
+  int rows = 0;
+  for (int a = 0, b = 0, measure = 0; network >> a >> b >> measure; ++rows) {
+    const auto& p = points[static_cast<std::size_t>(a - 1)];
+    const auto& q = points[static_cast<std::size_t>(b - 1)];
+    EXPECT_EQ(measure, std::llround(std::hypot(double(p.first - q.first), double(p.second - q.second))))
+        << "row " << rows + 1;
+  }
+  EXPECT_EQ(rows, 80);
 
   const BenchRun unwritable =
       RunInScratch("'" MST_NETGEN_PATH "' --geometric --nodes 5 --positions no-such-folder/points.txt");
