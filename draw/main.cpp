@@ -15,7 +15,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: mst-draw [--positions FILE] NETWORK_FILE\n"
+    "Usage: mst-draw [--positions FILE] [--] NETWORK_FILE\n"
     "Writes the network in NETWORK_FILE (the network file format mst-bench reads) as a Graphviz\n"
     "DOT graph to standard output, with the trees mst-bench reports for it marked: Prim's\n"
     "(class prim, blue, P<k> for its k-th edge) and Kruskal's (class kruskal, red, K<k>).\n"
@@ -37,8 +37,19 @@ enum class Parsed { kDraw, kHelp, kBadUsage };
 Parsed ParseArguments(int argc, char** argv, DrawArguments& arguments) {
   bool networkGiven = false;
   bool positionsGiven = false;
+  bool optionsEnded = false;  // after "--", a word starting with '-' is a file name
   for (int a = 1; a < argc; ++a) {
     const std::string word = argv[a];
+    if (!optionsEnded && word == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (optionsEnded) {
+      if (networkGiven || word.empty()) return Parsed::kBadUsage;
+      arguments.network = word;
+      networkGiven = true;
+      continue;
+    }
     if (word == "--help") return Parsed::kHelp;
     if (word == "--positions" || word.rfind("--positions=", 0) == 0) {
       if (positionsGiven) return Parsed::kBadUsage;

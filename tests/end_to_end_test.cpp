@@ -242,12 +242,15 @@ TEST_F(EndToEnd, DrawRefusesUnusableFilesWithOneLine) {
 
 TEST_F(EndToEnd, DrawBadUsagePrintsTheUsageAndExitsTwo) {
   Write("a.txt", kNetwork1);
-  for (const char* arguments : {"", "a.txt a.txt", "--frobnicate a.txt", "a.txt --positions", "--positions= a.txt"}) {
+  for (const char* arguments : {"", "a.txt a.txt", "--frobnicate a.txt", "a.txt --positions", "--positions= a.txt", "-- a.txt a.txt", "--"}) {
     const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + arguments);
     EXPECT_EQ(run.status, 2) << arguments;
     EXPECT_EQ(run.out, "") << arguments;
-    EXPECT_EQ(run.err.rfind("Usage: mst-draw [--positions FILE] NETWORK_FILE\n", 0), 0u) << arguments;
+    EXPECT_EQ(run.err.rfind("Usage: mst-draw [--positions FILE] [--] NETWORK_FILE\n", 0), 0u) << arguments;
   }
+  Write("-dash.txt", kNetwork1);
+  const BenchRun dashed = RunInScratch("'" MST_DRAW_PATH "' -- -dash.txt");
+  EXPECT_EQ(dashed.status, 0) << dashed.err;
   const BenchRun help = RunInScratch("'" MST_DRAW_PATH "' --help");
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: mst-draw", 0), 0u);
