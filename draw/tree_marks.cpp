@@ -1,6 +1,7 @@
 #include "draw/tree_marks.h"
 
-#include <unordered_map>
+#include <map>
+#include <tuple>
 
 #include "driver/timed_run.h"
 #include "graph/tree_total.h"
@@ -11,37 +12,25 @@ namespace {
 
 static_assert(kRunsPerTiming % 2 == 0, "the reported Kruskal run is taken to be an even-numbered one");
 
-std::uint64_t RowKey(const Edges& edge) {
-  // Ends are node numbers below 2^31; the measure keeps all its bits.
-  const auto ends = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(edge.node1)) << 32) |
-                    static_cast<std::uint32_t>(edge.node2);
-  return ends * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint32_t>(edge.measure);
-}
+using RowValues = std::tuple<std::int32_t, std::int32_t, std::int32_t>;
 
-bool SameRow(const Edges& a, const Edges& b) {
-  return a.node1 == b.node1 && a.node2 == b.node2 && a.measure == b.measure;
-}
+RowValues ValuesOf(const Edges& edge) { return {edge.node1, edge.node2, edge.measure}; }
 
 // Sets steps[row] = k + 1 for the k-th tree record, at the first matching row not yet marked.
-void MarkRows(const Edges* in, int nOE, const std::vector<Edges>& tree,
-              std::vector<int>& steps) {
-  std::unordered_multimap<std::uint64_t, int> rows;
-  rows.reserve(static_cast<std::size_t>(nOE));
+void MarkRows(const Edges* in, int nOE, const std::vector<Edges>& tree, std::vector<int>& steps) {
+  std::map<RowValues, std::vector<int>> rows;  // each row's values -> its rows, in file order
   for (int r = 0; r < nOE; ++r) {
-    rows.emplace(RowKey(in[r]), r);
+    rows[ValuesOf(in[r])].push_back(r);
   }
   steps.assign(static_cast<std::size_t>(nOE), 0);
   for (std::size_t k = 0; k < tree.size(); ++k) {
-    int first = -1;
-    const auto range = rows.equal_range(RowKey(tree[k]));
-    for (auto it = range.first; it != range.second; ++it) {
-      const int r = it->second;
-      if (SameRow(in[r], tree[k]) && steps[static_cast<std::size_t>(r)] == 0 && (first < 0 || r < first)) {
-        first = r;
+    const auto found = rows.find(ValuesOf(tree[k]));
+    if (found == rows.end()) continue;
+    for (const int r : found->second) {
+      if (steps[static_cast<std::size_t>(r)] == 0) {
+        steps[static_cast<std::size_t>(r)] = static_cast<int>(k) + 1;
+        break;
       }
-    }
-    if (first >= 0) {
-      steps[static_cast<std::size_t>(first)] = static_cast<int>(k) + 1;
     }
   }
 }
