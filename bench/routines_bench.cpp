@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "bench/plain_routines.h"
-#include "mst/crossing_edge_scan.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "mst/prim_scan.h"
 #include "netgen/network_generator.h"
 #ifdef MST_HAVE_BOOST
 #include "bench/library_routines.h"
@@ -22,38 +22,24 @@
 
 namespace {
 
-using Routine = void (*)(Edges*, Edges*, int, int);
+// A routine, and for Prim's per-scan runs the scan it is held to.
+using Routine = void (*)(Edges*, Edges*, int, int, PrimScan);
 
-void PrimRoutine(Edges* in, Edges* out, int nOE, int nON) { Prim(in, out, nOE, nON); }
-void PlainPrimRoutine(Edges* in, Edges* out, int nOE, int nON) { PlainPrim(in, out, nOE, nON); }
-
-// Prim forced onto one scan, for the per-scan table.
-template <VectorScan kScan>
-void PrimScanRoutine(Edges* in, Edges* out, int nOE, int nON) {
-  PrimWithScan(kScan, in, out, nOE, nON);
+void PrimRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { Prim(in, out, nOE, nON); }
+void PlainPrimRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { PlainPrim(in, out, nOE, nON); }
+void KruskalRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { Kruskal(in, out, nOE, nON); }
+void PlainKruskalRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { PlainKruskal(in, out, nOE, nON); }
+void PrimScanRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan scan) {
+  PrimWithScan(scan, in, out, nOE, nON);
 }
-
-struct ScanEntry {
-  VectorScan scan;
-  Routine routine;
-};
-
-const ScanEntry kScanEntries[] = {
-    {VectorScan::kNone, PrimScanRoutine<VectorScan::kNone>},
-    {VectorScan::kAvx2Table256, PrimScanRoutine<VectorScan::kAvx2Table256>},
-    {VectorScan::kAvx2Gather, PrimScanRoutine<VectorScan::kAvx2Gather>},
-    {VectorScan::kAvx512Table512, PrimScanRoutine<VectorScan::kAvx512Table512>},
-    {VectorScan::kAvx512Table1024, PrimScanRoutine<VectorScan::kAvx512Table1024>},
-    {VectorScan::kAvx512Gather, PrimScanRoutine<VectorScan::kAvx512Gather>},
-};
 
 // Calls one routine over and over on one network, as the program's timed runs do: Kruskal
 // keeps sorting the list its previous call left.
-void RunRoutine(benchmark::State& state, Routine routine, std::vector<Edges> network, int nodes) {
+void RunRoutine(benchmark::State& state, Routine routine, PrimScan scan, std::vector<Edges> network, int nodes) {
   std::vector<Edges> tree(static_cast<std::size_t>(nodes));
   const int nOE = static_cast<int>(network.size());
   for (auto _ : state) {
-    routine(network.data(), tree.data(), nOE, nodes);
+    routine(network.data(), tree.data(), nOE, nodes, scan);
     benchmark::ClobberMemory();
   }
 }
@@ -83,19 +69,19 @@ class RatioReporter : public benchmark::ConsoleReporter {
       std::printf("%8d %8d %10s %10s %12s %12s %18s\n", nodes, edges, Ratio("PRIM", nodes, edges).c_str(),
                   Ratio("KRUSKAL", nodes, edges).c_str(), Ratio("PRIM", nodes, edges, "library ").c_str(),
                   Ratio("KRUSKAL", nodes, edges, "library ").c_str(),
-                  VectorScanName(ChooseVectorScan(nodes, edges)));
+                  PrimScanName(ChoosePrimScan(nodes, edges)));
     }
     std::printf("\nPrim's cost per edge visit, nanoseconds (a call visits (nodes - 1) x edges edges)\n");
     std::printf("%8s %8s %8s", "nodes", "edges", "plain");
-    for (const ScanEntry& entry : kScanEntries) {
-      std::printf(" %17s", VectorScanName(entry.scan));
+    for (PrimScan scan : AllPrimScans()) {
+      std::printf(" %17s", PrimScanName(scan));
     }
     std::printf("\n");
     for (const auto& [nodes, edges] : sweep) {
       const double visits = static_cast<double>(nodes - 1) * edges;
       std::printf("%8d %8d %8s", nodes, edges, PerVisit("plain PRIM", nodes, edges, visits).c_str());
-      for (const ScanEntry& entry : kScanEntries) {
-        const std::string name = std::string("PRIM[") + VectorScanName(entry.scan) + "]";
+      for (PrimScan scan : AllPrimScans()) {
+        const std::string name = std::string("PRIM[") + PrimScanName(scan) + "]";
         std::printf(" %17s", PerVisit(name, nodes, edges, visits).c_str());
       }
       std::printf("\n");
@@ -153,20 +139,26 @@ int main(int argc, char** argv) {
     request.seed = 2026u + static_cast<unsigned>(nodes + edges);
     const std::vector<Edges> network = GenerateNetwork(request);
     const int n = nodes;
-    const int m = edges;  // structured bindings cannot be captured in C++17
-    std::vector<std::pair<std::string, Routine>> entries = {{"plain PRIM", PlainPrimRoutine},
-                                                            {"PRIM", PrimRoutine},
-                                                            {"plain KRUSKAL", PlainKruskal},
-                                                            {"KRUSKAL", Kruskal}};
-    for (const ScanEntry& entry : kScanEntries) {
-      if (VectorScanRuns(entry.scan) && nodes <= VectorScanMaxNodes(entry.scan)) {
-        entries.emplace_back(std::string("PRIM[") + VectorScanName(entry.scan) + "]", entry.routine);
+    [[maybe_unused]] const int m = edges;  // structured bindings cannot be captured in C++17
+    struct Entry {
+      std::string name;
+      Routine routine;
+      PrimScan scan;
+    };
+    std::vector<Entry> entries = {{"plain PRIM", PlainPrimRoutine, PrimScan::kPortable},
+                                  {"PRIM", PrimRoutine, PrimScan::kPortable},
+                                  {"plain KRUSKAL", PlainKruskalRoutine, PrimScan::kPortable},
+                                  {"KRUSKAL", KruskalRoutine, PrimScan::kPortable}};
+    for (PrimScan scan : AllPrimScans()) {
+      if (PrimScanRuns(scan) && nodes <= PrimScanMaxNodes(scan)) {
+        entries.push_back({std::string("PRIM[") + PrimScanName(scan) + "]", PrimScanRoutine, scan});
       }
     }
-    for (const auto& [name, routine] : entries) {
-      const Routine r = routine;
-      benchmark::RegisterBenchmark(Name(name, nodes, edges).c_str(),
-                                   [=](benchmark::State& state) { RunRoutine(state, r, network, n); })
+    for (const Entry& entry : entries) {
+      const Routine r = entry.routine;
+      const PrimScan scan = entry.scan;
+      benchmark::RegisterBenchmark(Name(entry.name, nodes, edges).c_str(),
+                                   [=](benchmark::State& state) { RunRoutine(state, r, scan, network, n); })
           ->Unit(benchmark::kMicrosecond);
     }
 #ifdef MST_HAVE_BOOST

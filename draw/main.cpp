@@ -10,7 +10,7 @@
 #include "draw/dot_writer.h"
 #include "draw/positions_file.h"
 #include "draw/tree_marks.h"
-#include "graph/network_loader.h"
+#include "graph/network_vectors.h"
 
 namespace {
 
@@ -93,23 +93,14 @@ int main(int argc, char** argv) {
       break;
   }
 
-  std::FILE* file = std::fopen(arguments.network.c_str(), "r");
-  if (file == nullptr) {
-    return Fail(arguments.network, std::string("cannot open the file (") + std::strerror(errno) + ")");
-  }
-  Edges* edges = nullptr;
-  Edges* tree = nullptr;
-  int nOE = 0;
-  int nON = 0;
-  char reason[kReasonSize];
-  const bool loaded = LoadNetwork(file, &edges, &tree, nOE, nON, reason);
-  std::fclose(file);
-  if (!loaded) {
+  Network network;
+  std::string reason;
+  if (!LoadNetworkFile(arguments.network, network, reason)) {
     return Fail(arguments.network, reason);
   }
-  std::free(tree);  // the marks use their own tree lists
-  std::vector<Edges> rows(edges, edges + nOE);
-  std::free(edges);
+  const std::vector<Edges>& rows = network.edges;
+  const int nOE = static_cast<int>(rows.size());
+  const int nON = network.nON;
 
   std::vector<Position> positions;
   if (!arguments.positions.empty()) {

@@ -18,9 +18,8 @@ struct TreeMarks {
 // Runs both routines on a copy of the edge list (nOE records in file order, a connected
 // network of nON nodes, as LoadNetwork hands it out) and returns the trees mst-bench reports
 // for it: Prim's single run on the list in file order, and Kruskal's tree of the last of its
-// timed runs. Every Kruskal call sorts the list in place and reverses equal measures, so the
-// reported run (an even-numbered one) meets them as the second call does; two calls suffice.
+// timed runs (ReportedKruskal).
 // A tree record is matched to the first file row holding the same three values: both routines
 // take the first of identical rows, and a tree never holds two of them.
-// Cost: one Prim call, two Kruskal calls and a hash of the rows.
+// Cost: one Prim call, at most two Kruskal calls and an ordered map of the rows.
 [[nodiscard]] TreeMarks MarkReportedTrees(const Edges* in, int nOE, int nON);

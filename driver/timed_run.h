@@ -1,10 +1,8 @@
 #pragma once
 
 #include "graph/edges.h"
+#include "mst/reported_runs.h"
 #include "platform/elapsed_clock.h"
-
-// How often each routine runs on each network; the printed time is that of all of them.
-constexpr int kRunsPerTiming = 20000;
 
 // Calls routine(in, out, nOE, nON) kRunsPerTiming times in a row with the same arguments and
 // returns the whole milliseconds they took. Only those calls lie between the two clock readings.

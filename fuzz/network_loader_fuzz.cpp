@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "graph/network_loader.h"
+#include "graph/network_vectors.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
@@ -35,27 +35,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::fwrite(data, 1, size, file);
   std::rewind(file);
-  Edges* in = nullptr;
-  Edges* out = nullptr;
-  int nOE = 0;
-  int nON = 0;
-  char reason[kReasonSize];
-  const bool loaded = LoadNetwork(file, &in, &out, nOE, nON, reason);
+  Network network;
+  std::string reason;
+  const bool loaded = LoadNetworkFrom(file, network, reason);
   std::fclose(file);
   if (!loaded) {
     return 0;
   }
-  const std::vector<Edges> fileOrder(in, in + nOE);
-  Prim(in, out, nOE, nON);
-  ExpectMinimumTree(fileOrder, nON, out, "Prim");
-  const std::int64_t primTotal = TreeTotal(out, nON - 1);
-  Kruskal(in, out, nOE, nON);
-  ExpectMinimumTree(fileOrder, nON, out, "Kruskal");
-  if (TreeTotal(out, nON - 1) != primTotal) {
+  const std::vector<Edges>& fileOrder = network.edges;
+  std::vector<Edges> list = fileOrder;
+  const int nOE = static_cast<int>(list.size());
+  const int nON = network.nON;
+  std::vector<Edges> tree(static_cast<std::size_t>(nON));
+  Prim(list.data(), tree.data(), nOE, nON);
+  ExpectMinimumTree(fileOrder, nON, tree.data(), "Prim");
+  const std::int64_t primTotal = TreeTotal(tree.data(), nON - 1);
+  Kruskal(list.data(), tree.data(), nOE, nON);
+  ExpectMinimumTree(fileOrder, nON, tree.data(), "Kruskal");
+  if (TreeTotal(tree.data(), nON - 1) != primTotal) {
     std::fprintf(stderr, "Prim and Kruskal disagree on the total\n");
     std::abort();
   }
-  std::free(in);
-  std::free(out);
   return 0;
 }

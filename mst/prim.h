@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graph/edges.h"
-#include "mst/crossing_edge_scan.h"
+#include "mst/prim_scan.h"
 
 // Prim's routine: grows a tree from node 0, at each step taking the cheapest edge with exactly
 // one end in the tree (the first in the edge list among equals, whatever the measure) and
@@ -11,12 +11,12 @@
 // in: the edge list, read only; out: room for nON records, the first nON - 1 are overwritten.
 //
 // Cost per call: (nON - 1) x nOE edge visits, one full scan of the edge list per step, plus
-// the allocation and zero-filling of its own per-node array and, for a vector scan, one copy
-// of the edge list into the scan's layout (allocated and freed in the call). Nothing is kept
-// between calls. Ends the process, after "ERROR in PRIM : out of memory", if the per-node
-// array cannot be had.
+// the allocation and zero-filling of its own per-node array and, for every scan but the
+// portable one, one copy of the edge list into the scan's own layout, made and freed in the
+// call. Nothing is kept between calls. Ends the process, after "ERROR in PRIM : out of
+// memory", if the per-node array cannot be had.
 void Prim(const Edges* in, Edges* out, int nOE, int nON);
 
 // Prim's routine with the given scan instead of the one chosen for this processor and size
-// (tests and the harness compare them). scan must be runnable and handle nON nodes.
-void PrimWithScan(VectorScan scan, const Edges* in, Edges* out, int nOE, int nON);
+// (tests and the harness compare them). scan must run here and handle nON nodes.
+void PrimWithScan(PrimScan scan, const Edges* in, Edges* out, int nOE, int nON);

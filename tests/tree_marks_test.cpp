@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "draw/tree_marks.h"
-#include "driver/timed_run.h"
+#include "mst/reported_runs.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"

@@ -1,4 +1,4 @@
-#include "mst/scan_layout.h"
+#include "mst/detail/scan_layout.h"
 
 #include <climits>
 #include <cstdint>
@@ -13,7 +13,7 @@ std::size_t Lines(std::size_t bytes) { return (bytes + kCacheLine - 1) / kCacheL
 
 }  // namespace
 
-bool MakeScanLayout(const Edges* in, int nOE, int nON, ScanLayout& layout) {
+bool ScanLayout::Make(const Edges* in, int nOE, int nON) {
   const long long paddedWide = (static_cast<long long>(nOE) + kScanBlock - 1) / kScanBlock * kScanBlock;
   if (paddedWide > INT_MAX) {
     return false;  // edge indices must stay ints
@@ -26,38 +26,38 @@ bool MakeScanLayout(const Edges* in, int nOE, int nON, ScanLayout& layout) {
   const std::size_t count = static_cast<std::size_t>(padded);
   const std::size_t fieldBytes = Lines(count * sizeof(std::int32_t));
   const std::size_t tableBytes = Lines(static_cast<std::size_t>(words) * sizeof(std::uint32_t));
-  void* block = std::malloc(kCacheLine + 3 * fieldBytes + tableBytes);
-  if (block == nullptr) {
+  void* memory = std::malloc(kCacheLine + 3 * fieldBytes + tableBytes);
+  if (memory == nullptr) {
     return false;
   }
-  const auto address = reinterpret_cast<std::uintptr_t>(block);
+  const auto address = reinterpret_cast<std::uintptr_t>(memory);
   auto* base = reinterpret_cast<unsigned char*>((address + kCacheLine - 1) / kCacheLine * kCacheLine);
-  layout.block = block;
-  layout.node1 = reinterpret_cast<std::int32_t*>(base);
-  layout.node2 = reinterpret_cast<std::int32_t*>(base + fieldBytes);
-  layout.measure = reinterpret_cast<std::int32_t*>(base + 2 * fieldBytes);
-  layout.treeBits = reinterpret_cast<std::uint32_t*>(base + 3 * fieldBytes);
-  layout.paddedEdges = padded;
+  block = memory;
+  node1 = reinterpret_cast<std::int32_t*>(base);
+  node2 = reinterpret_cast<std::int32_t*>(base + fieldBytes);
+  measure = reinterpret_cast<std::int32_t*>(base + 2 * fieldBytes);
+  treeBits = reinterpret_cast<std::uint32_t*>(base + 3 * fieldBytes);
+  paddedEdges = padded;
   for (int i = 0; i < nOE; ++i) {
-    layout.node1[i] = in[i].node1;
-    layout.node2[i] = in[i].node2;
+    node1[i] = in[i].node1;
+    node2[i] = in[i].node2;
   }
   for (int i = nOE; i < padded; ++i) {
-    layout.node1[i] = layout.node2[i] = 0;
+    node1[i] = node2[i] = 0;
   }
   for (int i = 0; i < nOE; ++i) {
-    layout.measure[i] = in[i].measure;
+    measure[i] = in[i].measure;
   }
   for (int i = nOE; i < padded; ++i) {
-    layout.measure[i] = INT_MAX;
+    measure[i] = INT_MAX;
   }
   for (int w = 0; w < words; ++w) {
-    layout.treeBits[w] = 0;
+    treeBits[w] = 0;
   }
   return true;
 }
 
-void FreeScanLayout(ScanLayout& layout) {
-  std::free(layout.block);
-  layout = ScanLayout{};
+void ScanLayout::Free() {
+  std::free(block);
+  *this = ScanLayout{};
 }

@@ -1,6 +1,6 @@
-// Every vector scan the program can choose must pick exactly the edge the portable scan picks:
-// the first cheapest edge with one end in the tree, whatever the lane, the block, the padding,
-// the measure or the node count.
+// Every scan the program can choose must pick exactly the edge the portable scan picks: the
+// first cheapest edge with one end in the tree, whatever the lane, the block, the padding, the
+// measure or the node count. The scans come from the one table that Prim chooses from.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,45 +9,43 @@
 #include <string>
 #include <vector>
 
-#include "mst/crossing_edge_scan.h"
+#include "mst/detail/grow_tree.h"
+#include "mst/detail/scan_table.h"
 #include "mst/prim.h"
-#include "mst/scan_layout.h"
+#include "mst/prim_scan.h"
 #include "tests/test_networks.h"
 
-// Names the scan in test listings instead of dumping its bytes (beside VectorScan, for lookup).
-static void PrintTo(VectorScan scan, std::ostream* os) { *os << VectorScanName(scan); }
+// Names the scan in test listings instead of dumping its bytes (beside PrimScan, for lookup).
+static void PrintTo(PrimScan scan, std::ostream* os) { *os << PrimScanName(scan); }
 
 namespace {
 
-// The vector scan's answer on edges with the tree `used`.
-int VectorAnswer(VectorScan scan, const std::vector<Edges>& edges, const std::vector<int>& used) {
-  ScanLayout layout{};
-  const int nON = static_cast<int>(used.size());
-  if (!MakeScanLayout(edges.data(), static_cast<int>(edges.size()), nON, layout)) {
-    ADD_FAILURE() << "no memory for the layout";
-    return -2;
-  }
-  for (int k = 0; k < nON; ++k) {
-    if (used[static_cast<std::size_t>(k)] != 0) AddToTree(layout, k);
-  }
-  const int answer = CheapestCrossingEdgeVector(scan, layout);
-  FreeScanLayout(layout);
-  return answer;
+// The scan's answer on edges with the tree `used`.
+int VectorAnswer(PrimScan scan, const std::vector<Edges>& edges, const std::vector<int>& used) {
+  return KernelOf(scan).scanOnce(edges.data(), static_cast<int>(edges.size()), static_cast<int>(used.size()),
+                                 used.data());
 }
 
 int PortableAnswer(const std::vector<Edges>& edges, const std::vector<int>& used) {
   return CheapestCrossingEdge(edges.data(), static_cast<int>(edges.size()), used.data());
 }
 
-class EachVectorScan : public testing::TestWithParam<VectorScan> {
+// Every scan but the portable one, which is the reference.
+std::vector<PrimScan> ScansUnderTest() {
+  std::vector<PrimScan> scans = AllPrimScans();
+  scans.erase(std::remove(scans.begin(), scans.end(), PrimScan::kPortable), scans.end());
+  return scans;
+}
+
+class EachVectorScan : public testing::TestWithParam<PrimScan> {
  protected:
   void SetUp() override {
-    if (!VectorScanRuns(GetParam())) GTEST_SKIP() << "this processor cannot run it";
+    if (!PrimScanRuns(GetParam())) GTEST_SKIP() << "this processor cannot run it";
   }
 };
 
-std::string ScanName(const testing::TestParamInfo<VectorScan>& info) {
-  std::string name = VectorScanName(info.param);
+std::string ScanName(const testing::TestParamInfo<PrimScan>& info) {
+  std::string name = PrimScanName(info.param);
   for (char& c : name) {
     if (c == '-') c = '_';
   }
@@ -55,7 +53,7 @@ std::string ScanName(const testing::TestParamInfo<VectorScan>& info) {
 }
 
 TEST_P(EachVectorScan, PicksTheFirstAmongEqualsAcrossLanesBlocksAndPadding) {
-  // Tree {1}; 75 edges: two whole blocks of 32 and 11 more before the padding.
+  // Tree {1}; 75 edges: a whole block of 64 and 11 more before the padding.
   std::vector<std::vector<int>> rows;
   for (int i = 0; i < 75; ++i) rows.push_back({2 + i % 5, 3 + i % 4, 50});  // never crossing
   std::vector<int> used(10, 0);
@@ -71,6 +69,7 @@ TEST_P(EachVectorScan, PicksTheFirstAmongEqualsAcrossLanesBlocksAndPadding) {
       {{40, 8}, 8},          // different sets of lanes
       {{31, 32}, 31},        // either side of a block boundary
       {{16, 0}, 0},          // the same AVX-512 lane
+      {{64, 72}, 64},        // the same Pairs64 lane, in the block after a whole one
       {{}, -1},              // nothing crosses
   };
   for (const Case& c : cases) {
@@ -106,11 +105,12 @@ TEST_P(EachVectorScan, HandlesTheExtremeMeasures) {
 }
 
 TEST_P(EachVectorScan, AgreesWithThePortableScanOnRandomCutsAtEveryLimit) {
-  const int limit = VectorScanMaxNodes(GetParam());
+  const int limit = PrimScanMaxNodes(GetParam());
   std::mt19937 rng(7);
   auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   // Node counts on both sides of every table size, small ones, and one well past them all.
-  for (int nON : {2, 3, 31, 32, 33, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 3000}) {
+  for (int nON : {2, 3, 31, 32, 33, 63, 64, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 2047, 2048, 2049,
+                  4095, 4096, 4097}) {
     if (nON > limit) continue;
     for (int trial = 0; trial < 60; ++trial) {
       const int nOE = 1 + below(trial % 2 == 0 ? 100 : 2000);
@@ -153,9 +153,10 @@ std::vector<Edges> RandomNetwork(std::mt19937& rng, int nON, int nOE, int kinds)
 
 TEST_P(EachVectorScan, GrowsTheSameTreeAsThePortableScan) {
   // Whole runs of Prim: the tree held in registers grows across table words and registers.
-  const int limit = VectorScanMaxNodes(GetParam());
+  const int limit = PrimScanMaxNodes(GetParam());
   std::mt19937 rng(11);
-  for (int nON : {2, 31, 32, 33, 63, 64, 65, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 1500}) {
+  for (int nON : {2, 31, 32, 33, 63, 64, 65, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 2047, 2048, 2049,
+                  4095, 4096, 4097}) {
     if (nON > limit) continue;
     for (int trial = 0; trial < 3; ++trial) {
       const int nOE = nON - 1 + static_cast<int>(rng() % static_cast<unsigned>(2 * nON + 40));
@@ -163,7 +164,7 @@ TEST_P(EachVectorScan, GrowsTheSameTreeAsThePortableScan) {
       const std::vector<Edges> edges = RandomNetwork(rng, nON, nOE, kinds);
       std::vector<Edges> portable = MarkedTreeList(nON);
       std::vector<Edges> vector = MarkedTreeList(nON);
-      PrimWithScan(VectorScan::kNone, edges.data(), portable.data(), nOE, nON);
+      PrimWithScan(PrimScan::kPortable, edges.data(), portable.data(), nOE, nON);
       PrimWithScan(GetParam(), edges.data(), vector.data(), nOE, nON);
       ASSERT_EQ(RowsOf(vector.data(), nON), RowsOf(portable.data(), nON))
           << "nodes " << nON << ", edges " << nOE << ", trial " << trial;
@@ -171,14 +172,14 @@ TEST_P(EachVectorScan, GrowsTheSameTreeAsThePortableScan) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scans, EachVectorScan, testing::ValuesIn(kAllVectorScans), ScanName);
+INSTANTIATE_TEST_SUITE_P(Scans, EachVectorScan, testing::ValuesIn(ScansUnderTest()), ScanName);
 
-TEST(ChooseVectorScan, ChoosesARunnableScanThatHandlesTheNetwork) {
-  for (int nON : {2, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 100000}) {
-    const VectorScan scan = ChooseVectorScan(nON, 5000);
-    EXPECT_TRUE(VectorScanRuns(scan)) << nON;
-    if (scan != VectorScan::kNone) {
-      EXPECT_GE(VectorScanMaxNodes(scan), nON);
+TEST(ChoosePrimScan, ChoosesARunnableScanThatHandlesTheNetwork) {
+  for (int nON : {2, 64, 65, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 2049, 4097, 100000}) {
+    for (int nOE : {1, 47, 48, 5000}) {
+      const PrimScan scan = ChoosePrimScan(nON, nOE);
+      EXPECT_TRUE(PrimScanRuns(scan)) << nON;
+      EXPECT_GE(PrimScanMaxNodes(scan), nON);
     }
   }
 }

@@ -1,0 +1,158 @@
+// mst-versus-plain: Prim and Kruskal beside a plain reading of their steps (bench/plain_routines,
+// built at -O2), in complete timed runs like the program's own: one clock reading, CALLS calls
+// with the same arguments, a second reading. The routines' runs are interleaved, repetition by
+// repetition, so that a noisy moment hits them all alike. Also times Prim with every scan this
+// processor runs that handles the network, to give each scan's cost per edge visit.
+//
+// Prints one table: per network the calls per run (20000 where a run of the slowest routine
+// stays under about 2 s, fewer above), the ratios project / plain of the summed run times, the
+// scan Prim chooses, and per scan the median nanoseconds per edge visit ((nodes - 1) x edges
+// visits a call) and per call.
+// usage: mst-versus-plain [--quick] [--repetitions R] [NETWORK_FILE]
+//   NETWORK_FILE (e.g. networks/matrix1.txt) is measured first, beside the generated networks.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench/plain_routines.h"
+#include "graph/network_vectors.h"
+#include "mst/kruskal.h"
+#include "mst/prim.h"
+#include "mst/prim_scan.h"
+#include "netgen/network_generator.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Measured {
+  std::string name;
+  std::vector<Edges> edges;
+  int nodes;
+};
+
+struct Timed {
+  std::string name;
+  std::vector<Edges> list;  // this routine's own copy: Kruskal keeps sorting what it left
+  std::vector<Edges> tree;
+  void (*call)(Edges*, Edges*, int, int, int);  // last argument: the scan, for Prim's per-scan runs
+  int scan;
+  std::vector<double> seconds;  // one complete run per repetition
+};
+
+void CallPrim(Edges* in, Edges* out, int nOE, int nON, int) { Prim(in, out, nOE, nON); }
+void CallPlainPrim(Edges* in, Edges* out, int nOE, int nON, int) { PlainPrim(in, out, nOE, nON); }
+void CallKruskal(Edges* in, Edges* out, int nOE, int nON, int) { Kruskal(in, out, nOE, nON); }
+void CallPlainKruskal(Edges* in, Edges* out, int nOE, int nON, int) { PlainKruskal(in, out, nOE, nON); }
+void CallPrimScan(Edges* in, Edges* out, int nOE, int nON, int scan) {
+  PrimWithScan(static_cast<PrimScan>(scan), in, out, nOE, nON);
+}
+
+double Run(Timed& t, long long calls, int nOE, int nON) {
+  const Clock::time_point start = Clock::now();
+  for (long long k = 0; k < calls; ++k) {
+    t.call(t.list.data(), t.tree.data(), nOE, nON, t.scan);
+  }
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+double Sum(const std::vector<double>& values) {
+  double sum = 0;
+  for (double v : values) sum += v;
+  return sum;
+}
+
+Measured Generated(int nodes, int edges) {
+  NetworkRequest request;  // measures 1..1000, so that equal measures occur
+  request.nodes = nodes;
+  request.edges = edges;
+  request.seed = 2026u + static_cast<unsigned>(nodes + edges);
+  return {std::to_string(nodes) + "/" + std::to_string(edges), GenerateNetwork(request), nodes};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool quick = false;
+  int repetitions = 15;
+  std::vector<Measured> networks;
+  for (int a = 1; a < argc; ++a) {
+    if (std::strcmp(argv[a], "--quick") == 0) {
+      quick = true;
+    } else if (std::strcmp(argv[a], "--repetitions") == 0 && a + 1 < argc) {
+      repetitions = std::atoi(argv[++a]);
+    } else if (argv[a][0] != '-') {
+      ::Network loaded;
+      std::string reason;
+      if (!LoadNetworkFile(argv[a], loaded, reason)) {
+        std::fprintf(stderr, "mst-versus-plain: %s: %s\n", argv[a], reason.c_str());
+        return 1;
+      }
+      networks.push_back({argv[a], loaded.edges, loaded.nON});
+    } else {
+      std::fprintf(stderr, "usage: mst-versus-plain [--quick] [--repetitions R] [NETWORK_FILE]\n");
+      return 2;
+    }
+  }
+  if (repetitions < 1) repetitions = 1;
+  const std::vector<std::pair<int, int>> sizes =
+      quick ? std::vector<std::pair<int, int>>{{8, 16}, {16, 48}, {64, 192}, {1024, 3072}, {2048, 6144}}
+            : std::vector<std::pair<int, int>>{{8, 16},      {16, 48},      {30, 90},      {30, 240},
+                                               {64, 192},    {64, 640},     {256, 768},    {256, 2560},
+                                               {1024, 3072}, {1024, 10240}, {2048, 6144},  {2048, 20480},
+                                               {4096, 12288}, {4096, 40960}};
+  for (const auto& [nodes, edges] : sizes) networks.push_back(Generated(nodes, edges));
+
+  std::printf("%-22s %6s %6s %6s %7s %-18s", "network", "nodes", "edges", "calls", "PRIM", "scan");
+  std::printf(" %7s   per scan: ns per edge visit / microseconds per call (median)\n", "KRUSKAL");
+  for (Measured& network : networks) {
+    const int nOE = static_cast<int>(network.edges.size());
+    const int nON = network.nodes;
+    std::vector<Timed> timed;
+    auto add = [&](const std::string& name, void (*call)(Edges*, Edges*, int, int, int), int scan) {
+      timed.push_back({name, network.edges, std::vector<Edges>(static_cast<std::size_t>(nON)), call, scan, {}});
+    };
+    add("plain PRIM", CallPlainPrim, 0);
+    add("PRIM", CallPrim, 0);
+    add("plain KRUSKAL", CallPlainKruskal, 0);
+    add("KRUSKAL", CallKruskal, 0);
+    for (PrimScan scan : AllPrimScans()) {
+      if (PrimScanRuns(scan) && nON <= PrimScanMaxNodes(scan)) {
+        add(PrimScanName(scan), CallPrimScan, static_cast<int>(scan));
+      }
+    }
+    // Calls per run: 20000 unless the slowest routine (one call each, after a warm-up) would
+    // take more than about 2 s (0.3 s in the quick form).
+    double slowest = 0;
+    for (Timed& t : timed) {
+      Run(t, 1, nOE, nON);
+      slowest = std::max(slowest, Run(t, 3, nOE, nON) / 3);
+    }
+    const double budget = quick ? 0.3 : 2.0;
+    const long long calls = std::max(1LL, std::min(20000LL, static_cast<long long>(budget / slowest)));
+    for (int rep = 0; rep < repetitions; ++rep) {
+      for (Timed& t : timed) t.seconds.push_back(Run(t, calls, nOE, nON));
+    }
+    std::printf("%-22s %6d %6d %6lld %6.2fx %-18s %6.2fx  ", network.name.c_str(), nON, nOE, calls,
+                Sum(timed[1].seconds) / Sum(timed[0].seconds), PrimScanName(ChoosePrimScan(nON, nOE)),
+                Sum(timed[3].seconds) / Sum(timed[2].seconds));
+    const double visits = static_cast<double>(nON - 1) * nOE;
+    for (std::size_t k = 4; k < timed.size(); ++k) {
+      const double perCall = Median(timed[k].seconds) / static_cast<double>(calls);
+      std::printf(" %s %.3f/%.2f", timed[k].name.c_str(), perCall * 1e9 / visits, perCall * 1e6);
+    }
+    const double plainPerCall = Median(timed[0].seconds) / static_cast<double>(calls);
+    std::printf(" plain %.3f/%.2f\n", plainPerCall * 1e9 / visits, plainPerCall * 1e6);
+    std::fflush(stdout);
+  }
+  return 0;
+}

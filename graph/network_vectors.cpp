@@ -1,0 +1,35 @@
+#include "graph/network_vectors.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "graph/network_loader.h"
+
+bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason) {
+  Edges* in = nullptr;
+  Edges* out = nullptr;
+  int nOE = 0;
+  int nON = 0;
+  char why[kReasonSize] = "";
+  if (!LoadNetwork(file, &in, &out, nOE, nON, why)) {
+    reason = why;
+    return false;
+  }
+  network.edges.assign(in, in + nOE);
+  network.nON = nON;
+  std::free(in);
+  std::free(out);
+  return true;
+}
+
+bool LoadNetworkFile(const std::string& path, Network& network, std::string& reason) {
+  std::FILE* file = std::fopen(path.c_str(), "r");
+  if (file == nullptr) {
+    reason = std::string("cannot open the file (") + std::strerror(errno) + ")";
+    return false;
+  }
+  const bool loaded = LoadNetworkFrom(file, network, reason);
+  std::fclose(file);
+  return loaded;
+}

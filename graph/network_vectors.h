@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "graph/edges.h"
+
+// A loaded network for the companions and tests: the edge list in file order, 0-based ends.
+struct Network {
+  std::vector<Edges> edges;
+  int nON = 0;
+};
+
+// Loads one network from an open file with LoadNetwork's rules. On failure returns false and
+// gives LoadNetwork's reason; nothing is left allocated either way.
+[[nodiscard]] bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason);
+
+// Opens the file at path for reading, loads it as above and closes it. "-" is a file name like
+// any other. A file that cannot be opened gives "cannot open the file (<the system's reason>)".
+[[nodiscard]] bool LoadNetworkFile(const std::string& path, Network& network, std::string& reason);

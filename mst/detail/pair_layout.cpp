@@ -1,0 +1,45 @@
+#include "mst/detail/pair_layout.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+
+bool PairLayout::Make(const Edges* in, int nOE, int nON) {
+  (void)nON;  // every node number is below 64
+  const long long paddedWide = (static_cast<long long>(nOE) + kBlock - 1) / kBlock * kBlock;
+  if (paddedWide > INT_MAX) {
+    return false;  // edge indices must stay ints
+  }
+  const int padded = static_cast<int>(paddedWide);
+  if (padded <= kLocalPairs) {
+    pairs = local;
+    keys = local + kLocalPairs;
+  } else {
+    // 64 bytes more, to start both arrays on a cache line.
+    const std::size_t bytes = 2 * static_cast<std::size_t>(padded) * sizeof(std::uint64_t) + 64;
+    heap = std::malloc(bytes);
+    if (heap == nullptr) {
+      return false;
+    }
+    const auto address = reinterpret_cast<std::uintptr_t>(heap);
+    pairs = reinterpret_cast<std::uint64_t*>((address + 63) / 64 * 64);
+    keys = pairs + padded;
+  }
+  paddedEdges = padded;
+  for (int i = 0; i < nOE; ++i) {
+    pairs[i] = (std::uint64_t{1} << in[i].node1) | (std::uint64_t{1} << in[i].node2);
+    keys[i] = PairKey(in[i].measure, i);
+  }
+  for (int i = nOE; i < padded; ++i) {
+    pairs[i] = 0;
+    keys[i] = ~std::uint64_t{0};
+  }
+  return true;
+}
+
+void PairLayout::Free() {
+  std::free(heap);
+  heap = nullptr;
+  pairs = keys = nullptr;
+  paddedEdges = 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "graph/edges.h"
+#include "mst/detail/grow_tree.h"
+
+// Every kernel's two entry points, as the scan table holds them (see scan_table.h):
+//   int  ScanOnce...(in, nOE, nON, used)        one step's scan with the tree that used marks
+//                                               (used[k] is 1 for tree nodes, else 0): the index
+//                                               of the first cheapest crossing edge, or -1;
+//   void Grow...(in, out, nOE, nON, used)       all of Prim's steps from node 0 (used[0] is 1).
+// A kernel needs the instruction set the table names and at most the table's node count.
+
+int ScanOncePortable(const Edges* in, int nOE, int nON, const int* used);
+// GrowPortable: grow_tree.h.
+int ScanOncePortablePairs64(const Edges* in, int nOE, int nON, const int* used);
+void GrowPortablePairs64(const Edges* in, Edges* out, int nOE, int nON, int* used);
+
+#ifdef MST_X86_SCANS
+// AVX2, eight edges per instruction: a table of 256 nodes in one register, or gathered.
+int ScanOnceAvx2Table256(const Edges* in, int nOE, int nON, const int* used);
+void GrowAvx2Table256(const Edges* in, Edges* out, int nOE, int nON, int* used);
+int ScanOnceAvx2Gather(const Edges* in, int nOE, int nON, const int* used);
+void GrowAvx2Gather(const Edges* in, Edges* out, int nOE, int nON, int* used);
+
+// AVX-512F: node-pair masks (eight edges per instruction), tables of 512 to 4096 nodes in 1 to
+// 8 registers or gathered (sixteen edges per instruction).
+int ScanOnceAvx512Pairs64(const Edges* in, int nOE, int nON, const int* used);
+void GrowAvx512Pairs64(const Edges* in, Edges* out, int nOE, int nON, int* used);
+template <int kRegisters>
+int ScanOnceAvx512Table(const Edges* in, int nOE, int nON, const int* used);
+template <int kRegisters>
+void GrowAvx512Table(const Edges* in, Edges* out, int nOE, int nON, int* used);
+#endif

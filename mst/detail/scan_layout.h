@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "graph/edges.h"
+
+// The table and gather kernels' per-call copy of the edge list: each field in an array of its
+// own, so that one vector load takes one field of 8 or 16 edges, and tree membership packed
+// into bits (node k is bit k % 32 of word k / 32), so that a table of up to 4096 nodes fits in
+// registers. Made once per call, in O(edges); every step still scans all of it.
+struct ScanLayout {
+  std::int32_t* node1 = nullptr;
+  std::int32_t* node2 = nullptr;
+  std::int32_t* measure = nullptr;
+  int paddedEdges = 0;                 // nOE rounded up to kScanBlock
+  std::uint32_t* treeBits = nullptr;   // at least kMinTreeWords words, zero beyond the nodes
+  void* block = nullptr;               // the one allocation behind all of the above
+
+  // Allocates and fills the layout for in[0..nOE-1] on nON nodes, no node in the tree yet. The
+  // padding records are (0, 0, INT_MAX): a self-loop, so they never cross the cut. Returns
+  // false, with nothing allocated, when the memory cannot be had. One pass over the edges.
+  [[nodiscard]] bool Make(const Edges* in, int nOE, int nON);
+  void Free();
+};
+
+// Edges per block the kernels take at once (four sets of lanes); paddedEdges is a multiple.
+constexpr int kScanBlock = 64;
+
+// Words of treeBits always present (4096 nodes, the largest table), so that every table
+// kernel loads a table of fixed size.
+constexpr int kMinTreeWords = 128;
+
+// Marks node as in the tree.
+inline void AddToTree(ScanLayout& layout, int node) {
+  layout.treeBits[node / 32] |= std::uint32_t{1} << (node % 32);
+}

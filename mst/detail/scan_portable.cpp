@@ -1,0 +1,81 @@
+// The scans in plain C++: the portable loop over the edge list, and Pairs64 over node-pair
+// masks for networks of up to 64 nodes.
+#include <cstdint>
+
+#include "mst/detail/grow_tree.h"
+#include "mst/detail/pair_layout.h"
+#include "mst/detail/scan_kernels.h"
+
+int CheapestCrossingEdge(const Edges* in, int nOE, const int* used) {
+  // The plain loop, branches and all: across the 20000 identical calls of a timed run the
+  // branch predictor learns much of the pattern, and measured side by side this beat a
+  // branch-free loop of conditional moves on networks up to a few hundred nodes.
+  int minEdge = -1;
+  int min = 0;
+  for (int i = 0; i < nOE; ++i) {
+    // Strictly less: among equals the first in the list stays.
+    if (used[in[i].node1] + used[in[i].node2] == 1 && (minEdge < 0 || in[i].measure < min)) {
+      min = in[i].measure;
+      minEdge = i;
+    }
+  }
+  return minEdge;
+}
+
+namespace {
+
+// Membership is used itself: nothing to keep beside it.
+struct PortableTree {
+  const Edges* in;
+  int nOE;
+  const int* used;
+  int CheapestCrossingEdge() const { return ::CheapestCrossingEdge(in, nOE, used); }
+  void Join(int) {}
+};
+
+// The tree as one 64-bit mask; the scan keeps two running minimum keys (even and odd edges),
+// so that each compare-and-select waits only for the one two edges before, and takes the
+// lower at the end.
+struct PortablePairsTree {
+  const PairLayout& layout;
+  std::uint64_t mask = 0;
+
+  explicit PortablePairsTree(const PairLayout& pairLayout) : layout(pairLayout) {}
+
+  int CheapestCrossingEdge() const {
+    constexpr std::uint64_t kNone = ~std::uint64_t{0};
+    std::uint64_t even = kNone;
+    std::uint64_t odd = kNone;
+    for (int i = 0; i < layout.paddedEdges; i += 2) {  // paddedEdges is even
+      const std::uint64_t inTree0 = mask & layout.pairs[i];
+      const std::uint64_t key0 = inTree0 != 0 && inTree0 != layout.pairs[i] ? layout.keys[i] : kNone;
+      even = key0 < even ? key0 : even;
+      const std::uint64_t inTree1 = mask & layout.pairs[i + 1];
+      const std::uint64_t key1 = inTree1 != 0 && inTree1 != layout.pairs[i + 1] ? layout.keys[i + 1] : kNone;
+      odd = key1 < odd ? key1 : odd;
+    }
+    const std::uint64_t lowest = even < odd ? even : odd;
+    return lowest == kNone ? -1 : static_cast<int>(static_cast<std::uint32_t>(lowest));
+  }
+  void Join(int node) { mask |= std::uint64_t{1} << node; }
+};
+
+}  // namespace
+
+int ScanOncePortable(const Edges* in, int nOE, int nON, const int* used) {
+  (void)nON;
+  return CheapestCrossingEdge(in, nOE, used);
+}
+
+void GrowPortable(const Edges* in, Edges* out, int nOE, int nON, int* used) {
+  PortableTree tree{in, nOE, used};
+  GrowTree(in, out, nON, used, tree);
+}
+
+int ScanOncePortablePairs64(const Edges* in, int nOE, int nON, const int* used) {
+  return ScanOnceWith<PairLayout, PortablePairsTree>(in, nOE, nON, used);
+}
+
+void GrowPortablePairs64(const Edges* in, Edges* out, int nOE, int nON, int* used) {
+  GrowWith<PairLayout, PortablePairsTree>(in, out, nOE, nON, used);
+}
