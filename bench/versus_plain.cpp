@@ -8,7 +8,7 @@
 // stays under about 2 s, fewer above), the ratios project / plain of the summed run times, the
 // scan Prim chooses, and per scan the median nanoseconds per edge visit ((nodes - 1) x edges
 // visits a call) and per call.
-// usage: mst-versus-plain [--quick] [--repetitions R] [NETWORK_FILE]
+// usage: mst-versus-plain [--quick] [--repetitions R] [--up-to NODES] [NETWORK_FILE]
 //   NETWORK_FILE (e.g. networks/matrix1.txt) is measured first, beside the generated networks.
 #include <algorithm>
 #include <chrono>
@@ -84,12 +84,15 @@ Measured Generated(int nodes, int edges) {
 int main(int argc, char** argv) {
   bool quick = false;
   int repetitions = 15;
+  int upTo = 1 << 30;  // generated networks of at most this many nodes
   std::vector<Measured> networks;
   for (int a = 1; a < argc; ++a) {
     if (std::strcmp(argv[a], "--quick") == 0) {
       quick = true;
     } else if (std::strcmp(argv[a], "--repetitions") == 0 && a + 1 < argc) {
       repetitions = std::atoi(argv[++a]);
+    } else if (std::strcmp(argv[a], "--up-to") == 0 && a + 1 < argc) {
+      upTo = std::atoi(argv[++a]);
     } else if (argv[a][0] != '-') {
       ::Network loaded;
       std::string reason;
@@ -99,7 +102,7 @@ int main(int argc, char** argv) {
       }
       networks.push_back({argv[a], loaded.edges, loaded.nON});
     } else {
-      std::fprintf(stderr, "usage: mst-versus-plain [--quick] [--repetitions R] [NETWORK_FILE]\n");
+      std::fprintf(stderr, "usage: mst-versus-plain [--quick] [--repetitions R] [--up-to NODES] [NETWORK_FILE]\n");
       return 2;
     }
   }
@@ -110,7 +113,9 @@ int main(int argc, char** argv) {
                                                {64, 192},    {64, 640},     {256, 768},    {256, 2560},
                                                {1024, 3072}, {1024, 10240}, {2048, 6144},  {2048, 20480},
                                                {4096, 12288}, {4096, 40960}};
-  for (const auto& [nodes, edges] : sizes) networks.push_back(Generated(nodes, edges));
+  for (const auto& [nodes, edges] : sizes) {
+    if (nodes <= upTo) networks.push_back(Generated(nodes, edges));
+  }
 
   std::printf("%-22s %6s %6s %6s %7s %-18s", "network", "nodes", "edges", "calls", "PRIM", "scan");
   std::printf(" %7s   per scan: ns per edge visit / microseconds per call (median)\n", "KRUSKAL");

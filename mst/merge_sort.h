@@ -12,6 +12,8 @@
 void mergeSort(int start, int end, Edges* in);
 
 // Given sorted runs start..middle and middle+1..end, rearranges start..end into one sorted run,
-// through a scratch array of its own that it allocates and frees. Cost: end - start + 1 record
-// copies into the scratch array and back (what remains of the right run stays in place).
+// through a scratch array of end - start + 1 records that it allocates and frees. Records are
+// copied into the scratch array until one run is used up; the rest of the left run follows
+// them, and the rest of the right run, which already stands where the merged run ends, is left
+// in place; then the scratch array's records are copied back.
 void merge(int start, int middle, int end, Edges* in);

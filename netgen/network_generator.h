@@ -23,7 +23,7 @@ struct NetworkRequest {
 // [minMeasure, maxMeasure]. Edges beyond a spanning tree join random pairs of distinct nodes,
 // so parallel edges can occur. The same request gives the same network on every platform: the
 // only source of randomness is mt19937_64, whose sequence the C++ standard fixes, read through
-// this file's own arithmetic.
+// the integer arithmetic of netgen/random_draws.h.
 [[nodiscard]] std::vector<Edges> GenerateNetwork(const NetworkRequest& request);
 
 // Writes a network in the network file format: "edges\tnodes", then "first\tsecond\tmeasure"

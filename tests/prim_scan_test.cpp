@@ -67,7 +67,8 @@ TEST_P(EachVectorScan, PicksTheFirstAmongEqualsAcrossLanesBlocksAndPadding) {
       {{6, 3}, 3},           // different lanes, the lower index wins
       {{70, 74}, 70},        // only in the last, padded block
       {{40, 8}, 8},          // different sets of lanes
-      {{31, 32}, 31},        // either side of a block boundary
+      {{31, 32}, 31},        // either side of a half block (AVX2 takes 32 edges a round)
+      {{63, 64}, 63},        // either side of a block boundary
       {{16, 0}, 0},          // the same AVX-512 lane
       {{64, 72}, 64},        // the same Pairs64 lane, in the block after a whole one
       {{}, -1},              // nothing crosses

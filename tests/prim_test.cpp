@@ -95,7 +95,8 @@ TEST(Prim, RepeatedCallsWriteTheSameTreeAndLeaveTheEdgesAlone) {
 
 namespace {
 
-// Beyond the vector scan's node limit Prim takes the portable scan, with the same rules.
+// A network past 256 nodes (a table scan on processors with AVX-512, a gather with AVX2 alone)
+// follows the same rules.
 TEST(Prim, LargeNetworkFollowsTheSameRules) {
   const int nodes = 300;
   Rows rows;

@@ -13,7 +13,8 @@ MST_ALWAYS_INLINE int JoiningNode(const Edges& chosen, const int* used) {
 // beside used and offers:
 //   int CheapestCrossingEdge()  the index in `in` of the first cheapest edge with exactly one
 //                               end in the tree, or -1 when none has;
-//   void Join(int node)         node is now in the tree.
+//   void Join(int node, int edge)  node is now in the tree, joined by edge (an index in `in`),
+//                               or marked as in the tree from the start when edge is -1.
 // From the tree that used and tree hold (node 0 at least), each step takes the scan's edge,
 // joins its outside end to used and tree, and writes the edge, ends as stored, into
 // out[counter], until nON - 1 edges are written or no edge crosses.
@@ -26,7 +27,7 @@ MST_ALWAYS_INLINE void GrowTree(const Edges* in, Edges* out, int nON, int* used,
     }
     const int joining = JoiningNode(in[minEdge], used);
     used[joining] = 1;
-    tree.Join(joining);
+    tree.Join(joining, minEdge);
     out[counter].set(in[minEdge].node1, in[minEdge].node2, in[minEdge].measure);
   }
 }
@@ -51,7 +52,7 @@ MST_ALWAYS_INLINE int ScanOnceWith(const Edges* in, int nOE, int nON, const int*
   Tree tree(layout);
   for (int k = 0; k < nON; ++k) {
     if (used[k] != 0) {
-      tree.Join(k);
+      tree.Join(k, -1);
     }
   }
   const int answer = tree.CheapestCrossingEdge();
@@ -67,7 +68,7 @@ MST_ALWAYS_INLINE void GrowWith(const Edges* in, Edges* out, int nOE, int nON, i
     return;
   }
   Tree tree(layout);
-  tree.Join(0);
+  tree.Join(0, -1);
   GrowTree(in, out, nON, used, tree);
   layout.Free();
 }

@@ -25,6 +25,7 @@ bool PairLayout::Make(const Edges* in, int nOE, int nON) {
     pairs = reinterpret_cast<std::uint64_t*>((address + 63) / 64 * 64);
     keys = pairs + padded;
   }
+  edges = nOE;
   paddedEdges = padded;
   for (int i = 0; i < nOE; ++i) {
     pairs[i] = (std::uint64_t{1} << in[i].node1) | (std::uint64_t{1} << in[i].node2);
@@ -41,5 +42,5 @@ void PairLayout::Free() {
   std::free(heap);
   heap = nullptr;
   pairs = keys = nullptr;
-  paddedEdges = 0;
+  edges = paddedEdges = 0;
 }

@@ -17,6 +17,7 @@ struct PairLayout {
 
   std::uint64_t* pairs = nullptr;
   std::uint64_t* keys = nullptr;
+  int edges = 0;            // nOE
   int paddedEdges = 0;      // nOE rounded up to kBlock; padding edges never cross
   void* heap = nullptr;     // the allocation behind pairs and keys, if any
   alignas(64) std::uint64_t local[2 * kLocalPairs];

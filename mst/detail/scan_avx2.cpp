@@ -103,7 +103,7 @@ struct Avx2Tree {
     return _mm256_cvtsi256_si32(edge);
   }
 
-  MST_TARGET_AVX2 void Join(int node) {
+  MST_TARGET_AVX2 void Join(int node, int) {
     if constexpr (kTable) {
       const __m256i word = _mm256_cmpeq_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(node / 32));
       const __m256i bit = _mm256_set1_epi32(static_cast<int>(std::uint32_t{1} << (node % 32)));

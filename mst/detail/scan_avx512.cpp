@@ -25,6 +25,14 @@ namespace {
 
 // ---- Pairs64 ----
 
+// The lowest of eight unsigned 64-bit lanes: halves, then quarters, then pairs.
+MST_TARGET_AVX512 inline std::uint64_t LowestOfEight(__m512i v) {
+  v = _mm512_min_epu64(v, _mm512_shuffle_i64x2(v, v, _MM_SHUFFLE(1, 0, 3, 2)));
+  v = _mm512_min_epu64(v, _mm512_shuffle_i64x2(v, v, _MM_SHUFFLE(2, 3, 0, 1)));
+  v = _mm512_min_epu64(v, _mm512_shuffle_epi32(v, _MM_PERM_BADC));
+  return static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm512_castsi512_si128(v)));
+}
+
 // The tree as one 64-bit mask. Per block of eight edges: the pair masks ANDed with the tree, a
 // lane crossing where that is neither 0 nor the pair, and its key into the lane's running
 // minimum (keys order by measure, then index, so no tie rule is needed beyond the minimum).
@@ -50,11 +58,12 @@ struct Avx512PairsTree {
       a = Take(layout.pairs + first, layout.keys + first, tree, a);
       b = Take(layout.pairs + first + 8, layout.keys + first + 8, tree, b);
     }
-    const std::uint64_t lowest = _mm512_reduce_min_epu64(_mm512_min_epu64(a, b));
+    const std::uint64_t lowest = LowestOfEight(_mm512_min_epu64(a, b));
     return lowest == ~std::uint64_t{0} ? -1 : static_cast<int>(static_cast<std::uint32_t>(lowest));
   }
 
-  void Join(int node) { mask |= std::uint64_t{1} << node; }
+  // The pair mask of a crossing edge adds just its outside end (see PortablePairsTree).
+  void Join(int node, int edge) { mask |= edge >= 0 ? layout.pairs[edge] : std::uint64_t{1} << node; }
 };
 
 // ---- Tables and gather ----
@@ -150,7 +159,7 @@ struct Avx512Tree {
     return static_cast<int>(static_cast<std::uint32_t>(key));
   }
 
-  MST_TARGET_AVX512 void Join(int node) {
+  MST_TARGET_AVX512 void Join(int node, int) {
     if constexpr (kRegisters == 0) {
       AddToTree(layout, node);
     } else {

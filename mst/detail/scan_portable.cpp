@@ -30,7 +30,7 @@ struct PortableTree {
   int nOE;
   const int* used;
   int CheapestCrossingEdge() const { return ::CheapestCrossingEdge(in, nOE, used); }
-  void Join(int) {}
+  void Join(int, int) {}
 };
 
 // The tree as one 64-bit mask; the scan keeps two running minimum keys (even and odd edges),
@@ -46,7 +46,7 @@ struct PortablePairsTree {
     constexpr std::uint64_t kNone = ~std::uint64_t{0};
     std::uint64_t even = kNone;
     std::uint64_t odd = kNone;
-    for (int i = 0; i < layout.paddedEdges; i += 2) {  // paddedEdges is even
+    for (int i = 0; i < layout.edges; i += 2) {  // the padding makes an odd count even
       const std::uint64_t inTree0 = mask & layout.pairs[i];
       const std::uint64_t key0 = inTree0 != 0 && inTree0 != layout.pairs[i] ? layout.keys[i] : kNone;
       even = key0 < even ? key0 : even;
@@ -57,7 +57,9 @@ struct PortablePairsTree {
     const std::uint64_t lowest = even < odd ? even : odd;
     return lowest == kNone ? -1 : static_cast<int>(static_cast<std::uint32_t>(lowest));
   }
-  void Join(int node) { mask |= std::uint64_t{1} << node; }
+  // The pair mask of a crossing edge adds just its outside end: one load instead of the joining
+  // node's round trip through used.
+  void Join(int node, int edge) { mask |= edge >= 0 ? layout.pairs[edge] : std::uint64_t{1} << node; }
 };
 
 }  // namespace

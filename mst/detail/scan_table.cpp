@@ -26,7 +26,7 @@ const ScanKernel kKernels[] = {
     {PrimScan::kAvx2Table256, "avx2-table256", kAvx2, 256, 48, ScanOnceAvx2Table256, GrowAvx2Table256},
     {PrimScan::kAvx2Gather, "avx2-gather", kAvx2, INT_MAX, 48, ScanOnceAvx2Gather, GrowAvx2Gather},
 #endif
-    {PrimScan::kPortablePairs64, "portable-pairs64", kPlain, 64, 0, ScanOncePortablePairs64, GrowPortablePairs64},
+    {PrimScan::kPortablePairs64, "portable-pairs64", kPlain, 64, 48, ScanOncePortablePairs64, GrowPortablePairs64},
     {PrimScan::kPortable, "portable", kPlain, INT_MAX, 0, ScanOncePortable, GrowPortable},
 };
 
