@@ -34,26 +34,16 @@ void WritePinnedNodes(std::FILE* file, const std::vector<Position>& positions) {
   }
 }
 
-}  // namespace
-
-std::string DotQuoted(const std::string& text) {
-  std::string quoted;
-  for (const char c : text) {
-    if (c == '"' || c == '\\') quoted.push_back('\\');
-    quoted.push_back(c == '\n' || c == '\r' ? ' ' : c);
-  }
-  return quoted;
-}
-
-void WriteDot(std::FILE* file, const Drawing& drawing) {
+// The caption: the file, its counts, both totals, and how many rows were left out if any.
+std::string Caption(const Drawing& drawing) {
   const TreeMarks& marks = *drawing.marks;
-  const bool allEdges = drawing.nOE <= kAllEdgesUpTo;
   int leftOut = 0;
-  for (int r = 0; r < drawing.nOE; ++r) {
-    const auto ur = static_cast<std::size_t>(r);
-    leftOut += !allEdges && marks.primStep[ur] == 0 && marks.kruskalStep[ur] == 0 ? 1 : 0;
+  if (drawing.nOE > kAllEdgesUpTo) {
+    for (int r = 0; r < drawing.nOE; ++r) {
+      const auto ur = static_cast<std::size_t>(r);
+      leftOut += marks.primStep[ur] == 0 && marks.kruskalStep[ur] == 0 ? 1 : 0;
+    }
   }
-
   std::string caption = drawing.title + ": " + std::to_string(drawing.nON) + " nodes, " +
                         std::to_string(drawing.nOE) + " edges. Prim's tree (blue, P<k>: its k-th edge) total " +
                         std::to_string(marks.primTotal) + "; Kruskal's tree (red, K<k>) total " +
@@ -62,23 +52,25 @@ void WriteDot(std::FILE* file, const Drawing& drawing) {
     caption += " The " + std::to_string(leftOut) + " edges in neither tree are left out (more than " +
                std::to_string(kAllEdgesUpTo) + " edges).";
   }
+  return caption;
+}
 
-  std::fprintf(file, "graph mst {\n");
-  std::fprintf(file, "  label=\"%s\";\n", DotQuoted(caption).c_str());
-  std::fprintf(file, "  labelloc=t;\n");
-  std::fprintf(file, "  fontname=\"Helvetica\";\n");
-  // Pinned drawings keep their points' scale, so their nodes and labels are kept small.
-  const bool pinned = drawing.positions != nullptr;
-  std::fprintf(file, "  node [shape=circle, margin=%s, fontname=\"Helvetica\", fontsize=%d];\n",
-               pinned ? "0, width=0.2, height=0.2" : "0.02", pinned ? 7 : 10);
-  std::fprintf(file, "  edge [fontname=\"Helvetica\", fontsize=%d];\n", pinned ? 7 : 9);
+// Each node once, node 1 (where Prim's tree grows from) filled; pinned at its point if given.
+void WriteNodes(std::FILE* file, const Drawing& drawing) {
   if (drawing.positions != nullptr) {
     WritePinnedNodes(file, *drawing.positions);
-  } else {
-    for (int node = 1; node <= drawing.nON; ++node) {
-      std::fprintf(file, "  %d%s;\n", node, node == 1 ? " [style=filled, fillcolor=\"#d8e4f5\"]" : "");
-    }
+    return;
   }
+  for (int node = 1; node <= drawing.nON; ++node) {
+    std::fprintf(file, "  %d%s;\n", node, node == 1 ? " [style=filled, fillcolor=\"#d8e4f5\"]" : "");
+  }
+}
+
+// Every row in file order: tree rows bold in their trees' colours with their class words, the
+// rest thin and grey, or left out above kAllEdgesUpTo edges.
+void WriteEdges(std::FILE* file, const Drawing& drawing) {
+  const TreeMarks& marks = *drawing.marks;
+  const bool allEdges = drawing.nOE <= kAllEdgesUpTo;
   for (int r = 0; r < drawing.nOE; ++r) {
     const Edges& edge = drawing.edges[r];
     const int primStep = marks.primStep[static_cast<std::size_t>(r)];
@@ -94,13 +86,37 @@ void WriteDot(std::FILE* file, const Drawing& drawing) {
                                      : (primStep > 0 ? kPrimColour : kKruskalColour);
       style = "class=\"" + classes + "\", color=\"" + colour + "\", penwidth=2.5, style=bold";
     } else if (allEdges) {
-      style = std::string("class=\"other\", color=\"") + kOtherColour +
-              "\", fontcolor=\"#909090\", style=dashed";
+      style = std::string("class=\"other\", color=\"") + kOtherColour + "\", fontcolor=\"#909090\", style=dashed";
     } else {
       continue;
     }
-    std::fprintf(file, "  %d -- %d [id=\"e%d\", label=\"%s\", %s];\n", edge.node1 + 1, edge.node2 + 1,
-                 r + 1, label.c_str(), style.c_str());
+    std::fprintf(file, "  %d -- %d [id=\"e%d\", label=\"%s\", %s];\n", edge.node1 + 1, edge.node2 + 1, r + 1,
+                 label.c_str(), style.c_str());
   }
+}
+
+}  // namespace
+
+std::string DotQuoted(const std::string& text) {
+  std::string quoted;
+  for (const char c : text) {
+    if (c == '"' || c == '\\') quoted.push_back('\\');
+    quoted.push_back(c == '\n' || c == '\r' ? ' ' : c);
+  }
+  return quoted;
+}
+
+void WriteDot(std::FILE* file, const Drawing& drawing) {
+  std::fprintf(file, "graph mst {\n");
+  std::fprintf(file, "  label=\"%s\";\n", DotQuoted(Caption(drawing)).c_str());
+  std::fprintf(file, "  labelloc=t;\n");
+  std::fprintf(file, "  fontname=\"Helvetica\";\n");
+  // Pinned drawings keep their points' scale, so their nodes and labels are kept small.
+  const bool pinned = drawing.positions != nullptr;
+  std::fprintf(file, "  node [shape=circle, margin=%s, fontname=\"Helvetica\", fontsize=%d];\n",
+               pinned ? "0, width=0.2, height=0.2" : "0.02", pinned ? 7 : 10);
+  std::fprintf(file, "  edge [fontname=\"Helvetica\", fontsize=%d];\n", pinned ? 7 : 9);
+  WriteNodes(file, drawing);
+  WriteEdges(file, drawing);
   std::fprintf(file, "}\n");
 }

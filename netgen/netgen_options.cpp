@@ -28,16 +28,154 @@ bool ParseWhole(const char* text, Number low, Number high, Number& value) {
   return true;
 }
 
+// A whole-number option as given on the command line, before any check between options.
+struct Given {
+  long long value;
+  bool given;
+};
+
+// Every option, by name, as the command line gave it.
+struct NetgenOptions {
+  Given nodes;
+  Given edges;
+  Given minMeasure;
+  Given maxMeasure;
+  std::uint64_t seed;
+  bool geometric = false;
+  std::string positions;
+};
+
+// Where each whole-number option goes and the range its value must lie in.
 struct IntegerOption {
   const char* name;
   long long low;
   long long high;
-  long long* value;
-  bool given;
+  Given NetgenOptions::*field;
+};
+
+const IntegerOption kIntegerOptions[] = {
+    {"--nodes", 2, INT32_MAX, &NetgenOptions::nodes},
+    {"--edges", 1, kMaxGeneratedEdges, &NetgenOptions::edges},
+    {"--min", INT32_MIN, INT32_MAX, &NetgenOptions::minMeasure},
+    {"--max", INT32_MIN, INT32_MAX, &NetgenOptions::maxMeasure},
 };
 
 // The most edges a geometric network of n nodes can have: one per pair of nodes.
 long long PairCount(long long n) { return n * (n - 1) / 2; }
+
+// Reads the words of the command line into options: each value a whole number in its option's
+// range. Checks nothing between options.
+NetgenCommand ReadOptions(int argc, const char* const* argv, NetgenOptions& options, std::string& error) {
+  for (int a = 1; a < argc; ++a) {
+    std::string name = argv[a];
+    const char* value = nullptr;
+    const std::size_t equals = name.find('=');
+    if (name.compare(0, 2, "--") == 0 && equals != std::string::npos) {
+      value = argv[a] + equals + 1;
+      name.resize(equals);
+    }
+    if ((name == "--help" || name == "--geometric") && value == nullptr) {
+      if (name == "--help") return NetgenCommand::kHelp;
+      options.geometric = true;
+      continue;
+    }
+    const IntegerOption* option = nullptr;
+    for (const IntegerOption& candidate : kIntegerOptions) {
+      if (name == candidate.name) option = &candidate;
+    }
+    if (option == nullptr && name != "--seed" && name != "--positions") {
+      error = "unknown option '" + std::string(argv[a]) + "' (see --help)";
+      return NetgenCommand::kError;
+    }
+    if (value == nullptr) {
+      if (a + 1 >= argc) {
+        error = name + " needs a value";
+        return NetgenCommand::kError;
+      }
+      value = argv[++a];
+    }
+    if (name == "--positions") {
+      if (*value == '\0') {
+        error = "--positions needs a file name";
+        return NetgenCommand::kError;
+      }
+      options.positions = value;
+    } else if (name == "--seed") {
+      // The whole unsigned 64-bit range, digits only.
+      unsigned long long seed = 0;
+      if (!ParseWhole<unsigned long long>(value, 0, UINT64_MAX, seed)) {
+        error = "--seed: '" + std::string(value) + "' is not a whole number from 0 to 18446744073709551615";
+        return NetgenCommand::kError;
+      }
+      options.seed = seed;
+    } else {
+      Given& given = options.*(option->field);
+      if (!ParseWhole(value, option->low, option->high, given.value)) {
+        error = name + ": '" + value + "' is not a whole number from " + std::to_string(option->low) + " to " +
+                std::to_string(option->high);
+        return NetgenCommand::kError;
+      }
+      given.given = true;
+    }
+  }
+  return NetgenCommand::kGenerate;
+}
+
+// Checks the options against each other and fills request with a possible request: the
+// family's own limits, the default edge count, enough edges to connect the nodes, min <= max.
+NetgenCommand CheckRequest(NetgenOptions options, NetworkRequest& request, std::string& error) {
+  const long long nodes = options.nodes.value;
+  long long edges = options.edges.value;
+  if (options.geometric) {
+    if (options.minMeasure.given || options.maxMeasure.given) {
+      error = "--min and --max do not apply to --geometric: the measures are the distances";
+      return NetgenCommand::kError;
+    }
+    if (nodes > kMaxGeometricNodes) {
+      error = "--geometric: at most " + std::to_string(kMaxGeometricNodes) + " nodes";
+      return NetgenCommand::kError;
+    }
+    if (!options.edges.given) {
+      edges = std::min(2 * nodes, PairCount(nodes));
+    }
+    if (edges > PairCount(nodes)) {
+      error = "--geometric: " + std::to_string(nodes) + " nodes have at most " + std::to_string(PairCount(nodes)) +
+              " edges (no parallel edges)";
+      return NetgenCommand::kError;
+    }
+  } else {
+    if (!options.positions.empty()) {
+      error = "--positions needs --geometric";
+      return NetgenCommand::kError;
+    }
+    if (!options.edges.given) {
+      edges = 2 * nodes;
+      if (edges > kMaxGeneratedEdges) {
+        error = "--nodes " + std::to_string(nodes) + " needs more than " + std::to_string(kMaxGeneratedEdges) +
+                " edges";
+        return NetgenCommand::kError;
+      }
+    }
+  }
+  if (edges < nodes - 1) {
+    error = std::to_string(edges) + " edges cannot connect " + std::to_string(nodes) + " nodes: at least " +
+            std::to_string(nodes - 1) + " are needed";
+    return NetgenCommand::kError;
+  }
+  if (options.minMeasure.value > options.maxMeasure.value) {
+    error = "--min " + std::to_string(options.minMeasure.value) + " is above --max " +
+            std::to_string(options.maxMeasure.value);
+    return NetgenCommand::kError;
+  }
+  request.nodes = static_cast<int>(nodes);
+  request.edges = static_cast<int>(edges);
+  request.seed = options.seed;
+  request.minMeasure = static_cast<std::int32_t>(options.minMeasure.value);
+  request.maxMeasure = static_cast<std::int32_t>(options.maxMeasure.value);
+  request.geometric = options.geometric;
+  request.positionsPath = options.positions;
+  return NetgenCommand::kGenerate;
+}
 
 }  // namespace
 
@@ -67,115 +205,12 @@ const char* NetgenUsage() {
 
 NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
                                    std::string& error) {
-  long long nodes = request.nodes;
-  long long edges = 0;
-  long long minMeasure = request.minMeasure;
-  long long maxMeasure = request.maxMeasure;
-  IntegerOption options[] = {
-      {"--nodes", 2, INT32_MAX, &nodes, false},
-      {"--edges", 1, kMaxGeneratedEdges, &edges, false},
-      {"--min", INT32_MIN, INT32_MAX, &minMeasure, false},
-      {"--max", INT32_MIN, INT32_MAX, &maxMeasure, false},
-  };
-  for (int a = 1; a < argc; ++a) {
-    std::string name = argv[a];
-    const char* value = nullptr;
-    const std::size_t equals = name.find('=');
-    if (name.compare(0, 2, "--") == 0 && equals != std::string::npos) {
-      value = argv[a] + equals + 1;
-      name.resize(equals);
-    }
-    if ((name == "--help" || name == "--geometric") && value == nullptr) {
-      if (name == "--help") return NetgenCommand::kHelp;
-      request.geometric = true;
-      continue;
-    }
-    const bool isSeed = name == "--seed";
-    const bool isPositions = name == "--positions";
-    IntegerOption* option = nullptr;
-    for (IntegerOption& candidate : options) {
-      if (name == candidate.name) {
-        option = &candidate;
-      }
-    }
-    if (option == nullptr && !isSeed && !isPositions) {
-      error = "unknown option '" + std::string(argv[a]) + "' (see --help)";
-      return NetgenCommand::kError;
-    }
-    if (value == nullptr) {
-      if (a + 1 >= argc) {
-        error = name + " needs a value";
-        return NetgenCommand::kError;
-      }
-      value = argv[++a];
-    }
-    if (isPositions) {
-      if (*value == '\0') {
-        error = "--positions needs a file name";
-        return NetgenCommand::kError;
-      }
-      request.positionsPath = value;
-      continue;
-    }
-    if (isSeed) {
-      // The whole unsigned 64-bit range, digits only.
-      unsigned long long seed = 0;
-      if (!ParseWhole<unsigned long long>(value, 0, UINT64_MAX, seed)) {
-        error = "--seed: '" + std::string(value) + "' is not a whole number from 0 to 18446744073709551615";
-        return NetgenCommand::kError;
-      }
-      request.seed = seed;
-      continue;
-    }
-    if (!ParseWhole(value, option->low, option->high, *option->value)) {
-      error = name + ": '" + value + "' is not a whole number from " + std::to_string(option->low) +
-              " to " + std::to_string(option->high);
-      return NetgenCommand::kError;
-    }
-    option->given = true;
+  // Unset options keep request's values (the defaults).
+  NetgenOptions options{{request.nodes, false}, {0, false}, {request.minMeasure, false},
+                        {request.maxMeasure, false}, request.seed, request.geometric, request.positionsPath};
+  const NetgenCommand command = ReadOptions(argc, argv, options, error);
+  if (command != NetgenCommand::kGenerate) {
+    return command;
   }
-  const bool edgesGiven = options[1].given;
-  if (request.geometric) {
-    if (options[2].given || options[3].given) {
-      error = "--min and --max do not apply to --geometric: the measures are the distances";
-      return NetgenCommand::kError;
-    }
-    if (nodes > kMaxGeometricNodes) {
-      error = "--geometric: at most " + std::to_string(kMaxGeometricNodes) + " nodes";
-      return NetgenCommand::kError;
-    }
-    if (!edgesGiven) {
-      edges = std::min(2 * nodes, PairCount(nodes));
-    }
-    if (edges > PairCount(nodes)) {
-      error = "--geometric: " + std::to_string(nodes) + " nodes have at most " +
-              std::to_string(PairCount(nodes)) + " edges (no parallel edges)";
-      return NetgenCommand::kError;
-    }
-  } else if (!request.positionsPath.empty()) {
-    error = "--positions needs --geometric";
-    return NetgenCommand::kError;
-  }
-  if (!edgesGiven && !request.geometric) {
-    edges = 2 * nodes;
-    if (edges > kMaxGeneratedEdges) {
-      error = "--nodes " + std::to_string(nodes) + " needs more than " +
-              std::to_string(kMaxGeneratedEdges) + " edges";
-      return NetgenCommand::kError;
-    }
-  }
-  if (edges < nodes - 1) {
-    error = std::to_string(edges) + " edges cannot connect " + std::to_string(nodes) +
-            " nodes: at least " + std::to_string(nodes - 1) + " are needed";
-    return NetgenCommand::kError;
-  }
-  if (minMeasure > maxMeasure) {
-    error = "--min " + std::to_string(minMeasure) + " is above --max " + std::to_string(maxMeasure);
-    return NetgenCommand::kError;
-  }
-  request.nodes = static_cast<int>(nodes);
-  request.edges = static_cast<int>(edges);
-  request.minMeasure = static_cast<std::int32_t>(minMeasure);
-  request.maxMeasure = static_cast<std::int32_t>(maxMeasure);
-  return NetgenCommand::kGenerate;
+  return CheckRequest(options, request, error);
 }
