@@ -11,6 +11,7 @@
 
 #include "mst/detail/grow_tree.h"
 #include "mst/detail/scan_table.h"
+#include "mst/detail/x86_target.h"
 #include "mst/prim.h"
 #include "mst/prim_scan.h"
 #include "tests/test_networks.h"
@@ -182,6 +183,58 @@ TEST(ChoosePrimScan, ChoosesARunnableScanThatHandlesTheNetwork) {
       EXPECT_TRUE(PrimScanRuns(scan)) << nON;
       EXPECT_GE(PrimScanMaxNodes(scan), nON);
     }
+  }
+}
+
+
+#ifdef MST_X86_SCANS
+// The choice read from the table for stated instruction sets, so that every row is checked on
+// any x86-64 processor, whatever this one has.
+TEST(ChoosePrimScan, FollowsTheTableForStatedInstructionSets) {
+  const InstructionSets none{};
+  const InstructionSets avx2{true, false};
+  const InstructionSets avx512{true, true};
+  struct Case {
+    InstructionSets sets;
+    int nON;
+    int nOE;
+    PrimScan expected;
+  };
+  const Case cases[] = {
+      {none, 10, 22, PrimScan::kPortable},
+      {none, 64, 200, PrimScan::kPortablePairs64},
+      {none, 65, 200, PrimScan::kPortable},
+      {avx2, 10, 47, PrimScan::kPortable},
+      {avx2, 64, 48, PrimScan::kAvx2Table256},
+      {avx2, 256, 300, PrimScan::kAvx2Table256},
+      {avx2, 257, 5000, PrimScan::kAvx2Gather},
+      {avx512, 10, 31, PrimScan::kPortable},
+      {avx512, 10, 32, PrimScan::kAvx512Pairs64},
+      {avx512, 64, 63, PrimScan::kAvx512Pairs64},
+      {avx512, 65, 64, PrimScan::kAvx512Table512},
+      {avx512, 513, 512, PrimScan::kAvx512Table1024},
+      {avx512, 1025, 1024, PrimScan::kAvx512Table2048},
+      {avx512, 2049, 5000, PrimScan::kAvx512Table4096},
+      {avx512, 4097, 4096, PrimScan::kAvx512Gather},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChoosePrimScanFor(c.nON, c.nOE, c.sets), c.expected)
+        << c.nON << " nodes, " << c.nOE << " edges, avx2 " << c.sets.avx2 << ", avx512f " << c.sets.avx512f;
+  }
+}
+#endif
+
+// Prim's own choice on tree-shaped networks (one edge fewer than nodes) just past each scan's
+// node limit: a choice made with the counts swapped would take a scan too small for them.
+TEST(ChoosePrimScan, PrimsChoiceGrowsThePortableTreeJustPastEveryLimit) {
+  std::mt19937 rng(5);
+  for (int nON : {33, 65, 257, 513, 1025, 2049, 4097}) {
+    const std::vector<Edges> edges = RandomNetwork(rng, nON, nON - 1, 3);
+    std::vector<Edges> portable = MarkedTreeList(nON);
+    std::vector<Edges> chosen = MarkedTreeList(nON);
+    PrimWithScan(PrimScan::kPortable, edges.data(), portable.data(), nON - 1, nON);
+    Prim(edges.data(), chosen.data(), nON - 1, nON);
+    ASSERT_EQ(RowsOf(chosen.data(), nON), RowsOf(portable.data(), nON)) << nON << " nodes";
   }
 }
 
