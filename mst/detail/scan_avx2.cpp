@@ -117,16 +117,16 @@ struct Avx2Tree {
 }  // namespace
 
 MST_TARGET_AVX2 int ScanOnceAvx2Table256(const Edges* in, int nOE, int nON, const int* used) {
-  return ScanOnceWith<ScanLayout, Avx2Tree<true>>(in, nOE, nON, used);
+  return ScanOnceWith<TableLayout<8>, Avx2Tree<true>>(in, nOE, nON, used);
 }
 MST_TARGET_AVX2 void GrowAvx2Table256(const Edges* in, Edges* out, int nOE, int nON, int* used) {
-  GrowWith<ScanLayout, Avx2Tree<true>>(in, out, nOE, nON, used);
+  GrowWith<TableLayout<8>, Avx2Tree<true>>(in, out, nOE, nON, used);
 }
 MST_TARGET_AVX2 int ScanOnceAvx2Gather(const Edges* in, int nOE, int nON, const int* used) {
-  return ScanOnceWith<ScanLayout, Avx2Tree<false>>(in, nOE, nON, used);
+  return ScanOnceWith<TableLayout<8>, Avx2Tree<false>>(in, nOE, nON, used);
 }
 MST_TARGET_AVX2 void GrowAvx2Gather(const Edges* in, Edges* out, int nOE, int nON, int* used) {
-  GrowWith<ScanLayout, Avx2Tree<false>>(in, out, nOE, nON, used);
+  GrowWith<TableLayout<8>, Avx2Tree<false>>(in, out, nOE, nON, used);
 }
 
 #endif

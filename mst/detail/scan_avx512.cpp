@@ -184,11 +184,11 @@ MST_TARGET_AVX512 void GrowAvx512Pairs64(const Edges* in, Edges* out, int nOE, i
 
 template <int kRegisters>
 MST_TARGET_AVX512 int ScanOnceAvx512Table(const Edges* in, int nOE, int nON, const int* used) {
-  return ScanOnceWith<ScanLayout, Avx512Tree<kRegisters>>(in, nOE, nON, used);
+  return ScanOnceWith<TableLayout<16 * (kRegisters > 0 ? kRegisters : 1)>, Avx512Tree<kRegisters>>(in, nOE, nON, used);
 }
 template <int kRegisters>
 MST_TARGET_AVX512 void GrowAvx512Table(const Edges* in, Edges* out, int nOE, int nON, int* used) {
-  GrowWith<ScanLayout, Avx512Tree<kRegisters>>(in, out, nOE, nON, used);
+  GrowWith<TableLayout<16 * (kRegisters > 0 ? kRegisters : 1)>, Avx512Tree<kRegisters>>(in, out, nOE, nON, used);
 }
 
 // Gather (0) and the four table sizes the scan table names.

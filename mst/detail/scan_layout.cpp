@@ -13,14 +13,14 @@ std::size_t Lines(std::size_t bytes) { return (bytes + kCacheLine - 1) / kCacheL
 
 }  // namespace
 
-bool ScanLayout::Make(const Edges* in, int nOE, int nON) {
+bool ScanLayout::Make(const Edges* in, int nOE, int nON, int tableWords) {
   const long long paddedWide = (static_cast<long long>(nOE) + kScanBlock - 1) / kScanBlock * kScanBlock;
   if (paddedWide > INT_MAX) {
     return false;  // edge indices must stay ints
   }
   const int padded = static_cast<int>(paddedWide);
   const int needWords = (nON + 31) / 32;
-  const int words = needWords < kMinTreeWords ? kMinTreeWords : needWords;
+  const int words = needWords < tableWords ? tableWords : needWords;
   // One block: the three field arrays, then the table, each on cache lines of its
   // own, so that no 64-byte load straddles two lines.
   const std::size_t count = static_cast<std::size_t>(padded);

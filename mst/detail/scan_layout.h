@@ -13,22 +13,26 @@ struct ScanLayout {
   std::int32_t* node2 = nullptr;
   std::int32_t* measure = nullptr;
   int paddedEdges = 0;                 // nOE rounded up to kScanBlock
-  std::uint32_t* treeBits = nullptr;   // at least kMinTreeWords words, zero beyond the nodes
+  std::uint32_t* treeBits = nullptr;   // at least the table's words, zero beyond the nodes
   void* block = nullptr;               // the one allocation behind all of the above
 
-  // Allocates and fills the layout for in[0..nOE-1] on nON nodes, no node in the tree yet. The
-  // padding records are (0, 0, INT_MAX): a self-loop, so they never cross the cut. Returns
-  // false, with nothing allocated, when the memory cannot be had. One pass over the edges.
-  [[nodiscard]] bool Make(const Edges* in, int nOE, int nON);
+  // Allocates and fills the layout for in[0..nOE-1] on nON nodes, no node in the tree yet, with
+  // at least tableWords words of treeBits (what a table kernel loads). The padding records are
+  // (0, 0, INT_MAX): a self-loop, so they never cross the cut. Returns false, with nothing
+  // allocated, when the memory cannot be had. One pass over the edges.
+  [[nodiscard]] bool Make(const Edges* in, int nOE, int nON, int tableWords);
   void Free();
+};
+
+// The layout of a kernel whose table holds kTableWords words (0 for a gather), as the step loop
+// makes it (grow_tree.h).
+template <int kTableWords>
+struct TableLayout : ScanLayout {
+  [[nodiscard]] bool Make(const Edges* in, int nOE, int nON) { return ScanLayout::Make(in, nOE, nON, kTableWords); }
 };
 
 // Edges per block the kernels take at once (four sets of lanes); paddedEdges is a multiple.
 constexpr int kScanBlock = 64;
-
-// Words of treeBits always present (4096 nodes, the largest table), so that every table
-// kernel loads a table of fixed size.
-constexpr int kMinTreeWords = 128;
 
 // Marks node as in the tree.
 inline void AddToTree(ScanLayout& layout, int node) {
