@@ -86,13 +86,12 @@ struct Avx2Tree {
     Lanes b = a;
     Lanes c = a;
     Lanes d = a;
-    for (int first = layout.paddedEdges - kScanBlock; first >= 0; first -= kScanBlock) {
-      for (int half = 32; half >= 0; half -= 32) {  // kScanBlock is 64: two rounds of 4 x 8
-        Take<kTable>(layout, first + half + 24, table, a);
-        Take<kTable>(layout, first + half + 16, table, b);
-        Take<kTable>(layout, first + half + 8, table, c);
-        Take<kTable>(layout, first + half, table, d);
-      }
+    static_assert(kScanBlock % 32 == 0, "rounds of 4 x 8 edges");
+    for (int first = layout.paddedEdges - 32; first >= 0; first -= 32) {
+      Take<kTable>(layout, first + 24, table, a);
+      Take<kTable>(layout, first + 16, table, b);
+      Take<kTable>(layout, first + 8, table, c);
+      Take<kTable>(layout, first, table, d);
     }
     const __m256i minimum =
         SpreadMinSigned(_mm256_min_epi32(_mm256_min_epi32(a.min, b.min), _mm256_min_epi32(c.min, d.min)));
