@@ -3,19 +3,46 @@
 #include <cstdlib>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "mst/out_of_memory.h"
 
-void mergeSort(int start, int end, Edges* in) {
-  if (start >= end) {
-    return;  // one record is sorted; an empty range has nothing to sort
+namespace {
+
+// Copies count records from src to dst, which do not overlap. Sixteen bytes per move where SSE2
+// is there (every x86-64 processor) rather than a call to memcpy, which the compiler would
+// otherwise make of a copy loop: most merges move a few records, where the call costs more
+// than the copy (measured: a third of Kruskal's time on 16 nodes/48 edges went to memmove).
+inline void CopyRecords(Edges* dst, const Edges* src, int count) {
+#ifdef __SSE2__
+  auto* to = reinterpret_cast<unsigned char*>(dst);
+  const auto* from = reinterpret_cast<const unsigned char*>(src);
+  std::size_t bytes = static_cast<std::size_t>(count) * sizeof(Edges);
+  for (; bytes >= 16; bytes -= 16, to += 16, from += 16) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+    // An empty statement the compiler cannot see through, so that it does not turn this loop
+    // back into a call to memcpy.
+    __asm__("" : "+r"(to), "+r"(from));
   }
-  const int middle = start + (end - start) / 2;
-  mergeSort(start, middle, in);
-  mergeSort(middle + 1, end, in);
-  merge(start, middle, end, in);
+  // What is left is 0, 4, 8 or 12 bytes: records are 12 bytes long.
+  if (bytes >= 8) {
+    std::memcpy(to, from, 8);
+    to += 8;
+    from += 8;
+    bytes -= 8;
+  }
+  if (bytes >= 4) {
+    std::memcpy(to, from, 4);
+  }
+#else
+  std::memcpy(dst, src, static_cast<std::size_t>(count) * sizeof(Edges));
+#endif
 }
 
-void merge(int start, int middle, int end, Edges* in) {
+// merge's work, inlined into mergeSort's own calls.
+inline void MergeRuns(int start, int middle, int end, Edges* in) {
   const int size = end - start + 1;
   Edges* newEdge = static_cast<Edges*>(std::malloc(static_cast<std::size_t>(size) * sizeof(Edges)));
   if (newEdge == nullptr) {
@@ -31,10 +58,28 @@ void merge(int start, int middle, int end, Edges* in) {
     i += takeLeft ? 1 : 0;
     j += takeLeft ? 0 : 1;
   }
-  while (i <= middle) {
-    newEdge[k++] = in[i++];
-  }
+  CopyRecords(newEdge + k, in + i, middle + 1 - i);
+  k += middle + 1 - i;
   // What is left of the right run already stands where the merged run ends.
-  std::memcpy(in + start, newEdge, static_cast<std::size_t>(k) * sizeof(Edges));
+  CopyRecords(in + start, newEdge, k);
   std::free(newEdge);
 }
+
+}  // namespace
+
+void mergeSort(int start, int end, Edges* in) {
+  if (start >= end) {
+    return;  // one record is sorted; an empty range has nothing to sort
+  }
+  const int middle = start + (end - start) / 2;
+  // A run of one record is sorted: the call on it would return at once, so it is not made.
+  if (middle > start) {
+    mergeSort(start, middle, in);
+  }
+  if (end > middle + 1) {
+    mergeSort(middle + 1, end, in);
+  }
+  MergeRuns(start, middle, end, in);
+}
+
+void merge(int start, int middle, int end, Edges* in) { MergeRuns(start, middle, end, in); }
