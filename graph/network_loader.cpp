@@ -97,6 +97,33 @@ Edges* ReadEdgeRows(std::FILE* file, int nOE, int nON, char (&reason)[kReasonSiz
   return edges;
 }
 
+// Passes over a UTF-8 byte order mark at the start of the file (EF BB BF, as some Windows
+// editors save plain text), and refuses UTF-16 text (a byte order mark FF FE or FE FF): its
+// digits are two bytes each. Anything else is left for the header to read.
+bool SkipByteOrderMark(std::FILE* file, char (&reason)[kReasonSize]) {
+  const int first = std::getc(file);
+  if (first == 0xFF || first == 0xFE) {
+    const int second = std::getc(file);
+    if (second == (first == 0xFF ? 0xFE : 0xFF)) {
+      std::snprintf(reason, kReasonSize, "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)");
+      return false;
+    }
+    std::snprintf(reason, kReasonSize, "header: the edge count is not a decimal integer");
+    return false;
+  }
+  if (first != 0xEF) {
+    if (first != EOF) {
+      std::ungetc(first, file);
+    }
+    return true;
+  }
+  if (std::getc(file) != 0xBB || std::getc(file) != 0xBF) {
+    std::snprintf(reason, kReasonSize, "header: the edge count is not a decimal integer");
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 namespace {
@@ -105,7 +132,7 @@ bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, in
                           char (&reason)[kReasonSize]) {
   std::int32_t edgeCount = 0;
   std::int32_t nodeCount = 0;
-  if (!ReadHeaderValue(file, "edge count", edgeCount, reason) ||
+  if (!SkipByteOrderMark(file, reason) || !ReadHeaderValue(file, "edge count", edgeCount, reason) ||
       !ReadHeaderValue(file, "node count", nodeCount, reason)) {
     return false;
   }

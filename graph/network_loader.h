@@ -10,7 +10,8 @@ constexpr std::size_t kReasonSize = 160;
 
 // Reads one network from an open file: the header (edge count, node count), then one row per
 // edge (first end, second end, measure; ends 1-based in the file, stored 0-based), all separated
-// by any white space. Anything after the last announced row is ignored.
+// by any white space. Anything after the last announced row is ignored. A UTF-8 byte order mark
+// at the start is passed over; UTF-16 text is refused with its own reason.
 //
 // On success stores a new edge list of nOE records in file order and a new, uninitialised tree
 // list of nON records through in and out; the caller owns both (free them with std::free).

@@ -49,6 +49,8 @@ TEST(LoadNetwork, AcceptsAnyWhiteSpaceLayout) {
       "  +7 \t\v\f 7\n\n3 7 +12  1 3 -5 2 7 4 1 2 4 3 4 1 4 5 1 5 6 2",
       // Anything after the last announced row is ignored, garbage included.
       "7 7\n3 7 12\n1 3 -5\n2 7 4\n1 2 4\n3 4 1\n4 5 1\n5 6 2\n9 9 9 extra rows; notes\n",
+      // A UTF-8 byte order mark, as some Windows editors save.
+      "\xEF\xBB\xBF" "7\t7\r\n3\t7\t12\r\n1\t3\t-5\r\n2\t7\t4\r\n1\t2\t4\r\n3\t4\t1\r\n4\t5\t1\r\n5\t6\t2\r\n",
   };
   for (const std::string& text : layouts) {
     SCOPED_TRACE(text);
@@ -102,6 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"OnlyWhiteSpace", " \r\n\t", "header: the file ends before the edge count"},
         BadFile{"NoNodeCount", "3\n", "header: the file ends before the node count"},
         BadFile{"WordInHeader", "edges 3\n", "header: the edge count is not a decimal integer"},
+        BadFile{"Utf16LittleEndian", std::string("\xFF\xFE" "1\0 \0" "2\0", 8),
+                "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)"},
+        BadFile{"Utf16BigEndian", std::string("\xFE\xFF\0" "1\0 \0" "2", 8),
+                "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)"},
+        BadFile{"BrokenByteOrderMark", "\xEF\xBB" "1 2\n1 2 5\n", "header: the edge count is not a decimal integer"},
+        BadFile{"ByteOrderMarkTwice", "\xEF\xBB\xBF\xEF\xBB\xBF" "1 2\n1 2 5\n",
+                "header: the edge count is not a decimal integer"},
+        BadFile{"LoneFF", "\xFF" "1 2\n1 2 5\n", "header: the edge count is not a decimal integer"},
         BadFile{"FractionInHeader", "3 2.5\n", "header: the node count is not a decimal integer"},
         BadFile{"HugeHeader", "99999999999 3\n",
                 "header: the edge count is outside the signed 32-bit range"},
