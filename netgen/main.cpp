@@ -1,9 +1,11 @@
 // mst-netgen: writes one random connected network in the network file format to standard
 // output, and with --geometric --positions FILE the nodes' points to FILE. See --help.
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "netgen/geometric_network.h"
 #include "netgen/netgen_options.h"
@@ -22,6 +24,49 @@ bool SavePositions(const std::string& path, const std::vector<Point>& points) {
   const bool written = std::fflush(file) == 0 && !std::ferror(file);
   if (std::fclose(file) != 0 || !written) {
     std::fprintf(stderr, "mst-netgen: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+// Writes the network to path through a new file beside it, which then takes path's place: path
+// is replaced only by a whole network, and left as it was on any error. On failure prints why
+// and returns false.
+bool SaveNetwork(const std::string& path, const std::vector<Edges>& edges, int nodes) {
+  const std::string partial =
+      path + ".partial-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::FILE* file = std::fopen(partial.c_str(), "w");
+  if (file == nullptr) {
+    std::fprintf(stderr, "mst-netgen: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+    return false;
+  }
+  WriteNetwork(file, edges, nodes);
+  const bool written = std::fflush(file) == 0 && !std::ferror(file);
+  if (std::fclose(file) != 0 || !written) {
+    std::remove(partial.c_str());
+    std::fprintf(stderr, "mst-netgen: cannot write %s\n", path.c_str());
+    return false;
+  }
+#ifdef _WIN32
+  std::remove(path.c_str());  // rename does not replace an existing file there
+#endif
+  if (std::rename(partial.c_str(), path.c_str()) != 0) {
+    const int why = errno;
+    std::remove(partial.c_str());
+    std::fprintf(stderr, "mst-netgen: cannot write %s: %s\n", path.c_str(), std::strerror(why));
+    return false;
+  }
+  return true;
+}
+
+// Writes the network where the request says: standard output or the --output file.
+bool Deliver(const NetworkRequest& request, const std::vector<Edges>& edges) {
+  if (!request.outputPath.empty()) {
+    return SaveNetwork(request.outputPath, edges, request.nodes);
+  }
+  WriteNetwork(stdout, edges, request.nodes);
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "mst-netgen: cannot write the network to standard output\n");
     return false;
   }
   return true;
@@ -48,13 +93,7 @@ int main(int argc, char** argv) {
     if (!request.positionsPath.empty() && !SavePositions(request.positionsPath, network.points)) {
       return 1;
     }
-    WriteNetwork(stdout, network.edges, request.nodes);
-  } else {
-    WriteNetwork(stdout, GenerateNetwork(request), request.nodes);
+    return Deliver(request, network.edges) ? 0 : 1;
   }
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "mst-netgen: cannot write the network to standard output\n");
-    return 1;
-  }
-  return 0;
+  return Deliver(request, GenerateNetwork(request)) ? 0 : 1;
 }

@@ -43,6 +43,7 @@ struct NetgenOptions {
   std::uint64_t seed;
   bool geometric = false;
   std::string positions;
+  std::string output;
 };
 
 // Where each whole-number option goes and the range its value must lie in.
@@ -83,7 +84,7 @@ NetgenCommand ReadOptions(int argc, const char* const* argv, NetgenOptions& opti
     for (const IntegerOption& candidate : kIntegerOptions) {
       if (name == candidate.name) option = &candidate;
     }
-    if (option == nullptr && name != "--seed" && name != "--positions") {
+    if (option == nullptr && name != "--seed" && name != "--positions" && name != "--output") {
       error = "unknown option '" + std::string(argv[a]) + "' (see --help)";
       return NetgenCommand::kError;
     }
@@ -94,12 +95,12 @@ NetgenCommand ReadOptions(int argc, const char* const* argv, NetgenOptions& opti
       }
       value = argv[++a];
     }
-    if (name == "--positions") {
+    if (name == "--positions" || name == "--output") {
       if (*value == '\0') {
-        error = "--positions needs a file name";
+        error = name + " needs a file name";
         return NetgenCommand::kError;
       }
-      options.positions = value;
+      (name == "--output" ? options.output : options.positions) = value;
     } else if (name == "--seed") {
       // The whole unsigned 64-bit range, digits only.
       unsigned long long seed = 0;
@@ -151,8 +152,9 @@ NetgenCommand CheckRequest(NetgenOptions options, NetworkRequest& request, std::
     if (!options.edges.given) {
       edges = 2 * nodes;
       if (edges > kMaxGeneratedEdges) {
-        error = "--nodes " + std::to_string(nodes) + " needs more than " + std::to_string(kMaxGeneratedEdges) +
-                " edges";
+        error = "--nodes " + std::to_string(nodes) + ": the default of 2 * N edges (" + std::to_string(edges) +
+                ") is above mst-netgen's limit of " + std::to_string(kMaxGeneratedEdges) +
+                " edges; give --edges";
         return NetgenCommand::kError;
       }
     }
@@ -174,19 +176,23 @@ NetgenCommand CheckRequest(NetgenOptions options, NetworkRequest& request, std::
   request.maxMeasure = static_cast<std::int32_t>(options.maxMeasure.value);
   request.geometric = options.geometric;
   request.positionsPath = options.positions;
+  request.outputPath = options.output;
   return NetgenCommand::kGenerate;
 }
 
 }  // namespace
 
 const char* NetgenUsage() {
-  return "Usage: mst-netgen [--nodes N] [--edges E] [--seed S] [--min A] [--max B]\n"
+  return "Usage: mst-netgen [--nodes N] [--edges E] [--seed S] [--min A] [--max B] [--output FILE]\n"
          "       mst-netgen --geometric [--positions FILE] [--nodes N] [--edges E] [--seed S]\n"
+         "                  [--output FILE]\n"
          "Writes one random connected network in the network file format to standard output.\n"
          "\n"
          "  --nodes N   number of nodes, at least 2 (default 10)\n"
-         "  --edges E   number of edges, at least N - 1 (default 2 * N); beyond a spanning tree\n"
-         "              edges join random pairs of distinct nodes, so parallel edges can occur\n"
+         "  --edges E   number of edges, at least N - 1 and at most 50000000, which keeps a\n"
+         "              network within what a benchmark can use (default 2 * N); beyond a\n"
+         "              spanning tree edges join random pairs of distinct nodes, so parallel\n"
+         "              edges can occur\n"
          "  --seed S    seed, 0 to 18446744073709551615 (default 1); the same options give the\n"
          "              same network on every platform\n"
          "  --min A     smallest measure (default 1); negative values are allowed\n"
@@ -197,9 +203,16 @@ const char* NetgenUsage() {
          "              (N at most 20000, E at most N * (N - 1) / 2; --min/--max do not apply)\n"
          "  --positions FILE  with --geometric: write the points to FILE, one \"x y\" line per\n"
          "              node, node 1 first (for mst-draw --positions)\n"
+         "  --output FILE  write the network to FILE instead of standard output; FILE is\n"
+         "              replaced only once the whole network is written, and left as it was\n"
+         "              on any error\n"
          "  --help      show this text\n"
          "\n"
-         "Examples: mst-netgen --nodes 40 --edges 300 --seed 7 > matrix1.txt\n"
+         "Exit status: 0 the network was written; 1 a file could not be written (standard\n"
+         "output, --output or --positions); 2 bad usage or a request no network can meet\n"
+         "(nothing is written).\n"
+         "\n"
+         "Examples: mst-netgen --nodes 40 --edges 300 --seed 7 --output matrix1.txt\n"
          "          mst-netgen --geometric --nodes 60 --edges 170 --positions points.txt > matrix1.txt\n";
 }
 
@@ -207,7 +220,8 @@ NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkReq
                                    std::string& error) {
   // Unset options keep request's values (the defaults).
   NetgenOptions options{{request.nodes, false}, {0, false}, {request.minMeasure, false},
-                        {request.maxMeasure, false}, request.seed, request.geometric, request.positionsPath};
+                        {request.maxMeasure, false}, request.seed, request.geometric, request.positionsPath,
+                        request.outputPath};
   const NetgenCommand command = ReadOptions(argc, argv, options, error);
   if (command != NetgenCommand::kGenerate) {
     return command;

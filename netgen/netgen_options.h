@@ -14,8 +14,8 @@ enum class NetgenCommand {
   kError,     // error holds a one-line message
 };
 
-// Reads mst-netgen's arguments: --nodes N, --edges E, --seed S, --min A, --max B (each also as
-// --name=value) and --help. Unset options keep their defaults, except that --edges defaults to
+// Reads mst-netgen's arguments: --nodes N, --edges E, --seed S, --min A, --max B, --geometric,
+// --positions FILE, --output FILE (each value also as --name=value) and --help. Unset options keep their defaults, except that --edges defaults to
 // twice the node count. Checks that every value is a whole number in range, that min <= max,
 // and that the counts are possible.
 [[nodiscard]] NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,

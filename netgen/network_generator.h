@@ -16,6 +16,7 @@ struct NetworkRequest {
   std::int32_t maxMeasure = 1000;
   bool geometric = false;     // points in the plane, measures their distances
   std::string positionsPath;  // where a geometric network's points go; empty: not written
+  std::string outputPath;     // where the network goes; empty: standard output
 };
 
 // A random connected network of exactly request.nodes nodes and request.edges edges

@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -203,6 +204,29 @@ TEST_F(EndToEnd, NetgenFailsWhenItsOutputCannotBeWritten) {
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << args;
     EXPECT_EQ(ReadAll(dir_ / "err.txt"), "mst-netgen: cannot write the network to standard output\n") << args;
   }
+}
+
+// --output replaces its file only with a whole network: a refused request or a file that
+// cannot be written leaves it as it was, and nothing else is left behind.
+TEST_F(EndToEnd, NetgenOutputFileIsReplacedOnlyBySuccess) {
+  Write("matrix1.txt", kNetwork1);
+  const BenchRun typo = RunInScratch("'" MST_NETGEN_PATH "' --nodes 4O --output matrix1.txt");
+  EXPECT_EQ(typo.status, 2);
+  EXPECT_EQ(ReadAll(dir_ / "matrix1.txt"), kNetwork1);
+
+  const BenchRun made = RunInScratch("'" MST_NETGEN_PATH "' --nodes 40 --seed 3 --output matrix1.txt");
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(made.out, "");
+  const BenchRun same = RunInScratch("'" MST_NETGEN_PATH "' --nodes 40 --seed 3");
+  EXPECT_EQ(ReadAll(dir_ / "matrix1.txt"), same.out);
+
+  const BenchRun unwritable = RunInScratch("'" MST_NETGEN_PATH "' --nodes 5 --output no-such-folder/n.txt");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_EQ(unwritable.err.rfind("mst-netgen: cannot write no-such-folder/n.txt", 0), 0u) << unwritable.err;
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"err.txt", "matrix1.txt", "out.txt"}));
 }
 
 // mst-draw reads a file of any name and writes only DOT on standard output.

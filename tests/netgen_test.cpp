@@ -140,6 +140,22 @@ TEST(NetgenArguments, ReadsEveryOptionInBothForms) {
   EXPECT_EQ(request.minMeasure, -50);
   EXPECT_EQ(request.maxMeasure, 7);
 
+  // The defaults --help states are the ones used.
+  NetworkRequest none;
+  ASSERT_EQ(Parse({}, none, error), NetgenCommand::kGenerate);
+  EXPECT_EQ(std::vector<long long>({none.nodes, none.edges, static_cast<long long>(none.seed), none.minMeasure,
+                                    none.maxMeasure}),
+            std::vector<long long>({10, 20, 1, 1, 1000}));
+  const std::string help = NetgenUsage();
+  for (const char* stated : {"number of nodes, at least 2 (default 10)", "(default 2 * N)",
+                             "18446744073709551615 (default 1)", "smallest measure (default 1)",
+                             "largest measure (default 1000)"}) {
+    EXPECT_NE(help.find(stated), std::string::npos) << stated;
+  }
+  NetworkRequest output;
+  ASSERT_EQ(Parse({"--output", "n.txt"}, output, error), NetgenCommand::kGenerate);
+  EXPECT_EQ(output.outputPath, "n.txt");
+
   NetworkRequest defaults;
   ASSERT_EQ(Parse({"--nodes", "30"}, defaults, error), NetgenCommand::kGenerate);
   EXPECT_EQ(defaults.edges, 60);  // twice the nodes unless given
@@ -202,7 +218,15 @@ TEST(NetgenArguments, RefusesBadOnesWithAMessage) {
       {{"--seed", "-1"}, "--seed: '-1' is not a whole number from 0 to 18446744073709551615"},
       {{"--seed", "18446744073709551616"},
        "--seed: '18446744073709551616' is not a whole number from 0 to 18446744073709551615"},
-      {{"--nodes", "30000000"}, "--nodes 30000000 needs more than 50000000 edges"},
+      {{"--nodes", "30000000"},
+       "--nodes 30000000: the default of 2 * N edges (60000000) is above mst-netgen's limit of 50000000 edges; "
+       "give --edges"},
+      {{"--seed", "+5"}, "--seed: '+5' is not a whole number from 0 to 18446744073709551615"},
+      {{"--min", "+-5"}, "--min: '+-5' is not a whole number from -2147483648 to 2147483647"},
+      {{"--geometric", "--max", "5"}, "--min and --max do not apply to --geometric: the measures are the distances"},
+      {{"--max=5", "--geometric"}, "--min and --max do not apply to --geometric: the measures are the distances"},
+      {{"--output"}, "--output needs a value"},
+      {{"--output="}, "--output needs a file name"},
       {{"--verbose"}, "unknown option '--verbose' (see --help)"},
       {{"40"}, "unknown option '40' (see --help)"},
       {{"--help=yes"}, "unknown option '--help=yes' (see --help)"},
