@@ -72,6 +72,23 @@ TEST(DotWriter, LabelsAndClassesFollowTheReports) {
       << dot;
   EXPECT_EQ(dot.rfind("graph mst {\n", 0), 0u);
   EXPECT_EQ(dot.substr(dot.size() - 2), "}\n");
+  // A row in both trees shows both colours side by side; a row in neither is grey.
+  EXPECT_EQ(EdgeAttribute(dot, "color")["e3"], "#1f5fbf:#c8412b");
+  EXPECT_EQ(EdgeAttribute(dot, "color")["e2"], "#b0b0b0");
+}
+
+// File names reach the caption as they are, quoted for DOT: Windows paths keep their
+// backslashes, and a line break cannot end the statement.
+TEST(DotWriter, QuotesFileNamesForTheCaption) {
+  const struct {
+    std::string name;
+    std::string quoted;
+  } cases[] = {
+      {"C:\\nets\\matrix1.txt", "C:\\\\nets\\\\matrix1.txt"},
+      {"two\nlines\r.txt", "two lines .txt"},
+      {"say \"hi\".txt", "say \\\"hi\\\".txt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DotQuoted(c.name), c.quoted) << c.name;
 }
 
 // A chain of n nodes (the tree) plus parallel rows until there are edgeCount rows.
@@ -99,6 +116,11 @@ TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   EXPECT_NE(dot.find("\n  1 [pos=\"0.0000,0.0000!\""), std::string::npos) << dot;
   EXPECT_NE(dot.find("\n  2 [pos=\"10.0000,0.0000!\"];\n"), std::string::npos);
   EXPECT_NE(dot.find("\n  3 [pos=\"0.0000,5.0000!\"];\n"), std::string::npos);
+  // A tall set of points: its height, not its width, becomes the drawing's larger side.
+  const std::vector<Position> tall = {{0, 0}, {10, 0}, {0, 100}};
+  const std::string tallDot = Dot(EdgesFromRows({{1, 2, 10}, {1, 3, 100}}), 3, &tall);
+  EXPECT_NE(tallDot.find("\n  2 [pos=\"1.0000,0.0000!\"];\n"), std::string::npos) << tallDot;
+  EXPECT_NE(tallDot.find("\n  3 [pos=\"0.0000,10.0000!\"];\n"), std::string::npos) << tallDot;
 }
 
 struct PositionsCase {

@@ -264,17 +264,48 @@ TEST_F(EndToEnd, DrawRefusesUnusableFilesWithOneLine) {
   }
 }
 
-TEST_F(EndToEnd, DrawBadUsagePrintsTheUsageAndExitsTwo) {
+TEST_F(EndToEnd, DrawBadUsageSaysWhatWasWrongThenTheUsageAndExitsTwo) {
   Write("a.txt", kNetwork1);
-  for (const char* arguments : {"", "a.txt a.txt", "--frobnicate a.txt", "a.txt --positions", "--positions= a.txt", "-- a.txt a.txt", "--"}) {
-    const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + arguments);
-    EXPECT_EQ(run.status, 2) << arguments;
-    EXPECT_EQ(run.out, "") << arguments;
-    EXPECT_EQ(run.err.rfind("Usage: mst-draw [--positions FILE] [--] NETWORK_FILE\n", 0), 0u) << arguments;
+  const struct {
+    const char* arguments;
+    const char* what;
+  } cases[] = {
+      {"", "no network file given"},
+      {"a.txt a.txt", "one network file only, but 'a.txt' and 'a.txt' were given"},
+      {"--frobnicate a.txt", "unknown option '--frobnicate'"},
+      {"a.txt --positions", "--positions needs a file name"},
+      {"--positions= a.txt", "--positions needs a file name"},
+      {"--positions p --positions q a.txt", "--positions given twice"},
+      {"-- a.txt a.txt", "one network file only, but 'a.txt' and 'a.txt' were given"},
+      {"--", "no network file given"},
+      {"-- ''", "the network file name is empty"},
+  };
+  for (const auto& c : cases) {
+    const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + c.arguments);
+    EXPECT_EQ(run.status, 2) << c.arguments;
+    EXPECT_EQ(run.out, "") << c.arguments;
+    EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what + "\nUsage: mst-draw [--positions FILE] [--] NETWORK_FILE\n" +
+                           run.err.substr(run.err.find("Writes the network")))
+        << c.arguments;
   }
+  // After "--" a word with dashes is a file name; "-" is standard input, "./-" a file so named.
   Write("-dash.txt", kNetwork1);
   const BenchRun dashed = RunInScratch("'" MST_DRAW_PATH "' -- -dash.txt");
   EXPECT_EQ(dashed.status, 0) << dashed.err;
+  const BenchRun dashes = RunInScratch("'" MST_DRAW_PATH "' -- --");
+  EXPECT_EQ(dashes.status, 1);
+  EXPECT_EQ(dashes.err, "mst-draw: --: cannot open the file (No such file or directory)\n");
+  const BenchRun piped = RunInScratch("sh -c \"'" MST_DRAW_PATH "' - < a.txt\"");
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_NE(piped.out.find("label=\"standard input: 3 nodes, 3 edges."), std::string::npos) << piped.out;
+  Write("-", kNetwork2);
+  const BenchRun named = RunInScratch("'" MST_DRAW_PATH "' ./-");
+  EXPECT_EQ(named.status, 0) << named.err;
+  EXPECT_NE(named.out.find("label=\"./-: 8 nodes, 8 edges."), std::string::npos) << named.out;
+  if (fs::exists("/dev/full")) {
+    const BenchRun full = RunInScratch("'" MST_DRAW_PATH "' a.txt > /dev/full; echo $? > status.txt; true");
+    EXPECT_EQ(ReadAll(dir_ / "status.txt"), "1\n");
+  }
   const BenchRun help = RunInScratch("'" MST_DRAW_PATH "' --help");
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: mst-draw", 0), 0u);
