@@ -7,6 +7,7 @@
 #include "mst/kruskal.h"
 #include "graph/network_file.h"
 #include "mst/prim.h"
+#include "driver/long_run_notice.h"
 #include "driver/timed_run.h"
 #include "driver/timing_line.h"
 #include "driver/tree_report.h"
@@ -21,11 +22,13 @@ int main() {
     ReadFromFile(&edges, &minSpanningTree, numOfEdges, numOfNodes, i);
 
     // Prim runs first, on the edge list in file order.
+    AnnounceLongRun(Prim, "PRIM", i + 1, edges, minSpanningTree, numOfEdges, numOfNodes);
     const int primMs = TimeRuns(Prim, edges, minSpanningTree, numOfEdges, numOfNodes);
     PrintEdge(minSpanningTree, numOfNodes - 1);
     PrintTimingLine("PRIM", i + 1, primMs);
 
     // Kruskal sorts the same list in place and overwrites the tree Prim left.
+    AnnounceLongRun(Kruskal, "KRUSKAL", i + 1, edges, minSpanningTree, numOfEdges, numOfNodes);
     const int kruskalMs = TimeRuns(Kruskal, edges, minSpanningTree, numOfEdges, numOfNodes);
     PrintEdge(minSpanningTree, numOfNodes - 1);
     PrintTimingLine("KRUSKAL", i + 1, kruskalMs);

@@ -178,6 +178,27 @@ TEST_F(EndToEnd, GeneratedNetworksRunThrough) {
   for (std::size_t k = 0; k < 6; k += 2) EXPECT_EQ(totals[k], totals[k + 1]);
 }
 
+// Each timing line carries its own routine's figure. Two nodes joined by 3000 parallel rows:
+// Prim's single step visits them once, while Kruskal sorts all of them with an allocation per
+// merge, tens of times the work, so the KRUSKAL line must show the larger figure.
+TEST_F(EndToEnd, EachTimingLineShowsItsOwnRoutinesTime) {
+  std::string network = "3000\t2\n";
+  for (int r = 0; r < 3000; ++r) network += "1\t2\t" + std::to_string((r * 7919) % 1000) + "\n";
+  Write("matrix1.txt", network);
+  Write("matrix2.txt", kNetwork2);
+  Write("matrix3.txt", kNetwork3);
+  const BenchRun run = RunInScratch("'" MST_BENCH_PATH "'");
+  ASSERT_EQ(run.status, 0) << run.err;
+  auto figure = [&run](const std::string& line) {
+    const std::size_t at = run.out.find(line);
+    return at == std::string::npos ? -1 : std::atoi(run.out.c_str() + at + line.size());
+  };
+  const int prim = figure("time for PRIM    (network 1) :    ");
+  const int kruskal = figure("time for KRUSKAL (network 1) :    ");
+  EXPECT_GE(prim, 0);
+  EXPECT_GT(kruskal, 4 * prim + 20) << run.out;
+}
+
 // A bad request prints only a message on standard error and fails.
 TEST_F(EndToEnd, NetgenRefusesBadArgumentsCleanly) {
   for (const char* args : {"--nodes 10 --edges 5", "--nodes", "--min 9 --max 1", "--frobnicate"}) {

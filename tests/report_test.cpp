@@ -3,6 +3,7 @@
 #include <string>
 
 #include "tests/test_networks.h"
+#include "driver/long_run_notice.h"
 #include "driver/timing_line.h"
 #include "driver/tree_report.h"
 
@@ -47,6 +48,26 @@ TEST(PrintTimingLine, ColumnsLineUpForBothRoutines) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "    time for PRIM    (network 2) :    153 ms\n\n"
             "    time for KRUSKAL (network 2) :    7 ms\n\n");
+}
+
+}  // namespace
+
+namespace {
+
+// The notice before a long timed run: nothing up to ten seconds, then the whole run's expected
+// time in a unit that reads well, and one call's.
+TEST(LongRunNotice, SaysHowLongARunOfOverTenSecondsWillTake) {
+  const struct {
+    double secondsPerCall;
+    const char* notice;
+  } cases[] = {
+      {0.0004, ""},  // 8 seconds
+      {0.0005, ""},  // exactly 10 seconds
+      {0.0006, "mst-bench: PRIM on network 2 will take about 12 seconds (20000 runs of about 0.6 ms each)\n"},
+      {0.027, "mst-bench: PRIM on network 2 will take about 9 minutes (20000 runs of about 27 ms each)\n"},
+      {1.5, "mst-bench: PRIM on network 2 will take about 8.3 hours (20000 runs of about 1.5 s each)\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LongRunNotice("PRIM", 2, c.secondsPerCall), c.notice) << c.secondsPerCall;
 }
 
 }  // namespace

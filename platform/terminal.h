@@ -1,0 +1,6 @@
+#pragma once
+
+#include <cstdio>
+
+// True when file (standard input, output or error) is a terminal or console.
+[[nodiscard]] bool IsTerminal(std::FILE* file);
