@@ -120,6 +120,31 @@ TEST(GeometricNetwork, SameSeedSameBytesOnEveryPlatform) {
             "7\t5\n2\t4\t4589\n2\t3\t4427\n1\t5\t7806\n1\t3\t4872\n5\t4\t4401\n1\t2\t3026\n4\t1\t4340\n");
 }
 
+// 64-bit FNV-1a of text, to pin large outputs.
+std::uint64_t Fingerprint(const std::string& text) {
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (const unsigned char c : text) hash = (hash ^ c) * 1099511628211ULL;
+  return hash;
+}
+
+// Larger outputs pinned by their fingerprints: a network of 1500 points has equal distances
+// among the candidates the tie rules decide (the tree's next node, the rounds' r-th nearest),
+// so a change of those rules, of the draws or of the seed shows here.
+TEST(GeometricNetwork, LargerNetworksWithTiesArePinned) {
+  const GeometricNetwork network = GenerateGeometricNetwork(1500, 6000, 42);
+  std::FILE* file = std::tmpfile();
+  WritePositions(file, network.points);
+  std::string points(static_cast<std::size_t>(std::ftell(file)), '\0');
+  std::rewind(file);
+  points.resize(std::fread(&points[0], 1, points.size(), file));
+  std::fclose(file);
+  EXPECT_EQ(Fingerprint(points), 11897024451146884243ULL);
+  EXPECT_EQ(Fingerprint(Text(network.edges, 1500)), 1997130693332506066ULL);
+  EXPECT_EQ(Fingerprint(Text(GenerateNetwork(Request(300, 1200, 42, -5, 5)), 300)), 15878326042778588020ULL);
+  // Dense enough on the grid for equal distances in the spanning tree's choices too.
+  EXPECT_EQ(Fingerprint(Text(GenerateGeometricNetwork(8000, 8100, 3).edges, 8000)), 1805327627254353034ULL);
+}
+
 NetgenCommand Parse(const std::vector<const char*>& args, NetworkRequest& request, std::string& error) {
   std::vector<const char*> argv = {"mst-netgen"};
   argv.insert(argv.end(), args.begin(), args.end());
