@@ -12,6 +12,10 @@
 #include "mst/detail/grow_tree.h"
 #include "mst/detail/scan_table.h"
 #include "mst/detail/x86_target.h"
+
+#ifdef MST_X86_SCANS
+#include <cpuid.h>
+#endif
 #include "mst/prim.h"
 #include "mst/prim_scan.h"
 #include "tests/test_networks.h"
@@ -188,6 +192,38 @@ TEST(ChoosePrimScan, ChoosesARunnableScanThatHandlesTheNetwork) {
 
 
 #ifdef MST_X86_SCANS
+// What the processor and the operating system offer, read from CPUID and XCR0 here rather than
+// through the compiler's builtin: an independent reading of what ThisProcessor reports.
+InstructionSets FromCpuid() {
+  InstructionSets sets;
+  unsigned a = 0, b = 0, c = 0, d = 0;
+  if (__get_cpuid(1, &a, &b, &c, &d) == 0 || (c & (1u << 27)) == 0 || (c & (1u << 28)) == 0) {
+    return sets;  // no XGETBV or no AVX
+  }
+  unsigned low = 0, high = 0;
+  __asm__ volatile("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
+  const bool ymmSaved = (low & 0x6u) == 0x6u;
+  const bool zmmSaved = (low & 0xE6u) == 0xE6u;
+  if (__get_cpuid_count(7, 0, &a, &b, &c, &d) == 0) return sets;
+  sets.avx2 = ymmSaved && (b & (1u << 5)) != 0;
+  sets.avx512f = zmmSaved && (b & (1u << 16)) != 0;
+  return sets;
+}
+
+// An inverted or missing presence check would run instructions the processor lacks (under
+// valgrind, which hides AVX-512, CI runs this too).
+TEST(ChoosePrimScan, ThisProcessorReportsWhatTheProcessorHas) {
+  const InstructionSets reported = ThisProcessor();
+  const InstructionSets actual = FromCpuid();
+  EXPECT_EQ(reported.avx2, actual.avx2);
+  EXPECT_EQ(reported.avx512f, actual.avx512f);
+  for (PrimScan scan : AllPrimScans()) {
+    const ScanKernel& kernel = KernelOf(scan);
+    EXPECT_EQ(PrimScanRuns(scan), (actual.avx2 || !kernel.needs.avx2) && (actual.avx512f || !kernel.needs.avx512f))
+        << PrimScanName(scan);
+  }
+}
+
 // The choice read from the table for stated instruction sets, so that every row is checked on
 // any x86-64 processor, whatever this one has.
 TEST(ChoosePrimScan, FollowsTheTableForStatedInstructionSets) {
