@@ -107,14 +107,20 @@ TEST(GeometricNetwork, ConnectedExactCountsMeasuresAreTheDistances) {
   }
 }
 
+// The points as mst-netgen --positions writes them.
+std::string PointsText(const std::vector<Point>& points) {
+  std::FILE* file = std::tmpfile();
+  WritePositions(file, points);
+  std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
+  std::rewind(file);
+  text.resize(std::fread(&text[0], 1, text.size(), file));
+  std::fclose(file);
+  return text;
+}
+
 TEST(GeometricNetwork, SameSeedSameBytesOnEveryPlatform) {
   const GeometricNetwork network = GenerateGeometricNetwork(5, 7, 42);
-  std::FILE* file = std::tmpfile();
-  WritePositions(file, network.points);
-  std::string points(static_cast<std::size_t>(std::ftell(file)), '\0');
-  std::rewind(file);
-  points.resize(std::fread(&points[0], 1, points.size(), file));
-  std::fclose(file);
+  const std::string points = PointsText(network.points);
   EXPECT_EQ(points, "4349 3380\n1678 4803\n366 575\n5306 7613\n9334 9387\n");
   EXPECT_EQ(Text(network.edges, 5),
             "7\t5\n2\t4\t4589\n2\t3\t4427\n1\t5\t7806\n1\t3\t4872\n5\t4\t4401\n1\t2\t3026\n4\t1\t4340\n");
@@ -132,12 +138,7 @@ std::uint64_t Fingerprint(const std::string& text) {
 // so a change of those rules, of the draws or of the seed shows here.
 TEST(GeometricNetwork, LargerNetworksWithTiesArePinned) {
   const GeometricNetwork network = GenerateGeometricNetwork(1500, 6000, 42);
-  std::FILE* file = std::tmpfile();
-  WritePositions(file, network.points);
-  std::string points(static_cast<std::size_t>(std::ftell(file)), '\0');
-  std::rewind(file);
-  points.resize(std::fread(&points[0], 1, points.size(), file));
-  std::fclose(file);
+  const std::string points = PointsText(network.points);
   EXPECT_EQ(Fingerprint(points), 11897024451146884243ULL);
   EXPECT_EQ(Fingerprint(Text(network.edges, 1500)), 1997130693332506066ULL);
   EXPECT_EQ(Fingerprint(Text(GenerateNetwork(Request(300, 1200, 42, -5, 5)), 300)), 15878326042778588020ULL);
