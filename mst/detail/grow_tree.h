@@ -2,6 +2,7 @@
 
 #include "graph/edges.h"
 #include "mst/detail/x86_target.h"
+#include "mst/observer.h"
 
 // The end of Prim's chosen edge that joins the tree: node1 when node2 is already in it, else
 // node2. used[k] is 1 for tree nodes, else 0.
@@ -17,11 +18,13 @@ MST_ALWAYS_INLINE int JoiningNode(const Edges& chosen, const int* used) {
 //                               or marked as in the tree from the start when edge is -1.
 // From the tree that used and tree hold (node 0 at least), each step takes the scan's edge,
 // joins its outside end to used and tree, and writes the edge, ends as stored, into
-// out[counter], until nON - 1 edges are written or no edge crosses.
-template <class Tree>
-MST_ALWAYS_INLINE void GrowTree(const Edges* in, Edges* out, int nON, int* used, Tree& tree) {
+// out[counter], until nON - 1 edges are written or no edge crosses. The observer sees each
+// step's scan (mst/observer.h); the timed routines pass Unobserved.
+template <class Tree, class Observer>
+MST_ALWAYS_INLINE void GrowTree(const Edges* in, Edges* out, int nON, int* used, Tree& tree, Observer& observer) {
   for (int counter = 0; counter < nON - 1; ++counter) {
     const int minEdge = tree.CheapestCrossingEdge();
+    observer.PrimStep(minEdge, used);
     if (minEdge < 0) {
       break;  // no edge leaves the tree: the network is not connected
     }
@@ -69,6 +72,7 @@ MST_ALWAYS_INLINE void GrowWith(const Edges* in, Edges* out, int nOE, int nON, i
   }
   Tree tree(layout);
   tree.Join(0, -1);
-  GrowTree(in, out, nON, used, tree);
+  Unobserved unobserved;
+  GrowTree(in, out, nON, used, tree, unobserved);
   layout.Free();
 }

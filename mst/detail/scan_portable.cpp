@@ -71,7 +71,8 @@ int ScanOncePortable(const Edges* in, int nOE, int nON, const int* used) {
 
 void GrowPortable(const Edges* in, Edges* out, int nOE, int nON, int* used) {
   PortableTree tree{in, nOE, used};
-  GrowTree(in, out, nON, used, tree);
+  Unobserved unobserved;
+  GrowTree(in, out, nON, used, tree, unobserved);
 }
 
 int ScanOncePortablePairs64(const Edges* in, int nOE, int nON, const int* used) {
