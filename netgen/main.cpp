@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     case NetgenCommand::kGenerate:
       break;
   }
-  if (request.geometric) {
+  if (request.family == NetworkFamily::kGeometric) {
     const GeometricNetwork network = GenerateGeometricNetwork(request.nodes, request.edges, request.seed);
     // The points first: a network whose points could not be written is not written either.
     if (!request.positionsPath.empty() && !SavePositions(request.positionsPath, network.points)) {

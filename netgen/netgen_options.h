@@ -14,10 +14,11 @@ enum class NetgenCommand {
   kError,     // error holds a one-line message
 };
 
-// Reads mst-netgen's arguments: --nodes N, --edges E, --seed S, --min A, --max B, --geometric,
-// --positions FILE, --output FILE (each value also as --name=value) and --help. Unset options keep their defaults, except that --edges defaults to
-// twice the node count. Checks that every value is a whole number in range, that min <= max,
-// and that the counts are possible.
+// Reads mst-netgen's arguments: --family NAME, --nodes N, --edges E, --seed S, --min A, --max B,
+// --distinct, --geometric, --positions FILE, --output FILE (each value also as --name=value) and
+// --help. Unset options keep their defaults, except that --edges defaults to twice the node
+// count, or to what the family holds. Checks that every value is in range, that min <= max,
+// and that the family can make the counts.
 [[nodiscard]] NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
                                    std::string& error);
 

@@ -7,6 +7,14 @@
 
 #include "graph/edges.h"
 
+// The shapes of network mst-netgen makes.
+enum class NetworkFamily {
+  kRandom,     // a random spanning tree, then random pairs of distinct nodes
+  kComplete,   // every pair of nodes once
+  kGrid,       // a lattice as close to square as the node count allows
+  kGeometric,  // points in the plane, measures their distances (netgen/geometric_network.h)
+};
+
 // What to generate; the options parser checks the counts and the range before generating.
 struct NetworkRequest {
   int nodes = 10;
@@ -14,18 +22,33 @@ struct NetworkRequest {
   std::uint64_t seed = 1;
   std::int32_t minMeasure = 1;
   std::int32_t maxMeasure = 1000;
-  bool geometric = false;     // points in the plane, measures their distances
+  NetworkFamily family = NetworkFamily::kRandom;
+  bool distinctPairs = false;  // random: no two edges join the same pair of nodes
   std::string positionsPath;  // where a geometric network's points go; empty: not written
   std::string outputPath;     // where the network goes; empty: standard output
 };
 
-// A random connected network of exactly request.nodes nodes and request.edges edges
-// (edges >= nodes - 1 >= 1), 0-based ends, no edge from a node to itself, measures uniform in
-// [minMeasure, maxMeasure]. Edges beyond a spanning tree join random pairs of distinct nodes,
-// so parallel edges can occur. The same request gives the same network on every platform: the
-// only source of randomness is mt19937_64, whose sequence the C++ standard fixes, read through
-// the integer arithmetic of netgen/random_draws.h.
+// A connected network of the random, complete or grid family with request.nodes nodes and
+// request.edges edges, 0-based ends, no edge from a node to itself, measures uniform in
+// [minMeasure, maxMeasure], rows shuffled and each row's ends in random order.
+//   random:   edges >= nodes - 1 >= 1. A random spanning tree, then random pairs of distinct
+//             nodes: parallel edges can occur, unless distinctPairs, which needs edges at most
+//             nodes * (nodes - 1) / 2.
+//   complete: edges == CompleteEdges(nodes), every pair once.
+//   grid:     edges == GridEdges(nodes), see GridColumns.
+// The same request gives the same network on every platform: the only source of randomness is
+// mt19937_64, whose sequence the C++ standard fixes, read through the integer arithmetic of
+// netgen/random_draws.h.
 [[nodiscard]] std::vector<Edges> GenerateNetwork(const NetworkRequest& request);
+
+// Pairs of distinct nodes among n: the edges of the complete network.
+[[nodiscard]] long long CompleteEdges(long long n);
+
+// The grid family's lattice: nodes 0..n-1 fill rows of GridColumns(n) = ceil(sqrt(n)) nodes
+// (the last row possibly short), each joined to its right-hand neighbour and to the node below
+// it. GridEdges(n) counts those joins: 2n - rows - columns for a full lattice.
+[[nodiscard]] long long GridColumns(long long n);
+[[nodiscard]] long long GridEdges(long long n);
 
 // Writes a network in the network file format: "edges\tnodes", then "first\tsecond\tmeasure"
 // per edge with 1-based ends, each line ending in "\n".

@@ -68,6 +68,59 @@ TEST(GenerateNetwork, SameSeedSameNetworkOnEveryPlatform) {
   EXPECT_NE(Text(GenerateNetwork(other), 5), Text(GenerateNetwork(request), 5));
 }
 
+// Every family: the counts asked for, connected, within the measures, no parallel edges where
+// the family promises none, and the family's own shape.
+TEST(GenerateNetwork, EveryFamilyMakesItsShape) {
+  struct Case {
+    NetworkFamily family;
+    bool distinct;
+    int nodes;
+    int edges;
+  };
+  const Case cases[] = {
+      {NetworkFamily::kRandom, true, 64, 200},    {NetworkFamily::kRandom, true, 64, 1500},
+      {NetworkFamily::kRandom, true, 64, 2016},   {NetworkFamily::kRandom, true, 2, 1},
+      {NetworkFamily::kComplete, false, 2, 1},    {NetworkFamily::kComplete, false, 37, 666},
+      {NetworkFamily::kGrid, false, 2, 1},        {NetworkFamily::kGrid, false, 5, 5},
+      {NetworkFamily::kGrid, false, 10, 13},      {NetworkFamily::kGrid, false, 64, 112},
+      {NetworkFamily::kGrid, false, 1000, 1936},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.family)) + ": " + std::to_string(c.nodes) + " nodes");
+    NetworkRequest request = Request(c.nodes, c.edges, 9, -5, 5);
+    request.family = c.family;
+    request.distinctPairs = c.distinct;
+    EXPECT_EQ(c.family == NetworkFamily::kComplete ? CompleteEdges(c.nodes) : c.edges, c.edges);
+    EXPECT_EQ(c.family == NetworkFamily::kGrid ? GridEdges(c.nodes) : c.edges, c.edges);
+    const std::vector<Edges> edges = GenerateNetwork(request);
+    ASSERT_EQ(static_cast<int>(edges.size()), c.edges);
+    EXPECT_EQ(FirstUnreachableNode(edges.data(), c.edges, c.nodes), c.nodes);
+    std::set<std::pair<int, int>> pairs;
+    const long long columns = GridColumns(c.nodes);
+    for (const Edges& e : edges) {
+      ASSERT_TRUE(e.node1 != e.node2 && e.measure >= -5 && e.measure <= 5);
+      const int low = std::min(e.node1, e.node2);
+      const int high = std::max(e.node1, e.node2);
+      ASSERT_TRUE(pairs.insert({low, high}).second) << "parallel edge " << low << "-" << high;
+      if (c.family == NetworkFamily::kGrid) {
+        // Lattice neighbours only: beside each other in one row, or one above the other.
+        EXPECT_TRUE((high == low + 1 && high % columns != 0) || high == low + columns) << low << "-" << high;
+      }
+    }
+  }
+  // Pinned, one per family: the same bytes on every platform.
+  NetworkRequest grid = Request(5, 5, 42, 1, 9);
+  grid.family = NetworkFamily::kGrid;
+  NetworkRequest complete = Request(4, 6, 42, 1, 9);
+  complete.family = NetworkFamily::kComplete;
+  NetworkRequest distinct = Request(4, 5, 42, 1, 9);
+  distinct.distinctPairs = true;
+  EXPECT_EQ(Text(GenerateNetwork(grid), 5) + Text(GenerateNetwork(complete), 4) + Text(GenerateNetwork(distinct), 4),
+            "5\t5\n2\t3\t6\n2\t5\t5\n5\t4\t2\n1\t2\t8\n1\t4\t1\n"
+            "6\t4\n2\t3\t6\n1\t3\t7\n4\t3\t2\n1\t4\t1\n4\t2\t2\n1\t2\t3\n"
+            "5\t4\n4\t1\t7\n1\t3\t7\n4\t2\t8\n3\t4\t5\n2\t1\t7\n");
+}
+
 TEST(GeometricNetwork, RoundedDistanceIsExact) {
   const struct {
     Point a, b;
@@ -189,7 +242,7 @@ TEST(NetgenArguments, ReadsEveryOptionInBothForms) {
 
   NetworkRequest geometric;
   ASSERT_EQ(Parse({"--geometric", "--nodes", "3", "--positions=p.txt"}, geometric, error), NetgenCommand::kGenerate);
-  EXPECT_TRUE(geometric.geometric);
+  EXPECT_EQ(geometric.family, NetworkFamily::kGeometric);
   EXPECT_EQ(geometric.positionsPath, "p.txt");
   EXPECT_EQ(geometric.edges, 3);  // twice the nodes, but no more than one per pair
 }
@@ -212,6 +265,13 @@ TEST(NetgenArguments, AcceptsEveryExtremeValue) {
       {{"--nodes", "25000000"}, 25000000, kMaxGeneratedEdges, 1, 1000, 1},
       {{"--geometric", "--nodes", "20000", "--edges", "19999"}, 20000, 19999, 1, 1000, 1},
       {{"--geometric", "--nodes", "9", "--edges", "36"}, 9, 36, 1, 1000, 1},
+      {{"--family=geometric", "--geometric", "--nodes", "9"}, 9, 18, 1, 1000, 1},
+      {{"--family", "random", "--distinct", "--nodes", "9", "--edges", "36"}, 9, 36, 1, 1000, 1},
+      {{"--family", "random", "--distinct", "--nodes", "3"}, 3, 3, 1, 1000, 1},
+      {{"--family", "complete", "--nodes", "10000"}, 10000, 49995000, 1, 1000, 1},
+      {{"--family", "complete", "--nodes", "5", "--edges", "10"}, 5, 10, 1, 1000, 1},
+      {{"--family", "grid", "--nodes", "10", "--min", "-3"}, 10, 13, -3, 1000, 1},
+      {{"--family", "grid", "--nodes", "2"}, 2, 1, 1, 1000, 1},
   };
   for (const auto& c : cases) {
     NetworkRequest request;
@@ -261,6 +321,19 @@ TEST(NetgenArguments, RefusesBadOnesWithAMessage) {
       {{"--geometric", "--nodes", "20001"}, "--geometric: at most 20000 nodes"},
       {{"--positions", "p.txt"}, "--positions needs --geometric"},
       {{"--geometric", "--positions="}, "--positions needs a file name"},
+      {{"--family", "tree"}, "--family: 'tree' is not one of random, complete, grid, geometric"},
+      {{"--family"}, "--family needs a value"},
+      {{"--family", "grid", "--geometric"}, "two families asked for: grid and geometric"},
+      {{"--family", "complete", "--nodes", "5", "--edges", "9"},
+       "--family complete: 5 nodes make exactly 10 edges; leave out --edges or give that"},
+      {{"--family", "grid", "--nodes", "9", "--edges", "13"},
+       "--family grid: 9 nodes make exactly 12 edges; leave out --edges or give that"},
+      {{"--family", "complete", "--nodes", "10001"},
+       "--family complete: 10001 nodes make 50005000 edges, above mst-netgen's limit of 50000000"},
+      {{"--distinct", "--nodes", "4", "--edges", "7"}, "--distinct: 4 nodes have at most 6 edges (no parallel edges)"},
+      {{"--distinct", "--family", "grid"},
+       "--distinct applies to --family random only (--family grid has no parallel edges anyway)"},
+      {{"--family", "grid", "--positions", "p.txt"}, "--positions needs --geometric"},
   };
   for (const BadArguments& c : cases) {
     NetworkRequest request;
