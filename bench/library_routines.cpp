@@ -18,6 +18,27 @@ void LibraryPrim(const LibraryGraph& graph, std::vector<std::size_t>& predecesso
   boost::prim_minimum_spanning_tree(graph, predecessors.data());
 }
 
+namespace {
+
+// Counts the two events of prim_minimum_spanning_tree's (Dijkstra) visitor that show its work.
+struct CountingVisitor : boost::default_dijkstra_visitor {
+  std::int64_t* examined;
+  std::int64_t* relaxed;
+  CountingVisitor(std::int64_t* examinedCount, std::int64_t* relaxedCount)
+      : examined(examinedCount), relaxed(relaxedCount) {}
+  void examine_edge(LibraryEdge, const LibraryGraph&) { ++*examined; }
+  void edge_relaxed(LibraryEdge, const LibraryGraph&) { ++*relaxed; }
+};
+
+}  // namespace
+
+void LibraryPrimCounts(const LibraryGraph& graph, std::int64_t& examined, std::int64_t& relaxed) {
+  examined = 0;
+  relaxed = 0;
+  std::vector<std::size_t> predecessors(boost::num_vertices(graph));
+  boost::prim_minimum_spanning_tree(graph, predecessors.data(), boost::visitor(CountingVisitor(&examined, &relaxed)));
+}
+
 void LibraryKruskal(const LibraryGraph& graph, std::vector<LibraryEdge>& tree) {
   tree.clear();
   boost::kruskal_minimum_spanning_tree(graph, std::back_inserter(tree));

@@ -28,6 +28,10 @@ LibraryGraph MakeLibraryGraph(const Edges* in, int nOE, int nON);
 // as unreachable: use it on measures from 0 to INT_MAX - 1. Cost: O(edges x log nodes).
 void LibraryPrim(const LibraryGraph& graph, std::vector<std::size_t>& predecessors);
 
+// One call of LibraryPrim watched through the library's visitor: edges examined and edges
+// relaxed (a shorter way to a vertex found).
+void LibraryPrimCounts(const LibraryGraph& graph, std::int64_t& examined, std::int64_t& relaxed);
+
 // One call of kruskal_minimum_spanning_tree, writing the tree's edges into tree (cleared first;
 // reserve nON - 1 outside the timed part). The call allocates its own edge heap and disjoint
 // sets. Any measures. Cost: O(edges x log edges).

@@ -1,0 +1,111 @@
+// mst-density: the time per call of the four routines (two prescribed, two from Boost.Graph
+// when built with it) and what one call of each does, on networks of 64, 256 and 1024 nodes
+// from a little above a tree to the complete graph, in every family mst-netgen makes. Writes
+// CSV to standard output:
+//   family,nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,
+//   repetitions,edge_visits,comparisons,record_moves,scratch_allocations,scratch_bytes,
+//   label_writes,edges_relaxed
+// microseconds_per_call is the median of the repetitions, min and max their spread. A count a
+// routine does not have (or that cannot be observed) is left empty. Progress goes to standard
+// error.
+// usage: mst-density [--quick]   (3 node counts x 8 densities, 7 repetitions of about 25 ms;
+//                                  --quick: 2 node counts x 4 densities, 3 of about 5 ms)
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench/routine_timing.h"
+#include "netgen/geometric_network.h"
+#include "netgen/network_generator.h"
+
+namespace {
+
+struct StudyNetwork {
+  const char* family;
+  int nodes;
+  std::vector<Edges> edges;
+};
+
+// count edge counts from a little above a tree (1.1 (N - 1)) to the complete graph, evenly
+// spaced on a log scale.
+std::vector<int> Densities(int nodes, int count) {
+  const double low = 1.1 * (nodes - 1);
+  const double high = static_cast<double>(CompleteEdges(nodes));
+  std::vector<int> edges;
+  for (int k = 0; k < count; ++k) {
+    const double fraction = count == 1 ? 1.0 : static_cast<double>(k) / (count - 1);
+    edges.push_back(static_cast<int>(std::lround(low * std::pow(high / low, fraction))));
+  }
+  return edges;
+}
+
+std::vector<Edges> Generated(NetworkFamily family, int nodes, int edges) {
+  NetworkRequest request;
+  request.family = family;
+  request.nodes = nodes;
+  request.edges = edges;
+  request.distinctPairs = family == NetworkFamily::kRandom;
+  request.seed = static_cast<std::uint64_t>(nodes) * 1000003u + static_cast<std::uint64_t>(edges);
+  return GenerateNetwork(request);
+}
+
+std::string Count(std::int64_t value, bool there) { return there ? std::to_string(value) : std::string(); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool quick = argc == 2 && std::strcmp(argv[1], "--quick") == 0;
+  if (argc > 2 || (argc == 2 && !quick)) {
+    std::fprintf(stderr, "usage: mst-density [--quick]\n");
+    return 2;
+  }
+  const std::vector<int> sizes = quick ? std::vector<int>{64, 256} : std::vector<int>{64, 256, 1024};
+  const int densities = quick ? 4 : 8;
+  TimingPlan plan;
+  plan.repetitions = quick ? 3 : 7;
+  plan.targetSeconds = quick ? 0.005 : 0.025;
+
+  std::printf("family,nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,"
+              "edge_visits,comparisons,record_moves,scratch_allocations,scratch_bytes,label_writes,edges_relaxed\n");
+  for (const int nodes : sizes) {
+    std::vector<StudyNetwork> networks;
+    for (const int edges : Densities(nodes, densities)) {
+      networks.push_back({"random", nodes, Generated(NetworkFamily::kRandom, nodes, edges)});
+    }
+    for (const int edges : Densities(nodes, densities)) {
+      networks.push_back({"geometric", nodes, GenerateGeometricNetwork(nodes, edges, static_cast<std::uint64_t>(edges)).edges});
+    }
+    networks.push_back({"grid", nodes, Generated(NetworkFamily::kGrid, nodes, static_cast<int>(GridEdges(nodes)))});
+    networks.push_back(
+        {"complete", nodes, Generated(NetworkFamily::kComplete, nodes, static_cast<int>(CompleteEdges(nodes)))});
+    for (const StudyNetwork& network : networks) {
+      const std::vector<RoutineTiming> timings = TimeRoutines(network.edges, nodes, plan);
+      const RoutineCounts counts = CountOperations(network.edges, nodes);
+      for (const RoutineTiming& t : timings) {
+        std::string operations;
+        if (t.routine == "prim") {
+          operations = Count(counts.prim.primEdgeVisits, true) + ",,,,,,";
+        } else if (t.routine == "kruskal") {
+          const OperationCounts& k = counts.kruskal;
+          operations = Count(k.edgesExamined, true) + "," + Count(k.comparisons, true) + "," +
+                       Count(k.recordMoves, true) + "," + Count(k.scratchAllocations, true) + "," +
+                       Count(k.scratchBytes, true) + "," + Count(k.labelWrites, true) + ",";
+        } else if (t.routine == "library-prim") {
+          operations = Count(counts.libraryPrimExamined, counts.library) + ",,,,,," +
+                       Count(counts.libraryPrimRelaxed, counts.library);
+        } else {
+          operations = ",,,,,,";  // Boost's Kruskal takes no visitor
+        }
+        std::printf("%s,%d,%d,%s,%.4f,%.4f,%.4f,%d,%s\n", network.family, nodes,
+                    static_cast<int>(network.edges.size()), t.routine.c_str(), t.median, t.min, t.max,
+                    t.repetitions, operations.c_str());
+      }
+      std::fflush(stdout);
+      std::fprintf(stderr, ".");
+    }
+  }
+  std::fprintf(stderr, "\n");
+  return 0;
+}
