@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <vector>
 
 #include "mst/kruskal.h"
 #include "mst/merge_sort.h"
+#include "mst/observed.h"
+#include "mst/prim.h"
+#include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
 #include "driver/timed_run.h"
 
@@ -126,6 +131,67 @@ TEST(Kruskal, TimedRunReportsTheLastCallsTree) {
   static_cast<void>(TimeRuns(Kruskal, edges.data(), tree.data(), 3, 3));  // only the tree matters here
   EXPECT_EQ(RowsOf(tree.data(), 2), (Rows{{1, 3, 2}, {2, 3, 2}}));
   EXPECT_EQ(RowsOf(edges.data(), 3), (Rows{{1, 3, 2}, {2, 3, 2}, {1, 2, 2}}));
+}
+
+// The watched routines are the timed ones: the same trees, and the counts theory gives, on
+// networks with ties, identical rows, parallel rows and self-loops.
+TEST(ObservedRoutines, RecordTheTimedTreesAndCountWhatTheoryGives) {
+  std::mt19937 rng(20261207);
+  for (int nON : {2, 3, 5, 17, 64, 65, 300}) {
+    const std::vector<Edges> network = RandomTestNetwork(rng, nON);
+    const int nOE = static_cast<int>(network.size());
+    SCOPED_TRACE(std::to_string(nON) + " nodes, " + std::to_string(nOE) + " edges");
+    std::vector<Edges> timedTree(static_cast<std::size_t>(nON)), seenTree(timedTree);
+
+    Prim(network.data(), timedTree.data(), nOE, nON);
+    PrimObservation prim;
+    ObservePrim(network.data(), seenTree.data(), nOE, nON, prim);
+    EXPECT_EQ(RowsOf(seenTree.data(), nON - 1), RowsOf(timedTree.data(), nON - 1));
+    ASSERT_EQ(static_cast<int>(prim.steps.size()), nON - 1);
+    for (int k = 0; k < nON - 1; ++k) {
+      const Edges& taken = network[static_cast<std::size_t>(prim.steps[static_cast<std::size_t>(k)].edge)];
+      EXPECT_EQ(RowsOf(&taken, 1), RowsOf(&timedTree[static_cast<std::size_t>(k)], 1));
+    }
+    EXPECT_EQ(prim.counts.primScans, nON - 1);
+    EXPECT_EQ(prim.counts.primEdgeVisits, static_cast<std::int64_t>(nON - 1) * nOE);
+
+    std::vector<Edges> timedList = network, seenList = network;
+    ReportedKruskal(timedList.data(), timedTree.data(), nOE, nON);
+    KruskalObservation kruskal;
+    ObserveReportedKruskal(seenList.data(), seenTree.data(), nOE, nON, kruskal);
+    EXPECT_EQ(RowsOf(seenTree.data(), nON - 1), RowsOf(timedTree.data(), nON - 1));
+    EXPECT_EQ(RowsOf(seenList.data(), nOE), RowsOf(timedList.data(), nOE));
+    const OperationCounts& counts = kruskal.counts;
+    EXPECT_EQ(counts.scratchAllocations, nOE - 1);
+    // A top-down merge sort of n records compares at least (n / 2) floor(log2 n) times and at
+    // most n ceil(log2 n) - 2^ceil(log2 n) + 1 times.
+    const int floorLog = static_cast<int>(std::floor(std::log2(nOE)));
+    const int ceilLog = static_cast<int>(std::ceil(std::log2(nOE)));
+    EXPECT_GE(counts.comparisons, (nOE / 2) * floorLog);
+    EXPECT_LE(counts.comparisons, static_cast<std::int64_t>(nOE) * ceilLog - (1LL << ceilLog) + 1);
+    EXPECT_LE(counts.recordMoves, 2LL * nOE * ceilLog);
+    EXPECT_EQ(counts.scratchBytes % static_cast<std::int64_t>(sizeof(Edges)), 0);
+    // Each record sits in one merge per level: between n and n ceil(log2 n) scratch records.
+    EXPECT_LE(counts.scratchBytes / static_cast<std::int64_t>(sizeof(Edges)), static_cast<std::int64_t>(nOE) * ceilLog);
+    // The steps: every examined edge once, in order, nON - 1 of them accepted; every self-loop
+    // skipped; the labels a merge absorbs belong to nodes that then change label.
+    ASSERT_EQ(static_cast<std::int64_t>(kruskal.steps.size()), counts.edgesExamined);
+    int accepted = 0;
+    std::int64_t merges = 0;
+    for (std::size_t k = 0; k < kruskal.steps.size(); ++k) {
+      const KruskalStepSeen& step = kruskal.steps[k];
+      EXPECT_EQ(step.position, static_cast<int>(k));
+      const Edges& edge = seenList[static_cast<std::size_t>(step.position)];
+      EXPECT_EQ(step.decision == KruskalDecision::kSelfLoop, edge.node1 == edge.node2);
+      accepted += step.decision == KruskalDecision::kNewComponent || step.decision == KruskalDecision::kJoinsComponent ||
+                  step.decision == KruskalDecision::kMergesComponents;
+      merges += step.decision == KruskalDecision::kMergesComponents;
+    }
+    EXPECT_EQ(accepted, nON - 1);
+    EXPECT_EQ(counts.relabelScans, merges);
+    EXPECT_GE(counts.labelWrites, 2 * merges);  // a component holds two nodes at least
+    EXPECT_LE(counts.labelWrites, merges * (nON - 2));
+  }
 }
 
 }  // namespace
