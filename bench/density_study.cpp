@@ -51,8 +51,6 @@ std::vector<Edges> Generated(NetworkFamily family, int nodes, int edges) {
   return GenerateNetwork(request);
 }
 
-std::string Count(std::int64_t value, bool there) { return there ? std::to_string(value) : std::string(); }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,8 +65,8 @@ int main(int argc, char** argv) {
   plan.repetitions = quick ? 3 : 7;
   plan.targetSeconds = quick ? 0.005 : 0.025;
 
-  std::printf("family,nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,"
-              "edge_visits,comparisons,record_moves,scratch_allocations,scratch_bytes,label_writes,edges_relaxed\n");
+  std::printf("family,nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,%s\n",
+              kCountColumns);
   for (const int nodes : sizes) {
     std::vector<StudyNetwork> networks;
     for (const int edges : Densities(nodes, densities)) {
@@ -84,23 +82,9 @@ int main(int argc, char** argv) {
       const std::vector<RoutineTiming> timings = TimeRoutines(network.edges, nodes, plan);
       const RoutineCounts counts = CountOperations(network.edges, nodes);
       for (const RoutineTiming& t : timings) {
-        std::string operations;
-        if (t.routine == "prim") {
-          operations = Count(counts.prim.primEdgeVisits, true) + ",,,,,,";
-        } else if (t.routine == "kruskal") {
-          const OperationCounts& k = counts.kruskal;
-          operations = Count(k.edgesExamined, true) + "," + Count(k.comparisons, true) + "," +
-                       Count(k.recordMoves, true) + "," + Count(k.scratchAllocations, true) + "," +
-                       Count(k.scratchBytes, true) + "," + Count(k.labelWrites, true) + ",";
-        } else if (t.routine == "library-prim") {
-          operations = Count(counts.libraryPrimExamined, counts.library) + ",,,,,," +
-                       Count(counts.libraryPrimRelaxed, counts.library);
-        } else {
-          operations = ",,,,,,";  // Boost's Kruskal takes no visitor
-        }
         std::printf("%s,%d,%d,%s,%.4f,%.4f,%.4f,%d,%s\n", network.family, nodes,
                     static_cast<int>(network.edges.size()), t.routine.c_str(), t.median, t.min, t.max,
-                    t.repetitions, operations.c_str());
+                    t.repetitions, CountValues(t.routine, counts).c_str());
       }
       std::fflush(stdout);
       std::fprintf(stderr, ".");

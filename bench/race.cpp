@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bench/routine_timing.h"
-#include "graph/network_vectors.h"
+#include "companion/command_line.h"
 
 namespace {
 
@@ -15,15 +15,16 @@ const char* const kUsage =
     "Usage: mst-race [--] NETWORK_FILE\n"
     "Times Prim's and Kruskal's routines as mst-bench runs them, and Boost.Graph's Prim and\n"
     "Kruskal, on the network in NETWORK_FILE (the network file format mst-bench reads; -\n"
-    "reads standard input), and prints per routine the time per call (median, min and max of\n"
-    "7 repetitions of calibrated batches of about 25 ms), how many times the fastest's it\n"
-    "takes, and what one call does; then which routine is fastest on this network.\n"
+    "reads standard input, ./- a file named -). Prints per routine the time per call (median,\n"
+    "min and max of 7 repetitions of calibrated batches of about 25 ms), how many times the\n"
+    "fastest's it takes and what one call does; then which routine is fastest here.\n"
     "Boost.Graph's Prim takes no negative measures: the race adds one constant to every\n"
     "measure for it, which changes no spanning tree's rank, and says so.\n"
     "\n"
     "  --help  show this text\n"
     "\n"
-    "Exit status: 0 the race was run; 1 the file could not be read or used; 2 bad usage.\n"
+    "Exit status: 0 the race was run; 1 the file could not be read or used, or standard\n"
+    "output could not be written; 2 bad usage.\n"
     "\n"
     "Example: mst-race matrix1.txt\n";
 
@@ -87,41 +88,15 @@ std::string Verdict(const std::vector<RoutineTiming>& timings) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string file;
-  bool optionsEnded = false;
-  for (int a = 1; a < argc; ++a) {
-    const std::string word = argv[a];
-    if (!optionsEnded && word == "--help") {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
-    std::string why;
-    if (!optionsEnded && word == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    if (!optionsEnded && word.size() > 1 && word[0] == '-') {
-      why = "unknown option '" + word + "'";
-    } else if (!file.empty()) {
-      why = "one network file only, but '" + file + "' and '" + word + "' were given";
-    } else if (word.empty()) {
-      why = "the network file name is empty";
-    } else {
-      file = word;
-      continue;
-    }
-    std::fprintf(stderr, "mst-race: %s\n%s", why.c_str(), kUsage);
-    return 2;
-  }
-  if (file.empty()) {
-    std::fprintf(stderr, "mst-race: no network file given\n%s", kUsage);
-    return 2;
+  CommandLine line;
+  std::string why;
+  const Parsed parsed = ParseCommandLine(argc, argv, {}, line, why);
+  if (parsed != Parsed::kRun) {
+    return AnswerCommandLine(parsed, "mst-race", why, kUsage);
   }
   Network network;
-  std::string reason;
-  const bool fromInput = file == "-";
-  if (!(fromInput ? LoadNetworkFrom(stdin, network, reason) : LoadNetworkFile(file, network, reason))) {
-    std::fprintf(stderr, "mst-race: %s: %s\n", fromInput ? "standard input" : file.c_str(), reason.c_str());
+  std::string title;
+  if (!LoadNamedNetwork("mst-race", line.network, network, title)) {
     return 1;
   }
   const int nON = network.nON;
@@ -134,7 +109,7 @@ int main(int argc, char** argv) {
   const RoutineCounts counts = CountOperations(network.edges, nON);
 
   std::printf("%s: %d nodes, %d edges; microseconds per call, median of %d repetitions (min to max)\n\n",
-              fromInput ? "standard input" : file.c_str(), nON, static_cast<int>(network.edges.size()),
+              title.c_str(), nON, static_cast<int>(network.edges.size()),
               plan.repetitions);
   double fastest = timings[0].median;
   for (const RoutineTiming& t : timings) fastest = std::min(fastest, t.median);

@@ -142,3 +142,19 @@ RoutineCounts CountOperations(const std::vector<Edges>& network, int nON) {
 #endif
   return counts;
 }
+
+std::string CountValues(const std::string& routine, const RoutineCounts& counts) {
+  const auto value = [](std::int64_t count) { return std::to_string(count); };
+  if (routine == "prim") {
+    return value(counts.prim.primEdgeVisits) + ",,,,,,";
+  }
+  if (routine == "kruskal") {
+    const OperationCounts& k = counts.kruskal;
+    return value(k.edgesExamined) + "," + value(k.comparisons) + "," + value(k.recordMoves) + "," +
+           value(k.scratchAllocations) + "," + value(k.scratchBytes) + "," + value(k.labelWrites) + ",";
+  }
+  if (routine == "library-prim" && counts.library) {
+    return value(counts.libraryPrimExamined) + ",,,,,," + value(counts.libraryPrimRelaxed);
+  }
+  return ",,,,,,";  // Boost's Kruskal takes no visitor
+}

@@ -53,3 +53,14 @@ struct RoutineCounts {
 };
 
 [[nodiscard]] RoutineCounts CountOperations(const std::vector<Edges>& network, int nON);
+
+// The studies' CSV columns for the counts, after their timing columns, and one row's values for
+// a routine (empty where the routine has no such count or it cannot be observed):
+//   edge_visits    Prim: scans x edges; Kruskal: edges its loop examined; library Prim: edges
+//                  examined
+//   comparisons, record_moves, scratch_allocations, scratch_bytes   Kruskal's merge sort
+//   label_writes   Kruskal's relabelling
+//   edges_relaxed  library Prim
+constexpr const char* kCountColumns =
+    "edge_visits,comparisons,record_moves,scratch_allocations,scratch_bytes,label_writes,edges_relaxed";
+[[nodiscard]] std::string CountValues(const std::string& routine, const RoutineCounts& counts);

@@ -332,6 +332,45 @@ TEST_F(EndToEnd, DrawBadUsageSaysWhatWasWrongThenTheUsageAndExitsTwo) {
   EXPECT_EQ(help.out.rfind("Usage: mst-draw", 0), 0u);
 }
 
+// mst-race: the table on a small network with a negative measure, then its refusals, worded as
+// the other companions word theirs.
+TEST_F(EndToEnd, RaceTablesTheRoutinesAndRefusesAsTheOtherCompanionsDo) {
+  Write("three.txt", kNetwork3);
+  const BenchRun run = RunInScratch("'" MST_RACE_PATH "' three.txt");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out.rfind("three.txt: 4 nodes, 4 edges; microseconds per call, median of 7 repetitions (min to max)\n\n"
+                          "routine                median          min          max x fastest  one call does\nprim ",
+                          0),
+            0u)
+      << run.out;
+  for (const char* shown :
+       {"  1.00  ", "  12 edge visits (3 scans of the list)\nkruskal ",
+        "  5 comparisons, 14 record moves, 3 allocations (96 bytes), 3 edges examined, 2 label writes\n",
+        "  8 edges examined, ", "(library-prim ran with 1 added to every measure", "\nFastest here: ",
+        "\nOf the two textbook routines, "}) {
+    EXPECT_NE(run.out.find(shown), std::string::npos) << shown << "\n" << run.out;
+  }
+  Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
+  const struct {
+    const char* arguments;
+    int status;
+    const char* error;
+  } cases[] = {
+      {"missing.txt", 1, "mst-race: missing.txt: cannot open the file (No such file or directory)\n"},
+      {"bad.txt", 1, "mst-race: bad.txt: edge row 2: the second end node 4 is outside 1 to 3\n"},
+      {"", 2, "mst-race: no network file given\nUsage: mst-race [--] NETWORK_FILE\n"},
+      {"--fast three.txt", 2, "mst-race: unknown option '--fast'\nUsage: mst-race [--] NETWORK_FILE\n"},
+      {"three.txt bad.txt", 2, "mst-race: one network file only, but 'three.txt' and 'bad.txt' were given\nUsage: "},
+  };
+  for (const auto& c : cases) {
+    const BenchRun refused = RunInScratch(std::string("'" MST_RACE_PATH "' ") + c.arguments);
+    EXPECT_EQ(refused.status, c.status) << c.arguments;
+    EXPECT_EQ(refused.out, "") << c.arguments;
+    EXPECT_EQ(refused.err.substr(0, std::string(c.error).size()), c.error) << refused.err;
+  }
+}
+
 // A geometric network and its points go straight into mst-draw; every node is pinned.
 TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   const BenchRun made =

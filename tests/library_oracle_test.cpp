@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/library_routines.h"
+#include "bench/routine_timing.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
@@ -37,6 +38,38 @@ TEST(LibraryOracle, BothRoutinesMatchTheLibraryTotalFrom2To300Nodes) {
     ASSERT_EQ(SpanningTreeFault(fileOrder.data(), nOE, nON, tree.data(), nON - 1), "") << "Kruskal";
     ASSERT_EQ(TreeTotal(tree.data(), nON - 1), expected) << "Kruskal";
   }
+}
+
+// The race's shift for the library's Prim: every measure raised by the same constant, so that
+// none is negative, gives a tree of the same total once the shift is taken back; measures
+// spanning more than the library takes leave it out.
+TEST(LibraryOracle, ShiftedMeasuresGiveTheLibraryPrimTheSameTree) {
+  const std::vector<Edges> negative = {{0, 1, -5}, {1, 2, -7}, {2, 3, 2}, {3, 0, -7}, {0, 2, -9}, {1, 3, 0}};
+  std::int64_t shift = 0;
+  ASSERT_TRUE(LibraryPrimShift(negative, shift));
+  EXPECT_EQ(shift, 9);
+  std::vector<Edges> shifted = negative;
+  for (Edges& e : shifted) e.measure = static_cast<std::int32_t>(e.measure + shift);
+  const LibraryGraph graph = MakeLibraryGraph(shifted.data(), 6, 4);
+  std::vector<std::size_t> predecessors(4);
+  LibraryPrim(graph, predecessors);
+  std::int64_t total = 0;
+  for (std::size_t v = 1; v < 4; ++v) {
+    std::int32_t cheapest = INT32_MAX;  // the tree edge to the parent: the cheapest such row
+    for (const Edges& e : negative) {
+      const bool joins = (static_cast<std::size_t>(e.node1) == v && static_cast<std::size_t>(e.node2) == predecessors[v]) ||
+                         (static_cast<std::size_t>(e.node2) == v && static_cast<std::size_t>(e.node1) == predecessors[v]);
+      if (joins) cheapest = std::min(cheapest, e.measure);
+    }
+    total += cheapest;
+  }
+  EXPECT_EQ(total, LibraryKruskalTotal(negative.data(), 6, 4));
+  EXPECT_EQ(total, -23);
+
+  EXPECT_TRUE(LibraryPrimShift({{0, 1, 0}, {1, 2, INT32_MAX - 1}}, shift));
+  EXPECT_EQ(shift, 0);
+  EXPECT_FALSE(LibraryPrimShift({{0, 1, INT32_MAX}}, shift));
+  EXPECT_FALSE(LibraryPrimShift({{0, 1, -1}, {1, 2, INT32_MAX - 1}}, shift));
 }
 
 }  // namespace
