@@ -28,7 +28,8 @@ void WritePinnedNodes(std::FILE* file, const std::vector<Position>& positions) {
   const double extent = std::max(maxX - minX, maxY - minY);
   const double scale = extent > 0 ? kPinnedDrawingInches / extent : 1.0;
   for (std::size_t k = 0; k < positions.size(); ++k) {
-    std::fprintf(file, "  %d [pos=\"%.4f,%.4f!\"%s];\n", static_cast<int>(k) + 1, (positions[k].x - minX) * scale,
+    std::fprintf(file, "  %d [id=\"n%d\", pos=\"%.4f,%.4f!\"%s];\n", static_cast<int>(k) + 1, static_cast<int>(k) + 1,
+                 (positions[k].x - minX) * scale,
                  (positions[k].y - minY) * scale,
                  k == 0 ? ", style=filled, fillcolor=\"#d8e4f5\"" : "");
   }
@@ -55,14 +56,15 @@ std::string Caption(const Drawing& drawing) {
   return caption;
 }
 
-// Each node once, node 1 (where Prim's tree grows from) filled; pinned at its point if given.
+// Each node once with the id n<number> (pages find it by that), node 1 (where Prim's tree grows
+// from) filled; pinned at its point if given.
 void WriteNodes(std::FILE* file, const Drawing& drawing) {
   if (drawing.positions != nullptr) {
     WritePinnedNodes(file, *drawing.positions);
     return;
   }
   for (int node = 1; node <= drawing.nON; ++node) {
-    std::fprintf(file, "  %d%s;\n", node, node == 1 ? " [style=filled, fillcolor=\"#d8e4f5\"]" : "");
+    std::fprintf(file, "  %d [id=\"n%d\"%s];\n", node, node, node == 1 ? ", style=filled, fillcolor=\"#d8e4f5\"" : "");
   }
 }
 

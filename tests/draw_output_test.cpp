@@ -65,7 +65,7 @@ TEST(DotWriter, LabelsAndClassesFollowTheReports) {
                                                 {"e5", "other"}}));
   EXPECT_NE(dot.find("  2 -- 2 [id=\"e1\""), std::string::npos);
   EXPECT_NE(dot.find("  2 -- 1 [id=\"e4\""), std::string::npos);  // ends as the file gives them
-  for (const char* node : {"\n  1 [", "\n  2;\n", "\n  3;\n"}) EXPECT_NE(dot.find(node), std::string::npos) << node;
+  for (const char* node : {"\n  1 [id=\"n1\", style=filled", "\n  2 [id=\"n2\"];\n", "\n  3 [id=\"n3\"];\n"}) EXPECT_NE(dot.find(node), std::string::npos) << node;
   EXPECT_NE(dot.find("label=\"net \\\"1\\\".txt: 3 nodes, 5 edges. Prim's tree (blue, P<k>: its k-th edge) "
                      "total 5; Kruskal's tree (red, K<k>) total 5.\";"),
             std::string::npos)
@@ -113,7 +113,7 @@ TEST(DotWriter, EveryEdgeUpToTheThresholdOnlyTreeEdgesAbove) {
 TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   const std::vector<Position> points = {{100, 50}, {600, 50}, {100, 300}};
   const std::string dot = Dot(EdgesFromRows({{1, 2, 500}, {1, 3, 250}}), 3, &points);
-  EXPECT_NE(dot.find("\n  1 [pos=\"0.0000,0.0000!\""), std::string::npos) << dot;
+  EXPECT_NE(dot.find("\n  1 [id=\"n1\", pos=\"0.0000,0.0000!\""), std::string::npos) << dot;
   EXPECT_NE(dot.find("\n  2 [pos=\"10.0000,0.0000!\"];\n"), std::string::npos);
   EXPECT_NE(dot.find("\n  3 [pos=\"0.0000,5.0000!\"];\n"), std::string::npos);
   // A tall set of points: its height, not its width, becomes the drawing's larger side.

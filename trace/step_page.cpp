@@ -1,0 +1,62 @@
+#include "trace/step_page.h"
+
+#include "trace/page_template.h"
+
+namespace {
+
+std::string HtmlEscaped(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
+
+void Replace(std::string& text, const std::string& marker, const std::string& with) {
+  for (std::size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + with.size())) {
+    text.replace(at, marker.size(), with);
+  }
+}
+
+// The trace's JSON text, through a temporary file (the writer writes to files).
+std::string TraceJson(const StepTrace& trace, const std::string& title) {
+  std::FILE* scratch = std::tmpfile();
+  if (scratch == nullptr) return "";
+  WriteTraceJson(scratch, trace, title);
+  std::string json(static_cast<std::size_t>(std::ftell(scratch)), '\0');
+  std::rewind(scratch);
+  json.resize(std::fread(&json[0], 1, json.size(), scratch));
+  std::fclose(scratch);
+  return json;
+}
+
+}  // namespace
+
+bool WriteStepPage(std::FILE* file, const StepTrace& trace, const std::string& title, const std::string& svg,
+                   std::string& why) {
+  const std::size_t start = svg.find("<svg");
+  const std::size_t end = svg.rfind("</svg>");
+  if (start == std::string::npos || end == std::string::npos || end < start) {
+    why = "it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)";
+    return false;
+  }
+  const std::string json = TraceJson(trace, title);
+  if (json.empty()) {
+    why = "no scratch file for the trace";
+    return false;
+  }
+  std::string page = PageTemplate();
+  // The title first, while only the template's markers are there; the JSON holds no '<' and
+  // Graphviz escapes it in the drawing's texts, so neither can hold a marker.
+  Replace(page, "<!--TITLE-->", HtmlEscaped(title));
+  Replace(page, "<!--TRACE-->", json);
+  Replace(page, "<!--DRAWING-->", svg.substr(start, end + 6 - start));
+  std::fwrite(page.data(), 1, page.size(), file);
+  return true;
+}
