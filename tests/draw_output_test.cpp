@@ -114,13 +114,13 @@ TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   const std::vector<Position> points = {{100, 50}, {600, 50}, {100, 300}};
   const std::string dot = Dot(EdgesFromRows({{1, 2, 500}, {1, 3, 250}}), 3, &points);
   EXPECT_NE(dot.find("\n  1 [id=\"n1\", pos=\"0.0000,0.0000!\""), std::string::npos) << dot;
-  EXPECT_NE(dot.find("\n  2 [pos=\"10.0000,0.0000!\"];\n"), std::string::npos);
-  EXPECT_NE(dot.find("\n  3 [pos=\"0.0000,5.0000!\"];\n"), std::string::npos);
+  EXPECT_NE(dot.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\"];\n"), std::string::npos);
+  EXPECT_NE(dot.find("\n  3 [id=\"n3\", pos=\"0.0000,5.0000!\"];\n"), std::string::npos);
   // A tall set of points: its height, not its width, becomes the drawing's larger side.
   const std::vector<Position> tall = {{0, 0}, {10, 0}, {0, 100}};
   const std::string tallDot = Dot(EdgesFromRows({{1, 2, 10}, {1, 3, 100}}), 3, &tall);
-  EXPECT_NE(tallDot.find("\n  2 [pos=\"1.0000,0.0000!\"];\n"), std::string::npos) << tallDot;
-  EXPECT_NE(tallDot.find("\n  3 [pos=\"0.0000,10.0000!\"];\n"), std::string::npos) << tallDot;
+  EXPECT_NE(tallDot.find("\n  2 [id=\"n2\", pos=\"1.0000,0.0000!\"];\n"), std::string::npos) << tallDot;
+  EXPECT_NE(tallDot.find("\n  3 [id=\"n3\", pos=\"0.0000,10.0000!\"];\n"), std::string::npos) << tallDot;
 }
 
 struct PositionsCase {

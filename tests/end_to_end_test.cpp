@@ -380,7 +380,7 @@ TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   const BenchRun drawn = RunInScratch("'" MST_DRAW_PATH "' --positions points.txt matrix1.txt");
   ASSERT_EQ(drawn.status, 0) << drawn.err;
   std::size_t pinned = 0;
-  for (std::size_t at = drawn.out.find(" [pos=\""); at != std::string::npos; at = drawn.out.find(" [pos=\"", at + 1)) ++pinned;
+  for (std::size_t at = drawn.out.find("\", pos=\""); at != std::string::npos; at = drawn.out.find("\", pos=\"", at + 1)) ++pinned;
   EXPECT_EQ(pinned, 30u);
 
   // Every measure in the file is the distance between its ends' written points, rounded.
