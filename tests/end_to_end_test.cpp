@@ -371,6 +371,45 @@ TEST_F(EndToEnd, RaceTablesTheRoutinesAndRefusesAsTheOtherCompanionsDo) {
   }
 }
 
+// mst-trace reads and refuses as mst-draw does; its own options are checked too.
+TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
+  Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
+  Write("good.txt", kNetwork1);
+  Write("plain.svg", "no drawing here");
+  fs::create_directory(dir_ / "folder.txt");
+  const struct {
+    const char* arguments;
+    int status;
+    const char* error;
+  } cases[] = {
+      {"missing.txt", 1, "mst-trace: missing.txt: cannot open the file (No such file or directory)\n"},
+      {"bad.txt", 1, "mst-trace: bad.txt: edge row 2: the second end node 4 is outside 1 to 3\n"},
+      {"--json folder.txt", 1, "mst-trace: folder.txt: the file cannot be read\n"},
+      {"--page none.svg good.txt", 1, "mst-trace: none.svg: cannot open the file (No such file or directory)\n"},
+      {"--page plain.svg good.txt", 1,
+       "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
+      {"", 2, "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--] NETWORK_FILE\n"},
+      {"good.txt good.txt", 2, "mst-trace: one network file only, but 'good.txt' and 'good.txt' were given\nUsage: "},
+      {"--json=yes good.txt", 2, "mst-trace: unknown option '--json=yes'\nUsage: "},
+      {"--json --json good.txt", 2, "mst-trace: --json given twice\nUsage: "},
+      {"good.txt --page", 2, "mst-trace: --page needs a file name\nUsage: "},
+      {"--json --page plain.svg good.txt", 2, "mst-trace: --json and --page together: choose one\nUsage: "},
+      {"-- ''", 2, "mst-trace: the network file name is empty\nUsage: "},
+  };
+  for (const auto& c : cases) {
+    const BenchRun run = RunInScratch(std::string("'" MST_TRACE_PATH "' ") + c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.arguments;
+    EXPECT_EQ(run.out, "") << c.arguments;
+    EXPECT_EQ(run.err.substr(0, std::string(c.error).size()), c.error) << run.err;
+  }
+  const BenchRun piped = RunInScratch("sh -c \"'" MST_TRACE_PATH "' --json - < good.txt\"");
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out.rfind("{\n  \"network\": \"standard input\",\n  \"nodes\": 3,", 0), 0u) << piped.out;
+  const BenchRun help = RunInScratch("'" MST_TRACE_PATH "' --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: mst-trace", 0), 0u);
+}
+
 // A geometric network and its points go straight into mst-draw; every node is pinned.
 TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   const BenchRun made =
