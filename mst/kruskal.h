@@ -15,4 +15,6 @@
 // visits, and one scan of all nON labels per join of two components (up to nON - 2 scans).
 // Nothing is kept between calls. Ends the process, after "ERROR in KRUSKAL : out of memory",
 // if its working memory cannot be had.
+// The steps are written once in mst/detail/kruskal_steps.h, where the companions watch them
+// (mst/observer.h); this is them with no observer.
 void Kruskal(Edges* in, Edges* out, int nOE, int nON);

@@ -9,6 +9,7 @@
 // Cost: n log2 n record moves for n = end - start + 1, whatever the order, and n - 1 merges,
 // each allocating and freeing its own scratch array; out of memory ends the process after
 // "ERROR in KRUSKAL : out of memory".
+// The steps are written once in mst/detail/merge_steps.h (see mst/observer.h).
 void mergeSort(int start, int end, Edges* in);
 
 // Given sorted runs start..middle and middle+1..end, rearranges start..end into one sorted run,
