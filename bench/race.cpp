@@ -89,15 +89,11 @@ std::string Verdict(const std::vector<RoutineTiming>& timings) {
 
 int main(int argc, char** argv) {
   CommandLine line;
-  std::string why;
-  const Parsed parsed = ParseCommandLine(argc, argv, {}, line, why);
-  if (parsed != Parsed::kRun) {
-    return AnswerCommandLine(parsed, "mst-race", why, kUsage);
-  }
   Network network;
   std::string title;
-  if (!LoadNamedNetwork("mst-race", line.network, network, title)) {
-    return 1;
+  const int ended = StartCompanion(argc, argv, {}, "mst-race", kUsage, line, network, title);
+  if (ended >= 0) {
+    return ended;
   }
   const int nON = network.nON;
   const TimingPlan plan;

@@ -64,6 +64,13 @@ Parsed ParseCommandLine(int argc, const char* const* argv, const std::vector<Com
     }
     line.values[name] = value;
   }
+  for (const CommandLineOption& option : options) {
+    const auto given = [&line](const std::string& name) { return line.values.count(name) > 0 || line.Has(name); };
+    if (option.excludes != nullptr && given(option.name) && given(option.excludes)) {
+      why = std::string(option.name) + " and " + option.excludes + " together: choose one";
+      return Parsed::kBadUsage;
+    }
+  }
   if (!networkGiven) {
     why = "no network file given";
     return Parsed::kBadUsage;
@@ -71,23 +78,26 @@ Parsed ParseCommandLine(int argc, const char* const* argv, const std::vector<Com
   return Parsed::kRun;
 }
 
-int AnswerCommandLine(Parsed parsed, const char* program, const std::string& why, const char* usage) {
-  if (parsed == Parsed::kHelp) {
-    std::fputs(usage, stdout);
-    return 0;
+int StartCompanion(int argc, const char* const* argv, const std::vector<CommandLineOption>& options,
+                   const char* program, const char* usage, CommandLine& line, Network& network, std::string& title) {
+  std::string why;
+  switch (ParseCommandLine(argc, argv, options, line, why)) {
+    case Parsed::kHelp:
+      std::fputs(usage, stdout);
+      return 0;
+    case Parsed::kBadUsage:
+      std::fprintf(stderr, "%s: %s\n", program, why.c_str());
+      std::fputs(usage, stderr);
+      return 2;
+    case Parsed::kRun:
+      break;
   }
-  std::fprintf(stderr, "%s: %s\n", program, why.c_str());
-  std::fputs(usage, stderr);
-  return 2;
-}
-
-bool LoadNamedNetwork(const char* program, const std::string& name, Network& network, std::string& title) {
   std::string reason;
-  const bool fromInput = name == "-";
-  title = fromInput ? "standard input" : name;
-  if (!(fromInput ? LoadNetworkFrom(stdin, network, reason) : LoadNetworkFile(name, network, reason))) {
+  const bool fromInput = line.network == "-";
+  title = fromInput ? "standard input" : line.network;
+  if (!(fromInput ? LoadNetworkFrom(stdin, network, reason) : LoadNetworkFile(line.network, network, reason))) {
     std::fprintf(stderr, "%s: %s: %s\n", program, title.c_str(), reason.c_str());
-    return false;
+    return 1;
   }
-  return true;
+  return -1;
 }

@@ -11,8 +11,9 @@
 // named, and after "--" every word is a file name.
 
 struct CommandLineOption {
-  const char* name;  // e.g. "--positions"
-  bool takesValue;   // as "--name VALUE" or "--name=VALUE"; else a flag
+  const char* name;                // e.g. "--positions"
+  bool takesValue;                 // as "--name VALUE" or "--name=VALUE"; else a flag
+  const char* excludes = nullptr;  // an option that may not be given with this one
 };
 
 struct CommandLine {
@@ -25,18 +26,16 @@ struct CommandLine {
 enum class Parsed { kRun, kHelp, kBadUsage };
 
 // Reads argv against options (--help is always known). On bad usage, why holds what was wrong,
-// in one line: an unknown option, a missing or empty value, an option given twice, no file or
-// more than one, an empty file name.
+// in one line: an unknown option, a missing or empty value, an option given twice, two options
+// that exclude each other, no file or more than one, an empty file name.
 [[nodiscard]] Parsed ParseCommandLine(int argc, const char* const* argv, const std::vector<CommandLineOption>& options,
                                       CommandLine& line, std::string& why);
 
-// What a companion does with a command line it cannot run: for kHelp the usage on standard
-// output (status 0); for kBadUsage "<program>: <why>" then the usage on standard error
-// (status 2). Returns the exit status.
-int AnswerCommandLine(Parsed parsed, const char* program, const std::string& why, const char* usage);
-
-// Loads the network the command line names, standard input for "-". On failure prints
-// "<program>: <file>: <reason>" on standard error and returns false (exit status 1). title
-// receives the name to show for it ("standard input" for "-").
-[[nodiscard]] bool LoadNamedNetwork(const char* program, const std::string& name, Network& network,
-                                    std::string& title);
+// How every such companion starts: reads the command line, then the network it names (standard
+// input for "-"). Returns -1 to go on, with line, network and title (the name to show:
+// "standard input" for "-") filled; else the exit status to end with, having printed what
+// ends it: --help's usage on standard output (0); "<program>: <why>" and the usage on standard
+// error (2); "<program>: <file>: <reason>" for a file that cannot be used (1).
+[[nodiscard]] int StartCompanion(int argc, const char* const* argv, const std::vector<CommandLineOption>& options,
+                                 const char* program, const char* usage, CommandLine& line, Network& network,
+                                 std::string& title);

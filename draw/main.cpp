@@ -41,15 +41,11 @@ int Fail(const std::string& file, const std::string& reason) {
 
 int main(int argc, char** argv) {
   CommandLine line;
-  std::string why;
-  const Parsed parsed = ParseCommandLine(argc, argv, {{"--positions", true}}, line, why);
-  if (parsed != Parsed::kRun) {
-    return AnswerCommandLine(parsed, "mst-draw", why, kUsage);
-  }
   Network network;
   std::string title;
-  if (!LoadNamedNetwork("mst-draw", line.network, network, title)) {
-    return 1;
+  const int ended = StartCompanion(argc, argv, {{"--positions", true}}, "mst-draw", kUsage, line, network, title);
+  if (ended >= 0) {
+    return ended;
   }
   const std::string positionsPath = line.values.count("--positions") > 0 ? line.values.at("--positions") : "";
   const std::vector<Edges>& rows = network.edges;

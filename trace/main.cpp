@@ -50,20 +50,14 @@ bool ReadWhole(const std::string& path, std::string& text, std::string& why) {
 
 int main(int argc, char** argv) {
   CommandLine line;
-  std::string why;
-  Parsed parsed = ParseCommandLine(argc, argv, {{"--json", false}, {"--page", true}}, line, why);
-  if (parsed == Parsed::kRun && line.Has("--json") && line.values.count("--page") > 0) {
-    parsed = Parsed::kBadUsage;
-    why = "--json and --page together: choose one";
-  }
-  if (parsed != Parsed::kRun) {
-    return AnswerCommandLine(parsed, "mst-trace", why, kUsage);
-  }
   Network network;
   std::string title;
-  if (!LoadNamedNetwork("mst-trace", line.network, network, title)) {
-    return 1;
+  const int ended = StartCompanion(argc, argv, {{"--json", false, "--page"}, {"--page", true}}, "mst-trace", kUsage,
+                                   line, network, title);
+  if (ended >= 0) {
+    return ended;
   }
+  std::string why;
   std::string svg;
   const bool page = line.values.count("--page") > 0;
   if (page && !ReadWhole(line.values.at("--page"), svg, why)) {
