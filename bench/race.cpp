@@ -2,7 +2,6 @@
 // See kUsage.
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 

@@ -2,15 +2,14 @@
 // reports for it marked. See Usage below.
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "companion/command_line.h"
 #include "draw/dot_writer.h"
 #include "draw/positions_file.h"
 #include "draw/tree_marks.h"
-#include "companion/command_line.h"
 
 namespace {
 
