@@ -8,6 +8,7 @@
 #include "graph/network_file.h"
 #include "mst/prim.h"
 #include "driver/long_run_notice.h"
+#include "driver/report_output.h"
 #include "driver/timed_run.h"
 #include "driver/timing_line.h"
 #include "driver/tree_report.h"
@@ -25,13 +26,17 @@ int main() {
     AnnounceLongRun(Prim, "PRIM", i + 1, edges, minSpanningTree, numOfEdges, numOfNodes);
     const int primMs = TimeRuns(Prim, edges, minSpanningTree, numOfEdges, numOfNodes);
     PrintEdge(minSpanningTree, numOfNodes - 1);
+    DeliverReport();
     PrintTimingLine("PRIM", i + 1, primMs);
+    DeliverReport();
 
     // Kruskal sorts the same list in place and overwrites the tree Prim left.
     AnnounceLongRun(Kruskal, "KRUSKAL", i + 1, edges, minSpanningTree, numOfEdges, numOfNodes);
     const int kruskalMs = TimeRuns(Kruskal, edges, minSpanningTree, numOfEdges, numOfNodes);
     PrintEdge(minSpanningTree, numOfNodes - 1);
+    DeliverReport();
     PrintTimingLine("KRUSKAL", i + 1, kruskalMs);
+    DeliverReport();
 
     std::free(edges);
     std::free(minSpanningTree);

@@ -158,6 +158,25 @@ TEST_F(EndToEnd, UnreadableFirstNetworkIsAnError) {
   EXPECT_EQ(run.status, 255);
 }
 
+// Every report and timing line reaches standard output as soon as it is complete: a run stopped
+// during network 2's long Prim run (over a minute) keeps network 1's whole output, even in a
+// file. A report that cannot be written at all is a failure.
+TEST_F(EndToEnd, StoppedRunKeepsFinishedReportsAndUnwritableOutputFails) {
+  Write("matrix1.txt", kNetwork1);
+  const BenchRun made = RunInScratch("'" MST_NETGEN_PATH "' --nodes 4000 --edges 12000 --seed 9");
+  ASSERT_EQ(made.status, 0) << made.err;
+  Write("matrix2.txt", made.out);
+  Write("matrix3.txt", kNetwork3);
+  const BenchRun stopped = RunInScratch("timeout 2 '" MST_BENCH_PATH "'");
+  EXPECT_EQ(stopped.status, 124);  // timeout's status for a command it had to stop
+  EXPECT_EQ(MaskTimes(stopped.out), kNetwork1Output);
+
+  WriteAllThree();
+  const BenchRun full = RunInScratch("sh -c \"'" MST_BENCH_PATH "' > /dev/full\"");
+  EXPECT_EQ(full.status, 255);
+  EXPECT_EQ(full.err.rfind("mst-bench: the report could not be written to standard output", 0), 0u) << full.err;
+}
+
 // Networks from mst-netgen are accepted, and both routines agree on each one's total.
 TEST_F(EndToEnd, GeneratedNetworksRunThrough) {
   const char* options[] = {"--nodes 12 --edges 30 --seed 1", "--nodes 40 --edges 300 --seed 2 --min -50 --max 50",
