@@ -1,12 +1,14 @@
 // mst-scaling: the time per call of the two prescribed routines and of Boost.Graph's Prim and
-// Kruskal (when built with Boost) on generated networks from 8 to 4096 nodes, at 3 and at 10
+// Kruskal (when built with Boost) on generated networks from 8 to 65536 nodes, at 3 and at 10
 // edges per node. Writes CSV to standard output:
 //   nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,
 //   then what one call of each does (kCountColumns in bench/routine_timing.h)
 // microseconds_per_call is the median of the repetitions, min and max their spread. Progress
 // goes to standard error.
-// usage: mst-scaling [--quick]   (19 sizes, 11 repetitions of about 25 ms per routine and size;
-//                                  --quick: 6 sizes, 3 repetitions of about 5 ms)
+// usage: mst-scaling [--quick]   (27 sizes, 11 repetitions of at least about 25 ms per routine
+//                                  and size, one call each past that: Prim on 65536 nodes and
+//                                  655360 edges takes seconds a call; --quick: 6 sizes, 3
+//                                  repetitions of about 5 ms)
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -22,8 +24,9 @@ int main(int argc, char** argv) {
   }
   const std::vector<int> sizes =
       quick ? std::vector<int>{8, 32, 128, 512, 2048, 4096}
-            : std::vector<int>{8,   12,  16,  24,  32,   48,   64,   96,   128,  192,
-                               256, 384, 512, 768, 1024, 1536, 2048, 3072, 4096};
+            : std::vector<int>{8,    12,   16,   24,   32,    48,    64,    96,    128,
+                               192,  256,  384,  512,  768,   1024,  1536,  2048,  3072,
+                               4096, 6144, 8192, 12288, 16384, 24576, 32768, 49152, 65536};
   TimingPlan plan;
   plan.repetitions = quick ? 3 : 11;
   plan.targetSeconds = quick ? 0.005 : 0.025;

@@ -8,8 +8,14 @@
 // stays under about 2 s, fewer above), the ratios project / plain of the summed run times, the
 // scan Prim chooses, and per scan the median nanoseconds per edge visit ((nodes - 1) x edges
 // visits a call) and per call.
-// usage: mst-versus-plain [--quick] [--repetitions R] [--up-to NODES] [NETWORK_FILE]
+// usage: mst-versus-plain [--quick | --large | --kruskal] [--repetitions R] [--up-to NODES]
+//                         [--scans A,B,...] [NETWORK_FILE]
 //   NETWORK_FILE (e.g. networks/matrix1.txt) is measured first, beside the generated networks.
+//   --large measures networks of 8192 to 65536 nodes at 3 and 10 edges per node instead (hours
+//   with every scan: name the scans to time with --scans, e.g. --scans avx512-marks,avx2-marks).
+//   --kruskal times Kruskal alone beside its plain reading on networks of 10^5 to 10^6 edges at
+//   1000, 10000 and 100000 nodes, with the cost per comparison and per record move of its sort
+//   (counted by the observed routine; the plain reading makes the same ones).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,6 +27,7 @@
 #include "bench/plain_routines.h"
 #include "graph/network_vectors.h"
 #include "mst/kruskal.h"
+#include "mst/observed.h"
 #include "mst/prim.h"
 #include "mst/prim_scan.h"
 #include "netgen/network_generator.h"
@@ -83,12 +90,21 @@ Measured Generated(int nodes, int edges) {
 
 int main(int argc, char** argv) {
   bool quick = false;
+  bool large = false;
+  bool kruskalOnly = false;
+  std::string scans;  // the per-scan columns to time, by name, comma-separated; all when empty
   int repetitions = 15;
   int upTo = 1 << 30;  // generated networks of at most this many nodes
   std::vector<Measured> networks;
   for (int a = 1; a < argc; ++a) {
     if (std::strcmp(argv[a], "--quick") == 0) {
       quick = true;
+    } else if (std::strcmp(argv[a], "--large") == 0) {
+      large = true;
+    } else if (std::strcmp(argv[a], "--kruskal") == 0) {
+      kruskalOnly = true;
+    } else if (std::strcmp(argv[a], "--scans") == 0 && a + 1 < argc) {
+      scans = "," + std::string(argv[++a]) + ",";
     } else if (std::strcmp(argv[a], "--repetitions") == 0 && a + 1 < argc) {
       repetitions = std::atoi(argv[++a]);
     } else if (std::strcmp(argv[a], "--up-to") == 0 && a + 1 < argc) {
@@ -102,13 +118,18 @@ int main(int argc, char** argv) {
       }
       networks.push_back({argv[a], loaded.edges, loaded.nON});
     } else {
-      std::fprintf(stderr, "usage: mst-versus-plain [--quick] [--repetitions R] [--up-to NODES] [NETWORK_FILE]\n");
+      std::fprintf(stderr, "usage: mst-versus-plain [--quick | --large | --kruskal] [--repetitions R] [--up-to NODES] "
+                   "[--scans A,B,...] [NETWORK_FILE]\n");
       return 2;
     }
   }
   if (repetitions < 1) repetitions = 1;
   const std::vector<std::pair<int, int>> sizes =
-      quick ? std::vector<std::pair<int, int>>{{8, 16}, {16, 48}, {64, 192}, {1024, 3072}, {2048, 6144}}
+      kruskalOnly ? std::vector<std::pair<int, int>>{{1000, 100000},   {1000, 400000},   {10000, 100000},
+                                                     {10000, 1000000}, {100000, 300000}, {100000, 1000000}}
+      : large ? std::vector<std::pair<int, int>>{{8192, 24576},   {8192, 81920},   {16384, 49152},  {16384, 163840},
+                                               {32768, 98304},  {32768, 327680}, {65536, 196608}, {65536, 655360}}
+      : quick ? std::vector<std::pair<int, int>>{{8, 16}, {16, 48}, {64, 192}, {1024, 3072}, {2048, 6144}}
             : std::vector<std::pair<int, int>>{{8, 16},      {16, 48},      {30, 90},      {30, 240},
                                                {64, 192},    {64, 640},     {256, 768},    {256, 2560},
                                                {1024, 3072}, {1024, 10240}, {2048, 6144},  {2048, 20480},
@@ -117,8 +138,13 @@ int main(int argc, char** argv) {
     if (nodes <= upTo) networks.push_back(Generated(nodes, edges));
   }
 
-  std::printf("%-22s %6s %6s %6s %7s %-18s", "network", "nodes", "edges", "calls", "PRIM", "scan");
-  std::printf(" %7s   per scan: ns per edge visit / microseconds per call (median)\n", "KRUSKAL");
+  if (kruskalOnly) {
+    std::printf("%-22s %7s %8s %6s %8s   ns per comparison / per record move: KRUSKAL, plain (median)\n",
+                "network", "nodes", "edges", "calls", "KRUSKAL");
+  } else {
+    std::printf("%-22s %6s %6s %6s %7s %-18s", "network", "nodes", "edges", "calls", "PRIM", "scan");
+    std::printf(" %7s   per scan: ns per edge visit / microseconds per call (median)\n", "KRUSKAL");
+  }
   for (Measured& network : networks) {
     const int nOE = static_cast<int>(network.edges.size());
     const int nON = network.nodes;
@@ -126,26 +152,45 @@ int main(int argc, char** argv) {
     auto add = [&](const std::string& name, void (*call)(Edges*, Edges*, int, int, int), int scan) {
       timed.push_back({name, network.edges, std::vector<Edges>(static_cast<std::size_t>(nON)), call, scan, {}});
     };
-    add("plain PRIM", CallPlainPrim, 0);
-    add("PRIM", CallPrim, 0);
+    if (!kruskalOnly) {
+      add("plain PRIM", CallPlainPrim, 0);
+      add("PRIM", CallPrim, 0);
+    }
     add("plain KRUSKAL", CallPlainKruskal, 0);
     add("KRUSKAL", CallKruskal, 0);
-    for (PrimScan scan : AllPrimScans()) {
-      if (PrimScanRuns(scan) && nON <= PrimScanMaxNodes(scan)) {
+    for (PrimScan scan : kruskalOnly ? std::vector<PrimScan>{} : AllPrimScans()) {
+      const bool named = scans.empty() || scans.find("," + std::string(PrimScanName(scan)) + ",") != std::string::npos;
+      if (named && PrimScanRuns(scan) && nON <= PrimScanMaxNodes(scan)) {
         add(PrimScanName(scan), CallPrimScan, static_cast<int>(scan));
       }
     }
-    // Calls per run: 20000 unless the slowest routine (one call each, after a warm-up) would
-    // take more than about 2 s (0.3 s in the quick form).
+    // Calls per run: 20000 unless the slowest routine (one call each, after a warm-up call)
+    // would take more than about 2 s (0.3 s in the quick form). A warm-up call that alone
+    // passes the budget is taken as the measure.
+    const double budget = quick ? 0.3 : 2.0;
     double slowest = 0;
     for (Timed& t : timed) {
-      Run(t, 1, nOE, nON);
-      slowest = std::max(slowest, Run(t, 3, nOE, nON) / 3);
+      const double first = Run(t, 1, nOE, nON);
+      slowest = std::max(slowest, first > budget ? first : Run(t, 3, nOE, nON) / 3);
     }
-    const double budget = quick ? 0.3 : 2.0;
     const long long calls = std::max(1LL, std::min(20000LL, static_cast<long long>(budget / slowest)));
     for (int rep = 0; rep < repetitions; ++rep) {
       for (Timed& t : timed) t.seconds.push_back(Run(t, calls, nOE, nON));
+    }
+    if (kruskalOnly) {
+      std::vector<Edges> list = network.edges;
+      std::vector<Edges> tree(static_cast<std::size_t>(nON));
+      KruskalObservation seen;
+      ObserveReportedKruskal(list.data(), tree.data(), nOE, nON, seen);
+      const double plain = Median(timed[0].seconds) / static_cast<double>(calls) * 1e9;
+      const double mine = Median(timed[1].seconds) / static_cast<double>(calls) * 1e9;
+      const auto per = [](double ns, std::int64_t count) { return count > 0 ? ns / static_cast<double>(count) : 0.0; };
+      std::printf("%-22s %7d %8d %6lld %7.2fx   %.2f / %.2f, %.2f / %.2f\n", network.name.c_str(), nON, nOE, calls,
+                  Sum(timed[1].seconds) / Sum(timed[0].seconds), per(mine, seen.counts.comparisons),
+                  per(mine, seen.counts.recordMoves), per(plain, seen.counts.comparisons),
+                  per(plain, seen.counts.recordMoves));
+      std::fflush(stdout);
+      continue;
     }
     std::printf("%-22s %6d %6d %6lld %6.2fx %-18s %6.2fx  ", network.name.c_str(), nON, nOE, calls,
                 Sum(timed[1].seconds) / Sum(timed[0].seconds), PrimScanName(ChoosePrimScan(nON, nOE)),

@@ -44,7 +44,7 @@ PrimScan ChoosePrimScanFor(int nON, int nOE, InstructionSets sets) {
   const ScanKernel* kernels = ScanKernels(count);
   for (int k = 0; k < count; ++k) {
     const ScanKernel& kernel = kernels[k];
-    if (Provides(sets, kernel.needs) && nON <= kernel.maxNodes && nOE >= kernel.minEdges) {
+    if (Provides(sets, kernel.needs) && nON <= kernel.maxNodes && nON >= kernel.minNodes && nOE >= kernel.minEdges) {
       return kernel.scan;
     }
   }

@@ -11,14 +11,13 @@
 enum class PrimScan {
   kPortable,          // the plain loop over the edge list, any size, any processor
   kPortablePairs64,   // plain C++ over 64-bit node-pair masks, up to 64 nodes
+  kPortableMarks,     // plain C++ over crossing marks flipped as nodes join, any node count
   kAvx2Table256,      // AVX2, membership table in a register, up to 256 nodes
-  kAvx2Gather,        // AVX2, membership gathered from memory, any node count
+  kAvx2Marks16,       // AVX2, crossing marks, ends packed in 16 bits: up to 65536 nodes
+  kAvx2Marks,         // AVX2, crossing marks, any node count
   kAvx512Pairs64,     // AVX-512F over 64-bit node-pair masks, up to 64 nodes
-  kAvx512Table512,    // AVX-512F, membership table in 1 register, up to 512 nodes
-  kAvx512Table1024,   // ... in 2 registers, up to 1024 nodes
-  kAvx512Table2048,   // ... in 4 registers, up to 2048 nodes
-  kAvx512Table4096,   // ... in 8 registers, up to 4096 nodes
-  kAvx512Gather,      // AVX-512F, membership gathered from memory, any node count
+  kAvx512Marks16,     // AVX-512F, crossing marks, ends packed in 16 bits: up to 65536 nodes
+  kAvx512Marks,       // AVX-512F, crossing marks, any node count
 };
 
 // Instruction sets a scan may need beyond plain C++.
@@ -34,7 +33,7 @@ struct InstructionSets {
 // Every scan, in the order Prim prefers them.
 [[nodiscard]] std::vector<PrimScan> AllPrimScans();
 
-// A short name, e.g. "avx512-table1024".
+// A short name, e.g. "avx512-marks16".
 [[nodiscard]] const char* PrimScanName(PrimScan scan);
 
 // Largest node count the scan handles.
@@ -45,7 +44,7 @@ struct InstructionSets {
 
 // The scan Prim uses for nON nodes and nOE edges on a processor with the given instruction
 // sets: the first in order of preference that those sets run, that handles nON nodes and whose
-// fixed cost per step the edge count repays. Always one that handles nON nodes.
+// fixed cost the node and edge counts repay. Always one that handles nON nodes.
 [[nodiscard]] PrimScan ChoosePrimScanFor(int nON, int nOE, InstructionSets sets);
 
 // The same on this processor.

@@ -116,9 +116,9 @@ TEST_P(EachVectorScan, AgreesWithThePortableScanOnRandomCutsAtEveryLimit) {
   auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   // Node counts on both sides of every table size, small ones, and one well past them all.
   for (int nON : {2, 3, 31, 32, 33, 63, 64, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 2047, 2048, 2049,
-                  4095, 4096, 4097}) {
+                  4095, 4096, 4097, 8191, 8192, 8193, 16383, 16384, 16385, 65535, 65536, 65537}) {
     if (nON > limit) continue;
-    for (int trial = 0; trial < 60; ++trial) {
+    for (int trial = 0; trial < (nON > 4097 ? 12 : 60); ++trial) {
       const int nOE = 1 + below(trial % 2 == 0 ? 100 : 2000);
       // Few distinct measures, so ties fall in every lane; some extremes.
       const int kinds = trial % 3 == 0 ? 2 : 40;
@@ -126,8 +126,10 @@ TEST_P(EachVectorScan, AgreesWithThePortableScanOnRandomCutsAtEveryLimit) {
       for (Edges& e : edges) {
         int measure = below(kinds) - kinds / 2;
         if (below(50) == 0) measure = below(2) == 0 ? INT_MAX : INT_MIN;
-        // Nodes near the top of the range too, where the table's last words are read.
-        const int a = below(4) == 0 ? nON - 1 - below(nON < 40 ? nON : 40) : below(nON);
+        // Nodes near the top of the range too, where the last table words and the largest packed
+        // node numbers are read; on the large counts mostly the top two.
+        const int near = nON < 40 ? nON : nON > 4097 ? 2 : 40;
+        const int a = below(4) == 0 ? nON - 1 - below(near) : below(nON);
         e.set(a, below(nON), measure);
       }
       std::vector<int> used(static_cast<std::size_t>(nON));
@@ -175,6 +177,35 @@ TEST_P(EachVectorScan, GrowsTheSameTreeAsThePortableScan) {
       ASSERT_EQ(RowsOf(vector.data(), nON), RowsOf(portable.data(), nON))
           << "nodes " << nON << ", edges " << nOE << ", trial " << trial;
     }
+  }
+}
+
+TEST_P(EachVectorScan, GrowsTheSameTreeAmongTheLargestNodeNumbers) {
+  // Whole runs on node counts around 2^13, 2^14 and 2^16: a part of about 150 nodes that holds
+  // node 0 and the highest numbers (65535 is the last that 16 bits hold), joined by a random
+  // tree and random edges with heavy ties, self-loops and parallel edges; 300 more edges join
+  // random nodes, a few of them reaching the part. Prim stops when no edge leaves the tree.
+  const int limit = PrimScanMaxNodes(GetParam());
+  std::mt19937 rng(13);
+  auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  for (int nON : {8191, 8192, 8193, 16383, 16384, 16385, 65535, 65536, 65537}) {
+    if (nON > limit) continue;
+    std::vector<int> part = {0, nON - 1, nON - 2, nON / 2, 32767 % nON, 65535 % nON, 65534 % nON};
+    while (part.size() < 150) part.push_back(1 + below(nON - 1));
+    std::vector<Edges> edges = RandomNetwork(rng, static_cast<int>(part.size()), 600, 3);
+    for (Edges& e : edges) e.set(part[static_cast<std::size_t>(e.node1)], part[static_cast<std::size_t>(e.node2)], e.measure);
+    for (int k = 0; k < 300; ++k) {
+      Edges outside;
+      outside.set(1 + below(nON - 1), 1 + below(nON - 1), below(3));
+      edges.push_back(outside);
+    }
+    std::shuffle(edges.begin(), edges.end(), rng);
+    const int nOE = static_cast<int>(edges.size());
+    std::vector<Edges> portable = MarkedTreeList(nON);
+    std::vector<Edges> vector = MarkedTreeList(nON);
+    PrimWithScan(PrimScan::kPortable, edges.data(), portable.data(), nOE, nON);
+    PrimWithScan(GetParam(), edges.data(), vector.data(), nOE, nON);
+    ASSERT_EQ(RowsOf(vector.data(), nON), RowsOf(portable.data(), nON)) << "nodes " << nON;
   }
 }
 
@@ -240,18 +271,20 @@ TEST(ChoosePrimScan, FollowsTheTableForStatedInstructionSets) {
       {none, 10, 22, PrimScan::kPortable},
       {none, 64, 200, PrimScan::kPortablePairs64},
       {none, 65, 200, PrimScan::kPortable},
+      {none, 16383, 16382, PrimScan::kPortable},
+      {none, 16384, 16383, PrimScan::kPortableMarks},
       {avx2, 10, 47, PrimScan::kPortable},
       {avx2, 64, 48, PrimScan::kAvx2Table256},
       {avx2, 256, 300, PrimScan::kAvx2Table256},
-      {avx2, 257, 5000, PrimScan::kAvx2Gather},
+      {avx2, 257, 256, PrimScan::kAvx2Marks16},
+      {avx2, 65536, 65535, PrimScan::kAvx2Marks16},
+      {avx2, 70000, 69999, PrimScan::kAvx2Marks},
       {avx512, 10, 31, PrimScan::kPortable},
       {avx512, 10, 32, PrimScan::kAvx512Pairs64},
       {avx512, 64, 63, PrimScan::kAvx512Pairs64},
-      {avx512, 65, 64, PrimScan::kAvx512Table512},
-      {avx512, 513, 512, PrimScan::kAvx512Table1024},
-      {avx512, 1025, 1024, PrimScan::kAvx512Table2048},
-      {avx512, 2049, 5000, PrimScan::kAvx512Table4096},
-      {avx512, 4097, 4096, PrimScan::kAvx512Gather},
+      {avx512, 65, 64, PrimScan::kAvx512Marks16},
+      {avx512, 65536, 65535, PrimScan::kAvx512Marks16},
+      {avx512, 65537, 65536, PrimScan::kAvx512Marks},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ChoosePrimScanFor(c.nON, c.nOE, c.sets), c.expected)

@@ -1,6 +1,6 @@
-// AVX2 kernels, eight edges per instruction, over ScanLayout: membership of up to 256 nodes in
-// one register (Table256), or gathered from the layout's bits (Gather). Built with the
-// instruction set enabled per function and run only where the processor has it.
+// AVX2 kernels, eight edges per instruction: over ScanLayout, membership of up to 256 nodes in
+// one register (Table256); over MarkLayout, a crossing mark per edge for any node count (Marks).
+// Built with the instruction set enabled per function and run only where the processor has it.
 #include "mst/detail/scan_kernels.h"
 
 #ifdef MST_X86_SCANS
@@ -9,22 +9,15 @@
 
 #include <climits>
 
+#include "mst/detail/mark_layout.h"
 #include "mst/detail/scan_layout.h"
 
 namespace {
 
 // Each lane's node bit moved to the sign bit (the lane's other bits mean nothing): word
-// node / 32 of the tree bits, shifted left by 31 - node % 32. kTable: from the register
-// `table`; else gathered from bits.
-template <bool kTable>
-MST_TARGET_AVX2 inline __m256i TreeBitAtSign(__m256i table, const std::uint32_t* bits, __m256i node) {
-  const __m256i index = _mm256_srli_epi32(node, 5);
-  __m256i word;
-  if constexpr (kTable) {
-    word = _mm256_permutevar8x32_epi32(table, index);
-  } else {
-    word = _mm256_i32gather_epi32(reinterpret_cast<const int*>(bits), index, 4);
-  }
+// node / 32 of the tree bits in the register `table`, shifted left by 31 - node % 32.
+MST_TARGET_AVX2 inline __m256i TreeBitAtSign(__m256i table, __m256i node) {
+  const __m256i word = _mm256_permutevar8x32_epi32(table, _mm256_srli_epi32(node, 5));
   return _mm256_sllv_epi32(word, _mm256_andnot_si256(node, _mm256_set1_epi32(31)));
 }
 
@@ -35,13 +28,11 @@ struct Lanes {
 };
 
 // Takes the eight edges from `first` into the lanes.
-template <bool kTable>
 MST_TARGET_AVX2 inline void Take(const ScanLayout& layout, int first, __m256i table, Lanes& lanes) {
   const __m256i node1 = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.node1 + first));
   const __m256i node2 = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.node2 + first));
   const __m256i measure = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.measure + first));
-  const __m256i crossesAtSign = _mm256_xor_si256(TreeBitAtSign<kTable>(table, layout.treeBits, node1),
-                                                 TreeBitAtSign<kTable>(table, layout.treeBits, node2));
+  const __m256i crossesAtSign = _mm256_xor_si256(TreeBitAtSign(table, node1), TreeBitAtSign(table, node2));
   // All ones where the edge crosses and its measure is not above the lane's minimum.
   const __m256i take = _mm256_andnot_si256(_mm256_cmpgt_epi32(measure, lanes.min),
                                            _mm256_srai_epi32(crossesAtSign, 31));
@@ -70,9 +61,8 @@ MST_TARGET_AVX2 inline __m256i EdgeAtMinimum(const Lanes& lanes, __m256i minimum
   return _mm256_or_si256(lanes.edge, notAtMin);
 }
 
-// Tree membership for the step loop: in the register `table` (kTable), which the tree's growth
-// updates in place, or in layout.treeBits, gathered at every edge.
-template <bool kTable>
+// Tree membership for the step loop, in the register `table`, which the tree's growth updates
+// in place.
 struct Avx2Tree {
   ScanLayout& layout;
   __m256i table;
@@ -88,10 +78,10 @@ struct Avx2Tree {
     Lanes d = a;
     static_assert(kScanBlock % 32 == 0, "rounds of 4 x 8 edges");
     for (int first = layout.paddedEdges - 32; first >= 0; first -= 32) {
-      Take<kTable>(layout, first + 24, table, a);
-      Take<kTable>(layout, first + 16, table, b);
-      Take<kTable>(layout, first + 8, table, c);
-      Take<kTable>(layout, first, table, d);
+      Take(layout, first + 24, table, a);
+      Take(layout, first + 16, table, b);
+      Take(layout, first + 8, table, c);
+      Take(layout, first, table, d);
     }
     const __m256i minimum =
         SpreadMinSigned(_mm256_min_epi32(_mm256_min_epi32(a.min, b.min), _mm256_min_epi32(c.min, d.min)));
@@ -103,29 +93,134 @@ struct Avx2Tree {
   }
 
   MST_TARGET_AVX2 void Join(int node, int) {
-    if constexpr (kTable) {
-      const __m256i word = _mm256_cmpeq_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(node / 32));
-      const __m256i bit = _mm256_set1_epi32(static_cast<int>(std::uint32_t{1} << (node % 32)));
-      table = _mm256_or_si256(table, _mm256_and_si256(word, bit));
+    const __m256i word = _mm256_cmpeq_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(node / 32));
+    const __m256i bit = _mm256_set1_epi32(static_cast<int>(std::uint32_t{1} << (node % 32)));
+    table = _mm256_or_si256(table, _mm256_and_si256(word, bit));
+  }
+};
+
+
+// The tree as one crossing mark per edge (mark_layout.h), in the sign bit of a word. The scan
+// flips the marks of the edges at the node that joined since the last scan, stores them, and
+// takes the crossing edges into the lanes as Avx2Tree does. kPacked: the ends are packed in one
+// word (up to 65536 nodes): one load and one 16-bit compare against the joined node in both
+// halves instead of two loads and two compares.
+template <bool kPacked>
+struct Avx2MarksTree {
+  MarkLayout& layout;
+  int pending = -1;  // the node that joined since the last scan; -1 when none has
+
+  explicit Avx2MarksTree(MarkLayout& markLayout) : layout(markLayout) {}
+
+  // The marks of the 8 edges from `first` (kFlip: flipped for the node in joined, packed: in
+  // both halves of every lane, and stored). Both ends equal only on a self-loop, whose mark then
+  // stays clear. Only each lane's sign bit means anything.
+  template <bool kFlip>
+  MST_TARGET_AVX2 static inline __m256i Marks(const MarkLayout& layout, int first, __m256i joined) {
+    auto* mark = reinterpret_cast<__m256i*>(layout.marks + first);
+    if constexpr (!kFlip) {
+      return _mm256_load_si256(mark);
     } else {
-      AddToTree(layout, node);
+      __m256i flips;
+      if constexpr (kPacked) {
+        // Each half all ones where that end is the joined node; the sign bit then holds both
+        // halves' XOR once the low half is moved up beside the high one.
+        const __m256i equal =
+            _mm256_cmpeq_epi16(_mm256_load_si256(reinterpret_cast<const __m256i*>(layout.ends + first)), joined);
+        flips = _mm256_xor_si256(equal, _mm256_slli_epi32(equal, 16));
+      } else {
+        const __m256i node1 = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.node1 + first));
+        const __m256i node2 = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.node2 + first));
+        flips = _mm256_xor_si256(_mm256_cmpeq_epi32(node1, joined), _mm256_cmpeq_epi32(node2, joined));
+      }
+      const __m256i crosses = _mm256_xor_si256(_mm256_load_si256(mark), flips);
+      _mm256_store_si256(mark, crosses);
+      return crosses;
     }
   }
+
+  // Takes the crossing edges among the 8 from `first` into the lanes; a lane records the
+  // round's first edge, `round` (its own offset is added at the end).
+  template <bool kFlip>
+  MST_TARGET_AVX2 static inline void Take(const MarkLayout& layout, int first, __m256i joined, __m256i round,
+                                          Lanes& lanes) {
+    const __m256i crosses = Marks<kFlip>(layout, first, joined);
+    const __m256i measure = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.measure + first));
+    // Sign bit set where the edge crosses and its measure is not above the lane's minimum.
+    const __m256 take = _mm256_castsi256_ps(_mm256_andnot_si256(_mm256_cmpgt_epi32(measure, lanes.min), crosses));
+    lanes.min = _mm256_castps_si256(
+        _mm256_blendv_ps(_mm256_castsi256_ps(lanes.min), _mm256_castsi256_ps(measure), take));
+    lanes.edge =
+        _mm256_castps_si256(_mm256_blendv_ps(_mm256_castsi256_ps(lanes.edge), _mm256_castsi256_ps(round), take));
+  }
+
+  // A set of lanes' edges from the rounds they recorded: offset + lane, -1 kept for none.
+  MST_TARGET_AVX2 static inline Lanes Placed(Lanes lanes, int offset) {
+    const __m256i none = _mm256_cmpeq_epi32(lanes.edge, _mm256_set1_epi32(-1));
+    const __m256i place = _mm256_add_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(offset));
+    lanes.edge = _mm256_or_si256(_mm256_add_epi32(lanes.edge, place), none);
+    return lanes;
+  }
+
+  template <bool kFlip>
+  MST_TARGET_AVX2 int Scan(int node) {
+    const __m256i joined = kPacked ? _mm256_set1_epi16(static_cast<short>(node)) : _mm256_set1_epi32(node);
+    Lanes a{_mm256_set1_epi32(INT_MAX), _mm256_set1_epi32(-1)};
+    Lanes b = a;
+    Lanes c = a;
+    Lanes d = a;
+    static_assert(MarkLayout::kBlock % 32 == 0, "rounds of 4 x 8 edges");
+    for (int first = layout.paddedEdges - 32; first >= 0; first -= 32) {
+      const __m256i round = _mm256_set1_epi32(first);
+      Take<kFlip>(layout, first + 24, joined, round, a);
+      Take<kFlip>(layout, first + 16, joined, round, b);
+      Take<kFlip>(layout, first + 8, joined, round, c);
+      Take<kFlip>(layout, first, joined, round, d);
+    }
+    a = Placed(a, 24);
+    b = Placed(b, 16);
+    c = Placed(c, 8);
+    d = Placed(d, 0);
+    const __m256i minimum =
+        SpreadMinSigned(_mm256_min_epi32(_mm256_min_epi32(a.min, b.min), _mm256_min_epi32(c.min, d.min)));
+    const __m256i edge = SpreadMinUnsigned(
+        _mm256_min_epu32(_mm256_min_epu32(EdgeAtMinimum(a, minimum), EdgeAtMinimum(b, minimum)),
+                         _mm256_min_epu32(EdgeAtMinimum(c, minimum), EdgeAtMinimum(d, minimum))));
+    return _mm256_cvtsi256_si32(edge);
+  }
+
+  // A scan with no node pending (the first, on marks set from used) flips nothing: with all
+  // 65536 node numbers in use no packed half stands for "no node".
+  MST_TARGET_AVX2 int CheapestCrossingEdge() {
+    const int joined = pending;
+    pending = -1;
+    return joined < 0 ? Scan<false>(0) : Scan<true>(joined);
+  }
+
+  // The step loop joins one node between scans (a scan from a tree of several nodes sets the
+  // marks from used instead: ScanOnceMarked).
+  void Join(int node, int) { pending = node; }
 };
 
 }  // namespace
 
+MST_TARGET_AVX2 int ScanOnceAvx2Marks(const Edges* in, int nOE, int, const int* used) {
+  return ScanOnceMarked<Avx2MarksTree<false>, true>(in, nOE, used);
+}
+MST_TARGET_AVX2 void GrowAvx2Marks(const Edges* in, Edges* out, int nOE, int nON, int* used) {
+  GrowWith<MarkLayoutOf<true>, Avx2MarksTree<false>>(in, out, nOE, nON, used);
+}
+MST_TARGET_AVX2 int ScanOnceAvx2Marks16(const Edges* in, int nOE, int, const int* used) {
+  return ScanOnceMarked<Avx2MarksTree<true>, true, true>(in, nOE, used);
+}
+MST_TARGET_AVX2 void GrowAvx2Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used) {
+  GrowWith<MarkLayoutOf<true, true>, Avx2MarksTree<true>>(in, out, nOE, nON, used);
+}
 MST_TARGET_AVX2 int ScanOnceAvx2Table256(const Edges* in, int nOE, int nON, const int* used) {
-  return ScanOnceWith<TableLayout<8>, Avx2Tree<true>>(in, nOE, nON, used);
+  return ScanOnceWith<TableLayout<8>, Avx2Tree>(in, nOE, nON, used);
 }
 MST_TARGET_AVX2 void GrowAvx2Table256(const Edges* in, Edges* out, int nOE, int nON, int* used) {
-  GrowWith<TableLayout<8>, Avx2Tree<true>>(in, out, nOE, nON, used);
-}
-MST_TARGET_AVX2 int ScanOnceAvx2Gather(const Edges* in, int nOE, int nON, const int* used) {
-  return ScanOnceWith<TableLayout<8>, Avx2Tree<false>>(in, nOE, nON, used);
-}
-MST_TARGET_AVX2 void GrowAvx2Gather(const Edges* in, Edges* out, int nOE, int nON, int* used) {
-  GrowWith<TableLayout<8>, Avx2Tree<false>>(in, out, nOE, nON, used);
+  GrowWith<TableLayout<8>, Avx2Tree>(in, out, nOE, nON, used);
 }
 
 #endif

@@ -1,7 +1,7 @@
 // AVX-512F kernels: Pairs64 over PairLayout (eight edges per instruction, up to 64 nodes), and
-// over ScanLayout (sixteen edges per instruction) membership tables of 512, 1024, 2048 and 4096
-// nodes held in 1, 2, 4 and 8 registers, or gathered from the layout's bits for any node count.
-// Built with the instruction set enabled per function and run only where the processor has it.
+// Marks over MarkLayout (sixteen edges per instruction, any node count; its ends packed in 16
+// bits up to 65536 nodes). Built with the instruction set enabled per function and run only
+// where the processor has it.
 #include "mst/detail/scan_kernels.h"
 
 #ifdef MST_X86_SCANS
@@ -18,8 +18,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "mst/detail/mark_layout.h"
 #include "mst/detail/pair_layout.h"
-#include "mst/detail/scan_layout.h"
 
 namespace {
 
@@ -66,59 +66,13 @@ struct Avx512PairsTree {
   void Join(int node, int edge) { mask |= edge >= 0 ? layout.pairs[edge] : std::uint64_t{1} << node; }
 };
 
-// ---- Tables and gather ----
-
-// The membership word of each lane's node, word node / 32 of the tree bits: from a table of
-// kRegisters registers (16 words each; permutex2var reads a pair of them with the word's low
-// five bits, and the higher bits pick the pair), or gathered from bits when kRegisters is 0.
-template <int kRegisters>
-MST_TARGET_AVX512 inline __m512i TreeWord(const __m512i* table, const std::uint32_t* bits, __m512i node) {
-  const __m512i word = _mm512_srli_epi32(node, 5);
-  if constexpr (kRegisters == 0) {
-    return _mm512_i32gather_epi32(word, bits, 4);
-  } else if constexpr (kRegisters == 1) {
-    return _mm512_permutexvar_epi32(word, table[0]);
-  } else {
-    const __m512i pair0 = _mm512_permutex2var_epi32(table[0], word, table[1]);
-    if constexpr (kRegisters == 2) {
-      return pair0;
-    } else {
-      const __mmask16 bit5 = _mm512_test_epi32_mask(word, _mm512_set1_epi32(32));
-      const __m512i quad0 = _mm512_mask_mov_epi32(pair0, bit5, _mm512_permutex2var_epi32(table[2], word, table[3]));
-      if constexpr (kRegisters == 4) {
-        return quad0;
-      } else {
-        static_assert(kRegisters == 8, "tables of 1, 2, 4 or 8 registers");
-        const __m512i pair2 = _mm512_permutex2var_epi32(table[4], word, table[5]);
-        const __m512i quad1 = _mm512_mask_mov_epi32(pair2, bit5, _mm512_permutex2var_epi32(table[6], word, table[7]));
-        return _mm512_mask_mov_epi32(quad0, _mm512_test_epi32_mask(word, _mm512_set1_epi32(64)), quad1);
-      }
-    }
-  }
-}
+// ---- Marks ----
 
 // Running minimum of one set of lanes: measure and edge index per lane (-1 while none).
 struct Lanes {
   __m512i min;
   __m512i edge;
 };
-
-// Takes the sixteen edges from `first` into the lanes.
-template <int kRegisters>
-MST_TARGET_AVX512 inline void Take(const ScanLayout& layout, int first, const __m512i* table, Lanes& lanes) {
-  const __m512i node1 = _mm512_load_si512(layout.node1 + first);
-  const __m512i node2 = _mm512_load_si512(layout.node2 + first);
-  const __m512i measure = _mm512_load_si512(layout.measure + first);
-  // Rotating a word right by node (the count is taken modulo 32) brings the node's bit to bit 0.
-  const __m512i in1 = _mm512_rorv_epi32(TreeWord<kRegisters>(table, layout.treeBits, node1), node1);
-  const __m512i in2 = _mm512_rorv_epi32(TreeWord<kRegisters>(table, layout.treeBits, node2), node2);
-  const __mmask16 crosses = _mm512_test_epi32_mask(_mm512_xor_si512(in1, in2), _mm512_set1_epi32(1));
-  const __mmask16 take = _mm512_mask_cmple_epi32_mask(crosses, measure, lanes.min);
-  lanes.min = _mm512_mask_mov_epi32(lanes.min, take, measure);
-  const __m512i index = _mm512_add_epi32(
-      _mm512_set1_epi32(first), _mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
-  lanes.edge = _mm512_mask_mov_epi32(lanes.edge, take, index);
-}
 
 // Lanes to 64-bit keys (measure, then index, both ordered as unsigned): measure with its sign
 // bit flipped in the high half, the edge index in the low half. "None" (INT_MAX, -1) becomes
@@ -128,52 +82,109 @@ MST_TARGET_AVX512 inline __m512i LowestKey(const Lanes& lanes) {
   return _mm512_min_epu64(_mm512_unpacklo_epi32(lanes.edge, measure), _mm512_unpackhi_epi32(lanes.edge, measure));
 }
 
-// Tree membership for the step loop: a table of kRegisters registers, which the tree's growth
-// updates in place, or (kRegisters 0) layout.treeBits in memory, gathered at every edge.
-template <int kRegisters>
-struct Avx512Tree {
-  ScanLayout& layout;
-  __m512i table[kRegisters > 0 ? kRegisters : 1];
+// The tree as one crossing mask per 16 edges (mark_layout.h). The scan flips, block by block,
+// the marks of the edges at the node that joined since the last scan and stores them. It visits
+// the blocks from the last to the first, and a lane takes an edge when it crosses and its
+// measure is at most the lane's minimum so far; so a lane ends with its cheapest crossing edge,
+// the earliest among equals, and an edge of measure INT_MAX is still taken over none. kPacked: the ends are packed in
+// one word (up to 65536 nodes), one load and one XOR against the joined node in both halves
+// instead of two loads and two compares.
+template <bool kPacked>
+struct Avx512MarksTree {
+  MarkLayout& layout;
+  int pending = -1;  // the node that joined since the last scan; -1 when none has
 
-  MST_TARGET_AVX512 explicit Avx512Tree(ScanLayout& scanLayout) : layout(scanLayout) {
-    for (int r = 0; r < (kRegisters > 0 ? kRegisters : 1); ++r) {
-      table[r] = _mm512_loadu_si512(scanLayout.treeBits + 16 * r);
+  explicit Avx512MarksTree(MarkLayout& markLayout) : layout(markLayout) {}
+
+  // The marks of the 16 edges from `first` to flip for the node in joined (packed: in both
+  // halves of every lane). Both ends equal only on a self-loop, whose mark then stays clear.
+  MST_TARGET_AVX512 static inline __mmask16 Flips(const MarkLayout& layout, int first, __m512i joined) {
+    if constexpr (kPacked) {
+      const __m512i differ = _mm512_xor_si512(_mm512_load_si512(layout.ends + first), joined);
+      return _mm512_kxor(_mm512_testn_epi32_mask(differ, _mm512_set1_epi32(0xFFFF)),
+                         _mm512_testn_epi32_mask(differ, _mm512_set1_epi32(static_cast<int>(0xFFFF0000u))));
+    } else {
+      return _mm512_kxor(_mm512_cmpeq_epi32_mask(_mm512_load_si512(layout.node1 + first), joined),
+                         _mm512_cmpeq_epi32_mask(_mm512_load_si512(layout.node2 + first), joined));
     }
   }
 
-  MST_TARGET_AVX512 int CheapestCrossingEdge() const {
-    // Four independent sets of lanes, so that one block's compare need not wait for the last's.
+  // Flips (kFlip) and stores the marks of the 16 edges from `first`, then takes those that
+  // cross into the lanes; a lane records the round's first edge, `round` (its own offset is
+  // added at the end).
+  template <bool kFlip>
+  MST_TARGET_AVX512 static inline void Take(const MarkLayout& layout, int first, __m512i joined, __m512i round,
+                                            Lanes& lanes) {
+    __mmask16* mark = layout.masks() + first / 16;
+    __mmask16 crosses = _load_mask16(mark);
+    if constexpr (kFlip) {
+      crosses = _mm512_kxor(crosses, Flips(layout, first, joined));
+      _store_mask16(mark, crosses);
+    }
+    const __m512i measure = _mm512_load_si512(layout.measure + first);
+    const __mmask16 take = _mm512_mask_cmple_epi32_mask(crosses, measure, lanes.min);
+    lanes.min = _mm512_mask_mov_epi32(lanes.min, take, measure);
+    lanes.edge = _mm512_mask_mov_epi32(lanes.edge, take, round);
+  }
+
+  // A set of lanes' edges from the rounds they recorded: offset + lane, -1 kept for none.
+  MST_TARGET_AVX512 static inline Lanes Placed(Lanes lanes, int offset) {
+    const __m512i iota = _mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __mmask16 some = _mm512_cmpneq_epi32_mask(lanes.edge, _mm512_set1_epi32(-1));
+    lanes.edge = _mm512_mask_add_epi32(lanes.edge, some, lanes.edge, _mm512_add_epi32(iota, _mm512_set1_epi32(offset)));
+    return lanes;
+  }
+
+  template <bool kFlip>
+  MST_TARGET_AVX512 int Scan(int node) {
+    const __m512i joined = _mm512_set1_epi32(
+        kPacked ? static_cast<int>(static_cast<std::uint32_t>(node) * 0x10001u) : node);
     Lanes a{_mm512_set1_epi32(INT_MAX), _mm512_set1_epi32(-1)};
     Lanes b = a;
     Lanes c = a;
     Lanes d = a;
-    for (int first = layout.paddedEdges - kScanBlock; first >= 0; first -= kScanBlock) {
-      Take<kRegisters>(layout, first + 48, table, a);
-      Take<kRegisters>(layout, first + 32, table, b);
-      Take<kRegisters>(layout, first + 16, table, c);
-      Take<kRegisters>(layout, first, table, d);
+    static_assert(MarkLayout::kBlock == 64, "rounds of 4 x 16 edges");
+    for (int first = layout.paddedEdges - MarkLayout::kBlock; first >= 0; first -= MarkLayout::kBlock) {
+      const __m512i round = _mm512_set1_epi32(first);
+      Take<kFlip>(layout, first + 48, joined, round, a);
+      Take<kFlip>(layout, first + 32, joined, round, b);
+      Take<kFlip>(layout, first + 16, joined, round, c);
+      Take<kFlip>(layout, first, joined, round, d);
     }
-    // The lowest (measure, index) over all lanes: the first cheapest crossing edge, or none.
-    const unsigned long long key = _mm512_reduce_min_epu64(_mm512_min_epu64(
-        _mm512_min_epu64(LowestKey(a), LowestKey(b)), _mm512_min_epu64(LowestKey(c), LowestKey(d))));
+    const unsigned long long key = _mm512_reduce_min_epu64(
+        _mm512_min_epu64(_mm512_min_epu64(LowestKey(Placed(a, 48)), LowestKey(Placed(b, 32))),
+                         _mm512_min_epu64(LowestKey(Placed(c, 16)), LowestKey(Placed(d, 0)))));
     return static_cast<int>(static_cast<std::uint32_t>(key));
   }
 
-  MST_TARGET_AVX512 void Join(int node, int) {
-    if constexpr (kRegisters == 0) {
-      AddToTree(layout, node);
-    } else {
-      const __m512i bit = _mm512_set1_epi32(static_cast<int>(std::uint32_t{1} << (node % 32)));
-      const int word = node / 32;
-      for (int r = 0; r < kRegisters; ++r) {
-        const auto lane = static_cast<__mmask16>(word / 16 == r ? 1u << (word % 16) : 0u);
-        table[r] = _mm512_mask_or_epi32(table[r], lane, table[r], bit);
-      }
-    }
+  // A scan with no node pending (the first, on marks set from used) flips nothing: with all
+  // 65536 node numbers in use no packed word stands for "no node".
+  MST_TARGET_AVX512 int CheapestCrossingEdge() {
+    const int joined = pending;
+    pending = -1;
+    return joined < 0 ? Scan<false>(0) : Scan<true>(joined);
   }
+
+  // The step loop joins one node between scans (a scan from a tree of several nodes sets the
+  // marks from used instead: ScanOnceMarked).
+  void Join(int node, int) { pending = node; }
 };
 
 }  // namespace
+
+MST_TARGET_AVX512 int ScanOnceAvx512Marks(const Edges* in, int nOE, int, const int* used) {
+  return ScanOnceMarked<Avx512MarksTree<false>, false>(in, nOE, used);
+}
+MST_TARGET_AVX512 void GrowAvx512Marks(const Edges* in, Edges* out, int nOE, int nON, int* used) {
+  GrowWith<MarkLayoutOf<false>, Avx512MarksTree<false>>(in, out, nOE, nON, used);
+}
+
+MST_TARGET_AVX512 int ScanOnceAvx512Marks16(const Edges* in, int nOE, int, const int* used) {
+  return ScanOnceMarked<Avx512MarksTree<true>, false, true>(in, nOE, used);
+}
+MST_TARGET_AVX512 void GrowAvx512Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used) {
+  GrowWith<MarkLayoutOf<false, true>, Avx512MarksTree<true>>(in, out, nOE, nON, used);
+}
 
 MST_TARGET_AVX512 int ScanOnceAvx512Pairs64(const Edges* in, int nOE, int nON, const int* used) {
   return ScanOnceWith<PairLayout, Avx512PairsTree>(in, nOE, nON, used);
@@ -181,26 +192,5 @@ MST_TARGET_AVX512 int ScanOnceAvx512Pairs64(const Edges* in, int nOE, int nON, c
 MST_TARGET_AVX512 void GrowAvx512Pairs64(const Edges* in, Edges* out, int nOE, int nON, int* used) {
   GrowWith<PairLayout, Avx512PairsTree>(in, out, nOE, nON, used);
 }
-
-template <int kRegisters>
-MST_TARGET_AVX512 int ScanOnceAvx512Table(const Edges* in, int nOE, int nON, const int* used) {
-  return ScanOnceWith<TableLayout<16 * (kRegisters > 0 ? kRegisters : 1)>, Avx512Tree<kRegisters>>(in, nOE, nON, used);
-}
-template <int kRegisters>
-MST_TARGET_AVX512 void GrowAvx512Table(const Edges* in, Edges* out, int nOE, int nON, int* used) {
-  GrowWith<TableLayout<16 * (kRegisters > 0 ? kRegisters : 1)>, Avx512Tree<kRegisters>>(in, out, nOE, nON, used);
-}
-
-// Gather (0) and the four table sizes the scan table names.
-template int ScanOnceAvx512Table<0>(const Edges*, int, int, const int*);
-template int ScanOnceAvx512Table<1>(const Edges*, int, int, const int*);
-template int ScanOnceAvx512Table<2>(const Edges*, int, int, const int*);
-template int ScanOnceAvx512Table<4>(const Edges*, int, int, const int*);
-template int ScanOnceAvx512Table<8>(const Edges*, int, int, const int*);
-template void GrowAvx512Table<0>(const Edges*, Edges*, int, int, int*);
-template void GrowAvx512Table<1>(const Edges*, Edges*, int, int, int*);
-template void GrowAvx512Table<2>(const Edges*, Edges*, int, int, int*);
-template void GrowAvx512Table<4>(const Edges*, Edges*, int, int, int*);
-template void GrowAvx512Table<8>(const Edges*, Edges*, int, int, int*);
 
 #endif

@@ -14,20 +14,25 @@ int ScanOncePortable(const Edges* in, int nOE, int nON, const int* used);
 // GrowPortable: grow_tree.h.
 int ScanOncePortablePairs64(const Edges* in, int nOE, int nON, const int* used);
 void GrowPortablePairs64(const Edges* in, Edges* out, int nOE, int nON, int* used);
+int ScanOncePortableMarks(const Edges* in, int nOE, int nON, const int* used);
+void GrowPortableMarks(const Edges* in, Edges* out, int nOE, int nON, int* used);
 
 #ifdef MST_X86_SCANS
-// AVX2, eight edges per instruction: a table of 256 nodes in one register, or gathered.
+// AVX2, eight edges per instruction: a table of 256 nodes in one register, or crossing marks
+// with ends packed in 16 bits (Marks16, up to 65536 nodes) or not.
 int ScanOnceAvx2Table256(const Edges* in, int nOE, int nON, const int* used);
 void GrowAvx2Table256(const Edges* in, Edges* out, int nOE, int nON, int* used);
-int ScanOnceAvx2Gather(const Edges* in, int nOE, int nON, const int* used);
-void GrowAvx2Gather(const Edges* in, Edges* out, int nOE, int nON, int* used);
+int ScanOnceAvx2Marks16(const Edges* in, int nOE, int nON, const int* used);
+void GrowAvx2Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used);
+int ScanOnceAvx2Marks(const Edges* in, int nOE, int nON, const int* used);
+void GrowAvx2Marks(const Edges* in, Edges* out, int nOE, int nON, int* used);
 
-// AVX-512F: node-pair masks (eight edges per instruction), tables of 512 to 4096 nodes in 1 to
-// 8 registers or gathered (sixteen edges per instruction).
+// AVX-512F: node-pair masks (eight edges per instruction), crossing marks (sixteen edges per
+// instruction) with ends packed in 16 bits (Marks16, up to 65536 nodes) or not.
 int ScanOnceAvx512Pairs64(const Edges* in, int nOE, int nON, const int* used);
 void GrowAvx512Pairs64(const Edges* in, Edges* out, int nOE, int nON, int* used);
-template <int kRegisters>
-int ScanOnceAvx512Table(const Edges* in, int nOE, int nON, const int* used);
-template <int kRegisters>
-void GrowAvx512Table(const Edges* in, Edges* out, int nOE, int nON, int* used);
+int ScanOnceAvx512Marks16(const Edges* in, int nOE, int nON, const int* used);
+void GrowAvx512Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used);
+int ScanOnceAvx512Marks(const Edges* in, int nOE, int nON, const int* used);
+void GrowAvx512Marks(const Edges* in, Edges* out, int nOE, int nON, int* used);
 #endif

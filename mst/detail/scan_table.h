@@ -9,20 +9,26 @@
 // tree record. The scans differ only in their tree object: how it holds membership and scans.
 //
 // Layout. Apart from the portable scan, which reads the edge records themselves, each call first
-// copies the edge list into a layout of its own, in one pass: scan_layout.h keeps each field in
-// an array of its own, so that one vector load takes one field of 8 or 16 edges; pair_layout.h
-// keeps per edge a 64-bit mask of its two ends and a 64-bit (measure, index) key.
+// copies the edge list into a layout of its own, in one pass: each field in an array of its own
+// (scan_layout.h, mark_layout.h), so that one vector load takes one field of 8 or 16 edges, or
+// per edge a 64-bit mask of its two ends and a 64-bit (measure, index) key (pair_layout.h).
 //
 // Lanes. A vector register holds 8 (AVX2) or 16 (AVX-512) edges' fields, one per lane. A lane
-// learns whether each end of its edge is in the tree from one membership bit per node: looked
-// up in a table held in registers (the Table kernels), gathered from memory (Gather), or, up to
-// 64 nodes, by ANDing the edge's pair mask with the tree's mask (Pairs64: neither 0 nor the
-// whole pair means exactly one end is in).
+// learns whether its edge crosses in one of three ways:
+//   Marks    any node count: a crossing mark per edge, kept in the layout. When a node joins,
+//            the next scan compares both ends of every edge with it and flips the marks of the
+//            edges it touches, in the same pass that looks for the cheapest crossing edge. No
+//            per-node memory is read, so the cost per edge hardly depends on the node count.
+//   Table    up to 256 nodes (AVX2): one membership bit per node in a register, looked up by
+//            each lane's node number.
+//   Pairs64  up to 64 nodes: the edge's pair mask ANDed with the tree's mask, neither 0 nor the
+//            whole pair when exactly one end is in.
 //
-// Tie rule. The table kernels visit the blocks from the last to the first, and a lane takes an
-// edge when it crosses and its measure is at most the lane's minimum so far; so a lane ends
-// with its cheapest crossing edge, the earliest among equals, and an edge of measure INT_MAX is
-// still taken over none. Pairs64 keeps the lowest key, which is the same edge.
+// Tie rule. The Marks and Table kernels visit the blocks from the last to the first, and a lane
+// takes an edge when it crosses and its measure is at most the lane's minimum so far; so a lane
+// ends with its cheapest crossing edge, the earliest among equals, and an edge of measure
+// INT_MAX is still taken over none. Pairs64 and the portable Marks keep the lowest key, which
+// is the same edge.
 //
 // Reduction. At the end of a scan the lanes are combined by the lowest (measure, index) as one
 // 64-bit unsigned key, measure's sign bit flipped; "none" is the largest key. The result is the
@@ -40,6 +46,7 @@ struct ScanKernel {
   const char* name;
   InstructionSets needs;  // what the processor must have
   int maxNodes;           // largest node count it handles
+  int minNodes;           // below this many nodes it loses to a later row: not chosen
   int minEdges;           // below this many edges its fixed cost per step loses: not chosen
   int (*scanOnce)(const Edges* in, int nOE, int nON, const int* used);
   void (*grow)(const Edges* in, Edges* out, int nOE, int nON, int* used);
