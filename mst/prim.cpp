@@ -5,11 +5,9 @@
 #include "mst/detail/scan_table.h"
 #include "mst/out_of_memory.h"
 
-void Prim(const Edges* in, Edges* out, int nOE, int nON) {
-  PrimWithScan(ChoosePrimScan(nON, nOE), in, out, nOE, nON);
-}
+namespace {
 
-void PrimWithScan(PrimScan scan, const Edges* in, Edges* out, int nOE, int nON) {
+void GrowWithKernel(const ScanKernel& kernel, const Edges* in, Edges* out, int nOE, int nON) {
   if (nON < 1) {
     return;  // no node to grow from
   }
@@ -20,6 +18,16 @@ void PrimWithScan(PrimScan scan, const Edges* in, Edges* out, int nOE, int nON) 
     OutOfMemory("PRIM");
   }
   used[0] = 1;
-  KernelOf(scan).grow(in, out, nOE, nON, used);
+  kernel.grow(in, out, nOE, nON, used);
   std::free(used);
+}
+
+}  // namespace
+
+void Prim(const Edges* in, Edges* out, int nOE, int nON) {
+  GrowWithKernel(ChooseKernel(nON, nOE, ThisProcessor()), in, out, nOE, nON);
+}
+
+void PrimWithScan(PrimScan scan, const Edges* in, Edges* out, int nOE, int nON) {
+  GrowWithKernel(KernelOf(scan), in, out, nOE, nON);
 }

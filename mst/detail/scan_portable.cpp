@@ -1,5 +1,6 @@
 // The scans in plain C++: the portable loop over the edge list, and Pairs64 over node-pair
 // masks for networks of up to 64 nodes.
+#include <climits>
 #include <cstdint>
 
 #include "mst/detail/grow_tree.h"
@@ -12,10 +13,11 @@ int CheapestCrossingEdge(const Edges* in, int nOE, const int* used) {
   // branch predictor learns much of the pattern, and measured side by side this beat a
   // branch-free loop of conditional moves on networks up to a few hundred nodes.
   int minEdge = -1;
-  int min = 0;
+  int min = INT_MAX;
   for (int i = 0; i < nOE; ++i) {
-    // Strictly less: among equals the first in the list stays.
-    if (used[in[i].node1] + used[in[i].node2] == 1 && (minEdge < 0 || in[i].measure < min)) {
+    // Strictly less: among equals the first in the list stays. The second test matters only
+    // for an edge of measure INT_MAX while none has been taken.
+    if (used[in[i].node1] + used[in[i].node2] == 1 && (in[i].measure < min || minEdge < 0)) {
       min = in[i].measure;
       minEdge = i;
     }

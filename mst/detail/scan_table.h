@@ -58,3 +58,6 @@ struct ScanKernel {
 
 // The row of scan; the portable scan's for a scan this build does not hold.
 [[nodiscard]] const ScanKernel& KernelOf(PrimScan scan);
+
+// The row of the scan ChoosePrimScanFor names (mst/prim_scan.h), found in one walk of the table.
+[[nodiscard]] const ScanKernel& ChooseKernel(int nON, int nOE, InstructionSets sets);
