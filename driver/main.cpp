@@ -5,7 +5,7 @@
 
 #include "platform/console_hold.h"
 #include "mst/kruskal.h"
-#include "graph/network_file.h"
+#include "driver/network_file.h"
 #include "mst/prim.h"
 #include "driver/long_run_notice.h"
 #include "driver/report_output.h"

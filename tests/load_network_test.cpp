@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "graph/network_file.h"
+#include "driver/network_file.h"
 #include "tests/test_networks.h"
 
 #if defined(__has_feature)

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "mst/detail/grow_tree.h"
+#include "mst/detail/scan_portable.h"
 #include "mst/detail/scan_table.h"
 #include "mst/detail/x86_target.h"
 

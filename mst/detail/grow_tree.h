@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/edges.h"
+#include "mst/detail/scan_portable.h"
 #include "mst/detail/x86_target.h"
 #include "mst/observer.h"
 
@@ -34,11 +35,6 @@ MST_ALWAYS_INLINE void GrowTree(const Edges* in, Edges* out, int nON, int* used,
     out[counter].set(in[minEdge].node1, in[minEdge].node2, in[minEdge].measure);
   }
 }
-
-// The portable scan over the edge list itself (used[k] is 1 for tree nodes, else 0), and its
-// step loop: what every kernel falls back on when its layout's memory cannot be had.
-[[nodiscard]] int CheapestCrossingEdge(const Edges* in, int nOE, const int* used);
-void GrowPortable(const Edges* in, Edges* out, int nOE, int nON, int* used);
 
 // The two entry points every kernel gives the scan table, for a Tree built on a Layout:
 //   Layout: bool Make(const Edges* in, int nOE, int nON), void Free(), the copy of the edge

@@ -1,5 +1,7 @@
-// The scans in plain C++: the portable loop over the edge list, and Pairs64 over node-pair
-// masks for networks of up to 64 nodes.
+// The scans in plain C++: the portable loop over the edge list, Pairs64 over node-pair masks
+// for networks of up to 64 nodes, and Marks over crossing marks for any node count.
+#include "mst/detail/scan_portable.h"
+
 #include <climits>
 #include <cstdint>
 

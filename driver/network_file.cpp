@@ -1,4 +1,4 @@
-#include "graph/network_file.h"
+#include "driver/network_file.h"
 
 #include <cstdio>
 #include <cstdlib>
