@@ -1,10 +1,15 @@
 #include "draw/positions_file.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
+#include "graph/network_loader.h"
+
 namespace {
+
+const char* const kWhatItHolds = " (a positions file holds one 'x y' line per node, node 1 first)";
 
 enum class Token { kNumber, kEnd, kBad };
 
@@ -29,6 +34,7 @@ Token NextNumber(std::FILE* file, double& value, std::string& word) {
 
 bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, std::string& reason) {
   positions.clear();
+  errno = 0;
   double values[2] = {0, 0};
   std::string word;
   for (int node = 1; node <= nON; ++node) {
@@ -39,9 +45,9 @@ bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, s
         return false;
       }
       if (token == Token::kEnd) {
-        reason = std::ferror(file) ? "the file cannot be read"
+        reason = std::ferror(file) ? ReadFailureReason(errno)
                                    : "it holds " + std::to_string(node - 1) + " points for " +
-                                         std::to_string(nON) + " nodes";
+                                         std::to_string(nON) + " nodes" + kWhatItHolds;
         return false;
       }
     }
@@ -49,8 +55,9 @@ bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, s
   }
   double extra = 0;
   if (NextNumber(file, extra, word) != Token::kEnd || std::ferror(file)) {
-    reason = std::ferror(file) ? "the file cannot be read"
-                               : "it holds more than " + std::to_string(nON) + " points";
+    reason = std::ferror(file) ? ReadFailureReason(errno)
+                               : "it holds more than " + std::to_string(nON) + " points for " + std::to_string(nON) +
+                                     " nodes" + kWhatItHolds;
     return false;
   }
   return true;

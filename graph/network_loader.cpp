@@ -1,6 +1,8 @@
 #include "graph/network_loader.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 #include "graph/connectivity.h"
@@ -189,12 +191,17 @@ bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, in
 
 bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
                  char (&reason)[kReasonSize]) {
+  errno = 0;
   if (LoadFromReadableFile(file, in, out, nOE, nON, reason)) {
     return true;
   }
   // A read error looks like an early end to the scanner; say what really happened.
   if (std::ferror(file)) {
-    std::snprintf(reason, kReasonSize, "the file cannot be read");
+    std::snprintf(reason, kReasonSize, "%s", ReadFailureReason(errno));
   }
   return false;
+}
+
+const char* ReadFailureReason(int error) {
+  return error == EISDIR ? "it is a directory, not a file" : "the file cannot be read";
 }

@@ -134,13 +134,14 @@ TEST(PositionsFile, ReadsExactlyOnePointPerNode) {
   const std::vector<PositionsCase> cases = {
       {"0 0\n10 -2.5\n", 2, true, ""},
       {"  1e3\t7\r\n\n+4 .5", 2, true, ""},
-      {"0 0\n10\n", 2, false, "it holds 1 points for 2 nodes"},
-      {"0 0\n1 1\n2 2\n", 2, false, "it holds more than 2 points"},
+      {"0 0\n10\n", 2, false, "it holds 1 points for 2 nodes (a positions file holds one 'x y' line per node, node 1 first)"},
+      {"0 0\n1 1\n2 2\n", 2, false,
+       "it holds more than 2 points for 2 nodes (a positions file holds one 'x y' line per node, node 1 first)"},
       {"0 0\n1 x\n", 2, false, "point of node 2: 'x' is not a number"},
       {"0 0\n1 2y\n", 2, false, "point of node 2: '2y' is not a number"},
       {"nan 0\n1 1\n", 2, false, "point of node 1: 'nan' is not a number"},
       {"1e999 0\n1 1\n", 2, false, "point of node 1: '1e999' is not a number"},
-      {"", 2, false, "it holds 0 points for 2 nodes"},
+      {"", 2, false, "it holds 0 points for 2 nodes (a positions file holds one 'x y' line per node, node 1 first)"},
   };
   for (const PositionsCase& c : cases) {
     SCOPED_TRACE(c.text);

@@ -153,7 +153,7 @@ TEST_F(EndToEnd, UnreadableFirstNetworkIsAnError) {
   const BenchRun run = RunBench();
   // Some systems refuse to open a folder, others refuse to read it.
   EXPECT_TRUE(run.out == "ERROR in OPENING FILE : matrix1.txt\n" ||
-              run.out == "ERROR in READING FILE : matrix1.txt (the file cannot be read)\n")
+              run.out == "ERROR in READING FILE : matrix1.txt (it is a directory, not a file)\n")
       << run.out;
   EXPECT_EQ(run.status, 255);
 }
@@ -292,8 +292,13 @@ TEST_F(EndToEnd, DrawRefusesUnusableFilesWithOneLine) {
   } cases[] = {
       {"missing.txt", "mst-draw: missing.txt: cannot open the file (No such file or directory)\n"},
       {"bad.txt", "mst-draw: bad.txt: edge row 2: the second end node 4 is outside 1 to 3\n"},
-      {"folder.txt", "mst-draw: folder.txt: the file cannot be read\n"},
-      {"--positions few.pos good.txt", "mst-draw: few.pos: it holds 2 points for 3 nodes\n"},
+      {"folder.txt", "mst-draw: folder.txt: it is a directory, not a file\n"},
+      {"--positions few.pos good.txt",
+       "mst-draw: few.pos: it holds 2 points for 3 nodes (a positions file holds one 'x y' line per node, node 1 "
+       "first)\n"},
+      {"--positions good.txt good.txt",
+       "mst-draw: good.txt: it holds more than 3 points for 3 nodes (a positions file holds one 'x y' line per "
+       "node, node 1 first)\n"},
       {"--positions none.pos good.txt", "mst-draw: none.pos: cannot open the file (No such file or directory)\n"},
   };
   for (const auto& c : cases) {
@@ -403,7 +408,8 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   } cases[] = {
       {"missing.txt", 1, "mst-trace: missing.txt: cannot open the file (No such file or directory)\n"},
       {"bad.txt", 1, "mst-trace: bad.txt: edge row 2: the second end node 4 is outside 1 to 3\n"},
-      {"--json folder.txt", 1, "mst-trace: folder.txt: the file cannot be read\n"},
+      {"--json folder.txt", 1, "mst-trace: folder.txt: it is a directory, not a file\n"},
+      {"--page folder.txt good.txt", 1, "mst-trace: folder.txt: it is a directory, not a file\n"},
       {"--page none.svg good.txt", 1, "mst-trace: none.svg: cannot open the file (No such file or directory)\n"},
       {"--page plain.svg good.txt", 1,
        "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},

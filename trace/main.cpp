@@ -6,6 +6,7 @@
 #include <string>
 
 #include "companion/command_line.h"
+#include "graph/network_loader.h"
 #include "trace/step_page.h"
 #include "trace/step_trace.h"
 
@@ -39,10 +40,12 @@ bool ReadWhole(const std::string& path, std::string& text, std::string& why) {
   }
   char buffer[65536];
   std::size_t got;
+  errno = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
   const bool read = !std::ferror(file);
+  const int error = errno;
   std::fclose(file);
-  if (!read) why = "the file cannot be read";
+  if (!read) why = ReadFailureReason(error);
   return read;
 }
 
