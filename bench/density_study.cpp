@@ -1,4 +1,4 @@
-// mst-density: the time per call of the four routines (two prescribed, two from Boost.Graph
+// mst-density: the time per call of the four routines (mst-bench's two, two from Boost.Graph
 // when built with it) and what one call of each does, on networks of 64, 256 and 1024 nodes
 // from a little above a tree to the complete graph, in every family mst-netgen makes. Writes
 // CSV to standard output:

@@ -7,9 +7,9 @@
 
 #include "graph/edges.h"
 
-// Boost.Graph's minimum spanning tree algorithms as a library baseline beside the two
-// prescribed routines: a binary-heap Prim and a union-find Kruskal. Only the harness, the
-// scaling study and the tests use them; the programs keep to the standard library.
+// Boost.Graph's minimum spanning tree algorithms as a library baseline beside mst-bench's two
+// routines: a binary-heap Prim and a union-find Kruskal. The harness, the studies, mst-race and
+// the tests use them; mst-bench keeps to the standard library.
 
 // The network as Boost.Graph's adjacency list: one vertex per node, one edge per row, in file
 // order, self-loops and parallel edges kept, each row's measure as its weight. Built once,
@@ -23,7 +23,7 @@ LibraryGraph MakeLibraryGraph(const Edges* in, int nOE, int nON);
 
 // One call of prim_minimum_spanning_tree from vertex 0, writing each vertex's tree parent
 // into predecessors (nON entries, caller-owned, kept between calls like the tree list). The
-// call allocates its own distances, colours and heap, as the prescribed routines allocate
+// call allocates its own distances, colours and heap, as mst-bench's routines allocate
 // their working arrays. Boost's Prim refuses negative weights (it throws) and treats INT_MAX
 // as unreachable: use it on measures from 0 to INT_MAX - 1. Cost: O(edges x log nodes).
 void LibraryPrim(const LibraryGraph& graph, std::vector<std::size_t>& predecessors);

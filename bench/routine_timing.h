@@ -7,7 +7,7 @@
 #include "graph/edges.h"
 #include "mst/observed.h"
 
-// Times the two prescribed routines and, where built with Boost.Graph, the library's Prim and
+// Times mst-bench's two routines and, where built with Boost.Graph, the library's Prim and
 // Kruskal on one network, as the studies and the race do: each routine's batch is calibrated
 // (doubling the calls until they last a tenth of the target, then scaled to the target), then
 // the repetitions interleave the routines so that a noisy moment hits them all alike. Each

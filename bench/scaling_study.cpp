@@ -1,4 +1,4 @@
-// mst-scaling: the time per call of the two prescribed routines and of Boost.Graph's Prim and
+// mst-scaling: the time per call of mst-bench's two routines and of Boost.Graph's Prim and
 // Kruskal (when built with Boost) on generated networks from 8 to 65536 nodes, at 3 and at 10
 // edges per node. Writes CSV to standard output:
 //   nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,

@@ -10,8 +10,8 @@
 // label array and sorts the whole list, so equal-measure edges flip order from call to call.
 // A network that is not connected leaves the rest of out as it was.
 //
-// Cost per call: one full mergeSort of the nOE records (nOE log2 nOE record moves, nOE - 1
-// scratch allocations), the allocation and zero-filling of the nON labels, up to nOE edge
+// Cost per call: one full mergeSort of the nOE records (up to 2 nOE log2 nOE record moves,
+// nOE - 1 scratch allocations; mst/merge_sort.h), the allocation and zero-filling of the nON labels, up to nOE edge
 // visits, and one scan of all nON labels per join of two components (up to nON - 2 scans).
 // Nothing is kept between calls. Ends the process, after "ERROR in KRUSKAL : out of memory",
 // if its working memory cannot be had.

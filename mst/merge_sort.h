@@ -6,8 +6,10 @@
 // sort that always runs in full. On equal measures the right run's record goes first, so every
 // sort reverses the relative order of equal-measure edges; sorting twice restores it.
 // An empty range (end < start) is left alone.
-// Cost: n log2 n record moves for n = end - start + 1, whatever the order, and n - 1 merges,
-// each allocating and freeing its own scratch array; out of memory ends the process after
+// Cost for n = end - start + 1: n - 1 merges, each allocating and freeing its own scratch
+// array, about n log2 n comparisons at most, and up to 2 n log2 n record moves (each merge
+// copies its records into the scratch array and back, but leaves the right run's last records
+// in place once the left run is used up, so a sorted list costs fewer); out of memory ends the process after
 // "ERROR in KRUSKAL : out of memory".
 // The steps are written once in mst/detail/merge_steps.h (see mst/observer.h).
 void mergeSort(int start, int end, Edges* in);

@@ -48,8 +48,9 @@ inline void KruskalSteps(Edges* in, Edges* out, int nOE, int nON, Observer& obse
     return;  // no node to label
   }
   int counter = 0;
-  int tmpEdge = 0;  // the last component label issued
-  // used[k]: node k's component label, 0 while it belongs to none.
+  int tmpEdge = 0;  // the last component label issued: a label, despite the routine's name for it
+  // used[k]: node k's component label, 0 while it belongs to none (in Prim, the same name holds
+  // tree membership).
   int* used = static_cast<int*>(std::calloc(static_cast<std::size_t>(nON), sizeof(int)));
   if (used == nullptr) {
     OutOfMemory("KRUSKAL");

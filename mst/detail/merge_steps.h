@@ -62,6 +62,7 @@ inline void CopyRecords(Edges* dst, const Edges* src, int count) {
 template <class Observer>
 inline void MergeRuns(int start, int middle, int end, Edges* in, Observer& observer) {
   const int size = end - start + 1;
+  // newEdge: the merge's scratch array, the routine's own name for it.
   Edges* newEdge = static_cast<Edges*>(std::malloc(static_cast<std::size_t>(size) * sizeof(Edges)));
   if (newEdge == nullptr) {
     OutOfMemory("KRUSKAL");

@@ -4,10 +4,10 @@
 
 #include "graph/edges.h"
 
-// The table and gather kernels' per-call copy of the edge list: each field in an array of its
-// own, so that one vector load takes one field of 8 or 16 edges, and tree membership packed
-// into bits (node k is bit k % 32 of word k / 32), so that a table of up to 4096 nodes fits in
-// registers. Made once per call, in O(edges); every step still scans all of it.
+// The table kernel's per-call copy of the edge list: each field in an array of its own, so
+// that one vector load takes one field of 8 edges, and tree membership packed into bits (node
+// k is bit k % 32 of word k / 32), the table words the kernel loads into a register, up to 256
+// nodes. Made once per call, in O(edges): 12 bytes per edge; every step still scans all of it.
 struct ScanLayout {
   std::int32_t* node1 = nullptr;
   std::int32_t* node2 = nullptr;
@@ -24,7 +24,7 @@ struct ScanLayout {
   void Free();
 };
 
-// The layout of a kernel whose table holds kTableWords words (0 for a gather), as the step loop
+// The layout of a kernel whose table holds kTableWords words, as the step loop
 // makes it (grow_tree.h).
 template <int kTableWords>
 struct TableLayout : ScanLayout {
@@ -33,8 +33,3 @@ struct TableLayout : ScanLayout {
 
 // Edges per block the kernels take at once (four sets of lanes); paddedEdges is a multiple.
 constexpr int kScanBlock = 64;
-
-// Marks node as in the tree.
-inline void AddToTree(ScanLayout& layout, int node) {
-  layout.treeBits[node / 32] |= std::uint32_t{1} << (node % 32);
-}
