@@ -48,7 +48,7 @@ std::vector<Edges> Generated(NetworkFamily family, int nodes, int edges) {
   request.edges = edges;
   request.distinctPairs = family == NetworkFamily::kRandom;
   request.seed = static_cast<std::uint64_t>(nodes) * 1000003u + static_cast<std::uint64_t>(edges);
-  return GenerateNetwork(request);
+  return Generate(request).edges;
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     request.nodes = nodes;
     request.edges = edges;
     request.seed = 2026u + static_cast<unsigned>(nodes + edges);
-    const std::vector<Edges> network = GenerateNetwork(request);
+    const std::vector<Edges> network = Generate(request).edges;
     const int n = nodes;
     [[maybe_unused]] const int m = edges;  // structured bindings cannot be captured in C++17
     struct Entry {

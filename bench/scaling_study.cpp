@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
       request.nodes = nodes;
       request.edges = perNode * nodes;
       request.seed = static_cast<std::uint64_t>(nodes * 100 + perNode);
-      const std::vector<Edges> network = GenerateNetwork(request);
+      const std::vector<Edges> network = Generate(request).edges;
       const RoutineCounts counts = CountOperations(network, nodes);
       for (const RoutineTiming& t : TimeRoutines(network, nodes, plan)) {
         std::printf("%d,%d,%s,%.4f,%.4f,%.4f,%d,%s\n", nodes, request.edges, t.routine.c_str(), t.median, t.min,

@@ -87,13 +87,10 @@ int main(int argc, char** argv) {
     case NetgenCommand::kGenerate:
       break;
   }
-  if (request.family == NetworkFamily::kGeometric) {
-    const GeometricNetwork network = GenerateGeometricNetwork(request.nodes, request.edges, request.seed);
-    // The points first: a network whose points could not be written is not written either.
-    if (!request.positionsPath.empty() && !SavePositions(request.positionsPath, network.points)) {
-      return 1;
-    }
-    return Deliver(request, network.edges) ? 0 : 1;
+  const GeneratedNetwork network = Generate(request);
+  // The points first: a network whose points could not be written is not written either.
+  if (!request.positionsPath.empty() && !SavePositions(request.positionsPath, network.points)) {
+    return 1;
   }
-  return Deliver(request, GenerateNetwork(request)) ? 0 : 1;
+  return Deliver(request, network.edges) ? 0 : 1;
 }

@@ -114,7 +114,11 @@ long long GridEdges(long long n) {
   return fullRows * (columns - 1) + (rest > 0 ? rest - 1 : 0) + (n - columns);
 }
 
-std::vector<Edges> GenerateNetwork(const NetworkRequest& request) {
+GeneratedNetwork Generate(const NetworkRequest& request) {
+  if (request.family == NetworkFamily::kGeometric) {
+    GeometricNetwork geometric = GenerateGeometricNetwork(request.nodes, request.edges, request.seed);
+    return {std::move(geometric.edges), std::move(geometric.points)};
+  }
   std::mt19937_64 rng(request.seed);
   const int n = request.nodes;
   std::vector<Edges> edges(static_cast<std::size_t>(request.edges));
@@ -149,7 +153,7 @@ std::vector<Edges> GenerateNetwork(const NetworkRequest& request) {
     }
   }
   ShuffleAndMeasure(rng, request, edges);
-  return edges;
+  return {std::move(edges), {}};
 }
 
 void WriteNetwork(std::FILE* file, const std::vector<Edges>& edges, int nodes) {

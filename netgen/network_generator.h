@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graph/edges.h"
+#include "netgen/geometric_network.h"
 
 // The shapes of network mst-netgen makes.
 enum class NetworkFamily {
@@ -28,18 +29,25 @@ struct NetworkRequest {
   std::string outputPath;     // where the network goes; empty: standard output
 };
 
-// A connected network of the random, complete or grid family with request.nodes nodes and
-// request.edges edges, 0-based ends, no edge from a node to itself, measures uniform in
-// [minMeasure, maxMeasure], rows shuffled and each row's ends in random order.
-//   random:   edges >= nodes - 1 >= 1. A random spanning tree, then random pairs of distinct
-//             nodes: parallel edges can occur, unless distinctPairs, which needs edges at most
-//             nodes * (nodes - 1) / 2.
-//   complete: edges == CompleteEdges(nodes), every pair once.
-//   grid:     edges == GridEdges(nodes), see GridColumns.
-// The same request gives the same network on every platform: the only source of randomness is
-// mt19937_64, whose sequence the C++ standard fixes, read through the integer arithmetic of
+struct GeneratedNetwork {
+  std::vector<Edges> edges;
+  std::vector<Point> points;  // geometric: points[k] is node k; other families: empty
+};
+
+// A connected network of request.family with request.nodes nodes and request.edges edges,
+// 0-based ends, no edge from a node to itself, rows shuffled and each row's ends in random
+// order.
+//   random:    edges >= nodes - 1 >= 1. A random spanning tree, then random pairs of distinct
+//              nodes: parallel edges can occur, unless distinctPairs, which needs edges at most
+//              nodes * (nodes - 1) / 2.
+//   complete:  edges == CompleteEdges(nodes), every pair once.
+//   grid:      edges == GridEdges(nodes), see GridColumns.
+//   geometric: see GenerateGeometricNetwork; its measures are distances.
+// The other families' measures are uniform in [minMeasure, maxMeasure]. The same request gives
+// the same network on every platform: the only source of randomness is mt19937_64, whose
+// sequence the C++ standard fixes, read through the integer arithmetic of
 // netgen/random_draws.h.
-[[nodiscard]] std::vector<Edges> GenerateNetwork(const NetworkRequest& request);
+[[nodiscard]] GeneratedNetwork Generate(const NetworkRequest& request);
 
 // Pairs of distinct nodes among n: the edges of the complete network.
 [[nodiscard]] long long CompleteEdges(long long n);

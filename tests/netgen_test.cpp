@@ -36,14 +36,14 @@ NetworkRequest Request(int nodes, int edges, std::uint64_t seed, std::int32_t mi
   return request;
 }
 
-TEST(GenerateNetwork, MeetsEveryRequest) {
+TEST(Generate, MeetsEveryRequest) {
   const std::vector<NetworkRequest> requests = {
       Request(2, 1, 1, 1, 1),       Request(2, 9, 5, 0, 0),    Request(10, 9, 3, -50, -10),
       Request(40, 300, 7, 1, 1000), Request(100, 99, 11, 5, 5),
       Request(64, 2016, 2, -2147483647 - 1, 2147483647), Request(250, 2500, 1234567890123ULL, -3, 3)};
   for (const NetworkRequest& request : requests) {
     SCOPED_TRACE(std::to_string(request.nodes) + " nodes, " + std::to_string(request.edges) + " edges");
-    const std::vector<Edges> edges = GenerateNetwork(request);
+    const std::vector<Edges> edges = Generate(request).edges;
     ASSERT_EQ(static_cast<int>(edges.size()), request.edges);
     for (const Edges& e : edges) {
       ASSERT_NE(e.node1, e.node2);
@@ -59,18 +59,18 @@ TEST(GenerateNetwork, MeetsEveryRequest) {
   }
 }
 
-TEST(GenerateNetwork, SameSeedSameNetworkOnEveryPlatform) {
+TEST(Generate, SameSeedSameNetworkOnEveryPlatform) {
   const NetworkRequest request = Request(5, 7, 42, 1, 1000);
   // Pinned: mt19937_64's sequence is fixed by the standard, and so is everything built on it.
-  EXPECT_EQ(Text(GenerateNetwork(request), 5),
+  EXPECT_EQ(Text(Generate(request).edges, 5),
             "7\t5\n4\t3\t660\n3\t1\t426\n5\t3\t790\n3\t4\t554\n2\t3\t631\n4\t1\t560\n1\t4\t3\n");
   const NetworkRequest other = Request(5, 7, 43, 1, 1000);
-  EXPECT_NE(Text(GenerateNetwork(other), 5), Text(GenerateNetwork(request), 5));
+  EXPECT_NE(Text(Generate(other).edges, 5), Text(Generate(request).edges, 5));
 }
 
 // Every family: the counts asked for, connected, within the measures, no parallel edges where
 // the family promises none, and the family's own shape.
-TEST(GenerateNetwork, EveryFamilyMakesItsShape) {
+TEST(Generate, EveryFamilyMakesItsShape) {
   struct Case {
     NetworkFamily family;
     bool distinct;
@@ -92,7 +92,7 @@ TEST(GenerateNetwork, EveryFamilyMakesItsShape) {
     request.distinctPairs = c.distinct;
     EXPECT_EQ(c.family == NetworkFamily::kComplete ? CompleteEdges(c.nodes) : c.edges, c.edges);
     EXPECT_EQ(c.family == NetworkFamily::kGrid ? GridEdges(c.nodes) : c.edges, c.edges);
-    const std::vector<Edges> edges = GenerateNetwork(request);
+    const std::vector<Edges> edges = Generate(request).edges;
     ASSERT_EQ(static_cast<int>(edges.size()), c.edges);
     EXPECT_EQ(FirstUnreachableNode(edges.data(), c.edges, c.nodes), c.nodes);
     std::set<std::pair<int, int>> pairs;
@@ -115,10 +115,19 @@ TEST(GenerateNetwork, EveryFamilyMakesItsShape) {
   complete.family = NetworkFamily::kComplete;
   NetworkRequest distinct = Request(4, 5, 42, 1, 9);
   distinct.distinctPairs = true;
-  EXPECT_EQ(Text(GenerateNetwork(grid), 5) + Text(GenerateNetwork(complete), 4) + Text(GenerateNetwork(distinct), 4),
+  EXPECT_EQ(Text(Generate(grid).edges, 5) + Text(Generate(complete).edges, 4) + Text(Generate(distinct).edges, 4),
             "5\t5\n2\t3\t6\n2\t5\t5\n5\t4\t2\n1\t2\t8\n1\t4\t1\n"
             "6\t4\n2\t3\t6\n1\t3\t7\n4\t3\t2\n1\t4\t1\n4\t2\t2\n1\t2\t3\n"
             "5\t4\n4\t1\t7\n1\t3\t7\n4\t2\t8\n3\t4\t5\n2\t1\t7\n");
+  // The geometric family is the geometric network, with its points; the others have none.
+  NetworkRequest geometric = Request(30, 60, 42, 1, 9);
+  geometric.family = NetworkFamily::kGeometric;
+  const GeneratedNetwork made = Generate(geometric);
+  const GeometricNetwork expected = GenerateGeometricNetwork(30, 60, 42);
+  EXPECT_EQ(Text(made.edges, 30), Text(expected.edges, 30));
+  ASSERT_EQ(made.points.size(), 30u);
+  EXPECT_EQ(made.points[29].x, expected.points[29].x);
+  EXPECT_TRUE(Generate(grid).points.empty());
 }
 
 TEST(GeometricNetwork, RoundedDistanceIsExact) {
@@ -194,7 +203,7 @@ TEST(GeometricNetwork, LargerNetworksWithTiesArePinned) {
   const std::string points = PointsText(network.points);
   EXPECT_EQ(Fingerprint(points), 11897024451146884243ULL);
   EXPECT_EQ(Fingerprint(Text(network.edges, 1500)), 1997130693332506066ULL);
-  EXPECT_EQ(Fingerprint(Text(GenerateNetwork(Request(300, 1200, 42, -5, 5)), 300)), 15878326042778588020ULL);
+  EXPECT_EQ(Fingerprint(Text(Generate(Request(300, 1200, 42, -5, 5)).edges, 300)), 15878326042778588020ULL);
   // Dense enough on the grid for equal distances in the spanning tree's choices too.
   EXPECT_EQ(Fingerprint(Text(GenerateGeometricNetwork(8000, 8100, 3).edges, 8000)), 1805327627254353034ULL);
 }
