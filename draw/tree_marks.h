@@ -15,11 +15,8 @@ struct TreeMarks {
   std::int64_t kruskalTotal = 0;
 };
 
-// Runs both routines on a copy of the edge list (nOE records in file order, a connected
-// network of nON nodes, as LoadNetwork hands it out) and returns the trees mst-bench reports
-// for it: Prim's single run on the list in file order, and Kruskal's tree of the last of its
-// timed runs (ReportedKruskal).
-// A tree record is matched to the first file row holding the same three values: both routines
-// take the first of identical rows, and a tree never holds two of them.
-// Cost: one Prim call, at most two Kruskal calls and an ordered map of the rows.
+// The trees mst-bench reports for the edge list (nOE records in file order, a connected network
+// of nON nodes, as LoadNetwork hands it out), as ObserveReportedTrees (mst/observed.h) ties
+// them to the file's rows: Prim's single run on the list in file order, and Kruskal's tree of
+// the last of its timed runs. Cost: that of ObserveReportedTrees.
 [[nodiscard]] TreeMarks MarkReportedTrees(const Edges* in, int nOE, int nON);

@@ -1,6 +1,9 @@
 #include "mst/observed.h"
 
 #include <cstdlib>
+#include <deque>
+#include <map>
+#include <tuple>
 
 #include "mst/detail/grow_tree.h"
 #include "mst/detail/kruskal_steps.h"
@@ -74,10 +77,33 @@ void ObservePrim(const Edges* in, Edges* out, int nOE, int nON, PrimObservation&
   std::free(used);
 }
 
+ReportedTrees ObserveReportedTrees(const Edges* in, int nOE, int nON) {
+  ReportedTrees trees;
+  std::vector<Edges> list(in, in + nOE);
+  std::vector<Edges> out(static_cast<std::size_t>(nON > 0 ? nON : 1));
+  ObservePrim(in, out.data(), nOE, nON, trees.prim);
+  for (const PrimStepSeen& step : trees.prim.steps) {
+    if (step.edge >= 0) trees.primRows.push_back(step.edge);
+  }
+  ObserveReportedKruskal(list.data(), out.data(), nOE, nON, trees.kruskal);
+  std::map<std::tuple<int, int, int>, std::deque<int>> rowsOf;  // values -> rows not yet taken
+  for (int r = 0; r < nOE; ++r) rowsOf[{in[r].node1, in[r].node2, in[r].measure}].push_back(r);
+  for (const Edges& e : list) {
+    std::deque<int>& rows = rowsOf[{e.node1, e.node2, e.measure}];
+    trees.kruskalOrder.push_back(rows.front());
+    rows.pop_front();
+  }
+  for (const KruskalStepSeen& step : trees.kruskal.steps) {
+    if (step.decision != KruskalDecision::kSameComponent && step.decision != KruskalDecision::kSelfLoop) {
+      trees.kruskalRows.push_back(trees.kruskalOrder[static_cast<std::size_t>(step.position)]);
+    }
+  }
+  return trees;
+}
+
 void ObserveReportedKruskal(Edges* list, Edges* out, int nOE, int nON, KruskalObservation& seen) {
   seen = KruskalObservation{};
-  // As ReportedKruskal: the reported call meets the list as call 1 or call 2 does.
-  if (kRunsPerTiming % 2 == 0) {
+  for (int call = 0; call < kKruskalCallsBeforeReported; ++call) {
     Kruskal(list, out, nOE, nON);
   }
   Recorder recorder{list, nOE, nON, &seen.counts, nullptr, &seen.steps};

@@ -61,3 +61,19 @@ void ObservePrim(const Edges* in, Edges* out, int nOE, int nON, PrimObservation&
 // as they do. Its counts are those of every call after the first, which all sort the list their
 // predecessor left.
 void ObserveReportedKruskal(Edges* list, Edges* out, int nOE, int nON, KruskalObservation& seen);
+
+// Both trees mst-bench reports for a network (in, nOE rows in file order, nON nodes), each
+// record tied to the file row it came from, with the steps that made them: Prim's call on the
+// list in file order, and the reported Kruskal call. A record of Kruskal's sorted list stands
+// for the first file row with the same three values not yet taken: identical rows cannot be
+// told apart, and the reported call meets equal measures in file order. Prim's steps name
+// their rows themselves. Cost: a Prim call (observed), two Kruskal calls and an ordered map of
+// the rows.
+struct ReportedTrees {
+  PrimObservation prim;
+  KruskalObservation kruskal;
+  std::vector<int> kruskalOrder;  // file rows in the order of the reported call's sorted list
+  std::vector<int> primRows;      // file row of each of Prim's tree records, in its order
+  std::vector<int> kruskalRows;   // likewise for Kruskal's tree
+};
+[[nodiscard]] ReportedTrees ObserveReportedTrees(const Edges* in, int nOE, int nON);

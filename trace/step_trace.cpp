@@ -15,10 +15,7 @@ bool Crosses(const Edges& e, const std::vector<char>& inTree) {
 }
 
 // Prim's steps with the tree and cut each starts from.
-void TracePrim(const Edges* in, int nOE, int nON, StepTrace& trace) {
-  std::vector<Edges> out(static_cast<std::size_t>(nON));
-  PrimObservation seen;
-  ObservePrim(in, out.data(), nOE, nON, seen);
+void TracePrim(const Edges* in, int nOE, int nON, const PrimObservation& seen, StepTrace& trace) {
   std::vector<char> inTree(static_cast<std::size_t>(nON), 0);
   std::vector<int> joined = {0};
   inTree[0] = 1;
@@ -67,18 +64,9 @@ std::vector<int> ForestPath(const std::vector<std::vector<std::pair<int, int>>>&
 }
 
 // The reported Kruskal call's steps, each sorted record tied to its file row.
-void TraceKruskal(const Edges* in, int nOE, int nON, StepTrace& trace) {
-  std::vector<Edges> list(in, in + nOE);
-  std::vector<Edges> out(static_cast<std::size_t>(nON));
-  KruskalObservation seen;
-  ObserveReportedKruskal(list.data(), out.data(), nOE, nON, seen);
-  std::map<std::tuple<int, int, int>, std::deque<int>> rowsOf;
-  for (int r = 0; r < nOE; ++r) rowsOf[{in[r].node1, in[r].node2, in[r].measure}].push_back(r);
-  for (const Edges& e : list) {
-    std::deque<int>& rows = rowsOf[{e.node1, e.node2, e.measure}];
-    trace.kruskalOrder.push_back(rows.front());
-    rows.pop_front();
-  }
+void TraceKruskal(const Edges* in, int nON, const ReportedTrees& trees, StepTrace& trace) {
+  trace.kruskalOrder = trees.kruskalOrder;
+  const KruskalObservation& seen = trees.kruskal;
   std::vector<std::vector<std::pair<int, int>>> forest(static_cast<std::size_t>(nON));
   for (const KruskalStepSeen& step : seen.steps) {
     KruskalTraceStep traced;
@@ -216,8 +204,9 @@ StepTrace TraceRoutines(const Edges* in, int nOE, int nON) {
   StepTrace trace;
   trace.nON = nON;
   trace.rows.assign(in, in + nOE);
-  TracePrim(in, nOE, nON, trace);
-  TraceKruskal(in, nOE, nON, trace);
+  const ReportedTrees trees = ObserveReportedTrees(in, nOE, nON);
+  TracePrim(in, nOE, nON, trees.prim, trace);
+  TraceKruskal(in, nON, trees, trace);
   return trace;
 }
 
