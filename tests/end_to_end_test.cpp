@@ -433,6 +433,9 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   const BenchRun help = RunInScratch("'" MST_TRACE_PATH "' --help");
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: mst-trace", 0), 0u);
+  const BenchRun full = RunInScratch("sh -c \"'" MST_TRACE_PATH "' good.txt > /dev/full\"");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.err, "mst-trace: cannot write to standard output\n");
 }
 
 // A geometric network and its points go straight into mst-draw; every node is pinned.

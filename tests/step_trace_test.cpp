@@ -16,6 +16,8 @@
 #include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
 #include "trace/step_trace.h"
+#include "trace/trace_json.h"
+#include "trace/trace_text.h"
 
 namespace {
 
@@ -133,21 +135,11 @@ TEST_P(StepTraceMatches, TheReportsAndTheRoutinesRules) {
 INSTANTIATE_TEST_SUITE_P(Networks, StepTraceMatches, testing::ValuesIn(Cases()),
                          [](const testing::TestParamInfo<TraceCase>& info) { return info.param.name; });
 
-std::string Written(void (*write)(std::FILE*, const StepTrace&, const std::string&), const StepTrace& trace) {
-  std::FILE* file = std::tmpfile();
-  write(file, trace, "t\"<x>");
-  std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
-  std::rewind(file);
-  text.resize(std::fread(&text[0], 1, text.size(), file));
-  std::fclose(file);
-  return text;
-}
-
 // Both forms, pinned on a network with a tie, a rejection and a self-loop.
 TEST(StepTraceForms, TextAndJsonArePinned) {
   const std::vector<Edges> edges = EdgesFromRows({{1, 2, 4}, {2, 3, 1}, {1, 3, 3}, {3, 3, 0}, {2, 1, 4}});
   const StepTrace trace = TraceRoutines(edges.data(), 5, 3);
-  EXPECT_EQ(Written(WriteTraceText, trace),
+  EXPECT_EQ(TraceText(trace, "t\"<x>"),
             "Prim's routine on t\"<x> (3 nodes, 5 edges): the tree grows from node 1, taking at each step\n"
             "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n"
             "step  tree nodes  crossing  row  edge  measure  joins  runner-up\n"
@@ -160,7 +152,7 @@ TEST(StepTraceForms, TextAndJsonArePinned) {
             "   2    2  2-3         1  accepted: a new component, 1\n"
             "   3    3  1-3         3  accepted: node 1 joins component 1\n\n"
             "Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are never looked at.\n");
-  EXPECT_EQ(Written(WriteTraceJson, trace),
+  EXPECT_EQ(TraceJson(trace, "t\"<x>"),
             "{\n  \"network\": \"t\\\"\\u003cx>\",\n  \"nodes\": 3,\n  \"edges\": 5,\n"
             "  \"rows\": [[1,2,4],[2,3,1],[1,3,3],[3,3,0],[2,1,4]],\n"
             "  \"prim\": {\n    \"steps\": [\n"
@@ -174,6 +166,17 @@ TEST(StepTraceForms, TextAndJsonArePinned) {
             "    ],\n    \"examined\": 3,\n    \"neverExamined\": 2,\n"
             "    \"summary\": \"Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are "
             "never looked at.\"\n  }\n}\n");
+  // A merge: 1-2 and 3-4 make components 1 and 2, then 2-3 joins them and node 2's survives.
+  const std::vector<Edges> merging = EdgesFromRows({{2, 3, 3}, {1, 2, 1}, {3, 4, 2}});
+  const StepTrace merged = TraceRoutines(merging.data(), 3, 4);
+  const std::string json = TraceJson(merged, "m");
+  EXPECT_NE(json.find("{\"step\": 3, \"position\": 3, \"row\": 1, \"decision\": \"merges-components\", "
+                      "\"survives\": 1, \"absorbed\": 2}"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(TraceText(merged, "m").find("   3    1  2-3         3  accepted: merges components 1 and 2; 1 survives\n"),
+            std::string::npos)
+      << TraceText(merged, "m");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "graph/network_loader.h"
 #include "trace/step_page.h"
 #include "trace/step_trace.h"
+#include "trace/trace_json.h"
+#include "trace/trace_text.h"
 
 namespace {
 
@@ -73,10 +75,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "mst-trace: %s: %s\n", line.values.at("--page").c_str(), why.c_str());
       return 1;
     }
-  } else if (line.Has("--json")) {
-    WriteTraceJson(stdout, trace, title);
   } else {
-    WriteTraceText(stdout, trace, title);
+    const std::string text = line.Has("--json") ? TraceJson(trace, title) : TraceText(trace, title);
+    std::fwrite(text.data(), 1, text.size(), stdout);
   }
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     std::fprintf(stderr, "mst-trace: cannot write to standard output\n");

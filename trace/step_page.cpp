@@ -1,6 +1,7 @@
 #include "trace/step_page.h"
 
 #include "trace/page_template.h"
+#include "trace/trace_json.h"
 
 namespace {
 
@@ -24,18 +25,6 @@ void Replace(std::string& text, const std::string& marker, const std::string& wi
   }
 }
 
-// The trace's JSON text, through a temporary file (the writer writes to files).
-std::string TraceJson(const StepTrace& trace, const std::string& title) {
-  std::FILE* scratch = std::tmpfile();
-  if (scratch == nullptr) return "";
-  WriteTraceJson(scratch, trace, title);
-  std::string json(static_cast<std::size_t>(std::ftell(scratch)), '\0');
-  std::rewind(scratch);
-  json.resize(std::fread(&json[0], 1, json.size(), scratch));
-  std::fclose(scratch);
-  return json;
-}
-
 }  // namespace
 
 bool WriteStepPage(std::FILE* file, const StepTrace& trace, const std::string& title, const std::string& svg,
@@ -47,10 +36,6 @@ bool WriteStepPage(std::FILE* file, const StepTrace& trace, const std::string& t
     return false;
   }
   const std::string json = TraceJson(trace, title);
-  if (json.empty()) {
-    why = "no scratch file for the trace";
-    return false;
-  }
   std::string page = PageTemplate();
   // The title first, while only the template's markers are there; the JSON holds no '<' and
   // Graphviz escapes it in the drawing's texts, so neither can hold a marker.

@@ -97,56 +97,19 @@ void TraceKruskal(const Edges* in, int nON, const ReportedTrees& trees, StepTrac
   }
 }
 
+}  // namespace
+
+StepTrace TraceRoutines(const Edges* in, int nOE, int nON) {
+  StepTrace trace;
+  trace.nON = nON;
+  trace.rows.assign(in, in + nOE);
+  const ReportedTrees trees = ObserveReportedTrees(in, nOE, nON);
+  TracePrim(in, nOE, nON, trees.prim, trace);
+  TraceKruskal(in, nON, trees, trace);
+  return trace;
+}
+
 std::string EdgeText(const Edges& e) { return std::to_string(e.node1 + 1) + "-" + std::to_string(e.node2 + 1); }
-
-// Lines of cells, printed with each column as wide as its widest cell; the last column is left
-// as it is.
-void WriteTable(std::FILE* file, const std::vector<std::vector<std::string>>& lines) {
-  std::vector<std::size_t> widths;
-  for (const auto& line : lines) {
-    widths.resize(std::max(widths.size(), line.size()), 0);
-    for (std::size_t c = 0; c + 1 < line.size(); ++c) widths[c] = std::max(widths[c], line[c].size());
-  }
-  for (const auto& line : lines) {
-    std::string text;
-    for (std::size_t c = 0; c < line.size(); ++c) {
-      if (c + 1 == line.size()) {
-        text += line[c];
-      } else {
-        // Numbers right-aligned, words (the edge, the header's) left-aligned.
-        const bool number = !line[c].empty() && line[c].find_first_not_of("0123456789-") == std::string::npos &&
-                            line[c].find('-', 1) == std::string::npos;
-        const std::string pad(widths[c] - line[c].size(), ' ');
-        text += (number ? pad + line[c] : line[c] + pad) + "  ";
-      }
-    }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    std::fprintf(file, "%s\n", text.c_str());
-  }
-}
-
-std::string Decision(const StepTrace& trace, const KruskalTraceStep& step) {
-  switch (step.decision) {
-    case KruskalDecision::kNewComponent:
-      return "accepted: a new component, " + std::to_string(step.add);
-    case KruskalDecision::kJoinsComponent:
-      return "accepted: node " + std::to_string(step.joining + 1) + " joins component " + std::to_string(step.add);
-    case KruskalDecision::kMergesComponents:
-      return "accepted: merges components " + std::to_string(step.add) + " and " + std::to_string(step.absorbed) +
-             "; " + std::to_string(step.add) + " survives";
-    case KruskalDecision::kSameComponent: {
-      std::string path;
-      for (const int r : step.cycle) {
-        path += (path.empty() ? "" : ", ") + EdgeText(trace.rows[static_cast<std::size_t>(r)]) + " (row " +
-                std::to_string(r + 1) + ")";
-      }
-      return "rejected: would close a cycle with " + path;
-    }
-    case KruskalDecision::kSelfLoop:
-      return "skipped: a self-loop";
-  }
-  return "";
-}
 
 // How Kruskal's loop ended, in one sentence.
 std::string KruskalEnd(const StepTrace& trace) {
@@ -160,138 +123,4 @@ std::string KruskalEnd(const StepTrace& trace) {
   end += accepted == trace.nON - 1 ? "the tree is complete with " + std::to_string(accepted) + " edges; "
                                    : "the list is used up with " + std::to_string(accepted) + " edges accepted; ";
   return end + std::to_string(nOE - examined) + " edges are never looked at.";
-}
-
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (const unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += static_cast<char>(c);
-    } else if (c < 0x20 || c == '<') {  // '<' too, so that the text can stand inside a page's script
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      quoted += escaped;
-    } else {
-      quoted += static_cast<char>(c);
-    }
-  }
-  return quoted + "\"";
-}
-
-const char* DecisionName(KruskalDecision decision) {
-  switch (decision) {
-    case KruskalDecision::kNewComponent: return "new-component";
-    case KruskalDecision::kJoinsComponent: return "joins-component";
-    case KruskalDecision::kMergesComponents: return "merges-components";
-    case KruskalDecision::kSameComponent: return "rejected";
-    case KruskalDecision::kSelfLoop: return "self-loop";
-  }
-  return "";
-}
-
-std::string OneBased(const std::vector<int>& values) {
-  std::string text = "[";
-  for (std::size_t k = 0; k < values.size(); ++k) text += (k > 0 ? "," : "") + std::to_string(values[k] + 1);
-  return text + "]";
-}
-
-std::string RowOrNull(int row) { return row < 0 ? "null" : std::to_string(row + 1); }
-
-}  // namespace
-
-StepTrace TraceRoutines(const Edges* in, int nOE, int nON) {
-  StepTrace trace;
-  trace.nON = nON;
-  trace.rows.assign(in, in + nOE);
-  const ReportedTrees trees = ObserveReportedTrees(in, nOE, nON);
-  TracePrim(in, nOE, nON, trees.prim, trace);
-  TraceKruskal(in, nON, trees, trace);
-  return trace;
-}
-
-void WriteTraceText(std::FILE* file, const StepTrace& trace, const std::string& title) {
-  const int nOE = static_cast<int>(trace.rows.size());
-  std::fprintf(file, "Prim's routine on %s (%d nodes, %d edges): the tree grows from node 1, taking at each step\n"
-                     "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n",
-               title.c_str(), trace.nON, nOE);
-  std::vector<std::vector<std::string>> lines = {
-      {"step", "tree nodes", "crossing", "row", "edge", "measure", "joins", "runner-up"}};
-  for (std::size_t k = 0; k < trace.prim.size(); ++k) {
-    const PrimTraceStep& step = trace.prim[k];
-    if (step.row < 0) {
-      lines.push_back({std::to_string(k + 1), std::to_string(step.treeNodes.size()), "0", "", "", "", "",
-                       "no edge crosses: the network is not connected, and the routine stops"});
-      continue;
-    }
-    const Edges& chosen = trace.rows[static_cast<std::size_t>(step.row)];
-    std::string runnerUp = "none";
-    if (step.runnerUp >= 0) {
-      const Edges& second = trace.rows[static_cast<std::size_t>(step.runnerUp)];
-      runnerUp = "row " + std::to_string(step.runnerUp + 1) + ": " + EdgeText(second) + ", measure " +
-                 std::to_string(second.measure);
-    }
-    lines.push_back({std::to_string(k + 1), std::to_string(step.treeNodes.size()), std::to_string(step.crossing),
-                     std::to_string(step.row + 1), EdgeText(chosen), std::to_string(chosen.measure),
-                     std::to_string(step.joining + 1), runnerUp});
-  }
-  WriteTable(file, lines);
-
-  std::fprintf(file, "\nKruskal's routine on %s, the call mst-bench reports: the edges in sorted order (equal\n"
-                     "measures in file order), each accepted when it joins two components, else rejected\n\n",
-               title.c_str());
-  lines = {{"step", "row", "edge", "measure", "decision"}};
-  for (std::size_t k = 0; k < trace.kruskal.size(); ++k) {
-    const KruskalTraceStep& step = trace.kruskal[k];
-    const Edges& e = trace.rows[static_cast<std::size_t>(step.row)];
-    lines.push_back({std::to_string(k + 1), std::to_string(step.row + 1), EdgeText(e), std::to_string(e.measure),
-                     Decision(trace, step)});
-  }
-  WriteTable(file, lines);
-  std::fprintf(file, "\n%s\n", KruskalEnd(trace).c_str());
-}
-
-void WriteTraceJson(std::FILE* file, const StepTrace& trace, const std::string& title) {
-  const int nOE = static_cast<int>(trace.rows.size());
-  std::fprintf(file, "{\n  \"network\": %s,\n  \"nodes\": %d,\n  \"edges\": %d,\n  \"rows\": [", JsonString(title).c_str(),
-               trace.nON, nOE);
-  for (int r = 0; r < nOE; ++r) {
-    const Edges& e = trace.rows[static_cast<std::size_t>(r)];
-    std::fprintf(file, "%s[%d,%d,%d]", r > 0 ? "," : "", e.node1 + 1, e.node2 + 1, e.measure);
-  }
-  std::fprintf(file, "],\n  \"prim\": {\n    \"steps\": [");
-  for (std::size_t k = 0; k < trace.prim.size(); ++k) {
-    const PrimTraceStep& step = trace.prim[k];
-    std::fprintf(file, "%s\n      {\"step\": %d, \"treeNodes\": %s, \"crossing\": %d, \"row\": %s, \"joins\": %s, "
-                       "\"runnerUp\": %s}",
-                 k > 0 ? "," : "", static_cast<int>(k + 1), OneBased(step.treeNodes).c_str(), step.crossing,
-                 RowOrNull(step.row).c_str(), RowOrNull(step.joining).c_str(), RowOrNull(step.runnerUp).c_str());
-  }
-  std::fprintf(file, "\n    ]\n  },\n  \"kruskal\": {\n    \"order\": %s,\n    \"steps\": [",
-               OneBased(trace.kruskalOrder).c_str());
-  for (std::size_t k = 0; k < trace.kruskal.size(); ++k) {
-    const KruskalTraceStep& step = trace.kruskal[k];
-    std::fprintf(file, "%s\n      {\"step\": %d, \"position\": %d, \"row\": %d, \"decision\": \"%s\"", k > 0 ? "," : "",
-                 static_cast<int>(k + 1), step.position + 1, step.row + 1, DecisionName(step.decision));
-    switch (step.decision) {
-      case KruskalDecision::kNewComponent:
-        std::fprintf(file, ", \"label\": %d", step.add);
-        break;
-      case KruskalDecision::kJoinsComponent:
-        std::fprintf(file, ", \"label\": %d, \"joins\": %d", step.add, step.joining + 1);
-        break;
-      case KruskalDecision::kMergesComponents:
-        std::fprintf(file, ", \"survives\": %d, \"absorbed\": %d", step.add, step.absorbed);
-        break;
-      case KruskalDecision::kSameComponent:
-        std::fprintf(file, ", \"label\": %d, \"cycle\": %s", step.add, OneBased(step.cycle).c_str());
-        break;
-      case KruskalDecision::kSelfLoop:
-        break;
-    }
-    std::fprintf(file, "}");
-  }
-  std::fprintf(file, "\n    ],\n    \"examined\": %d,\n    \"neverExamined\": %d,\n    \"summary\": %s\n  }\n}\n",
-               static_cast<int>(trace.kruskal.size()), nOE - static_cast<int>(trace.kruskal.size()),
-               JsonString(KruskalEnd(trace)).c_str());
 }

@@ -46,9 +46,7 @@ struct StepTrace {
 // rejected edge a search of the forest.
 [[nodiscard]] StepTrace TraceRoutines(const Edges* in, int nOE, int nON);
 
-// The trace for people: per routine a heading, a header line and one aligned line per step,
-// then how Kruskal's loop ended. title names the network.
-void WriteTraceText(std::FILE* file, const StepTrace& trace, const std::string& title);
-
-// The trace as one JSON document (its fields are described in the README).
-void WriteTraceJson(std::FILE* file, const StepTrace& trace, const std::string& title);
+// What the writers (trace_text.h, trace_json.h and the page) say alike: an edge as
+// "first-second" with 1-based ends, and how Kruskal's loop ended, in one sentence.
+[[nodiscard]] std::string EdgeText(const Edges& e);
+[[nodiscard]] std::string KruskalEnd(const StepTrace& trace);
