@@ -214,6 +214,26 @@ NetgenCommand Parse(const std::vector<const char*>& args, NetworkRequest& reques
   return ParseNetgenArguments(static_cast<int>(argv.size()), argv.data(), request, error);
 }
 
+// --distinct reaches the generator, and its two ways of drawing pairs are pinned either side of
+// the switch between them (8 nodes: 21 pairs beside a tree; up to half of them, 10, are drawn,
+// beyond that the pairs to leave out are).
+TEST(Generate, DistinctPairsArePinnedEitherSideOfTheSwitch) {
+  NetworkRequest parsed;
+  std::string error;
+  ASSERT_EQ(Parse({"--distinct", "--nodes", "8", "--edges", "17"}, parsed, error), NetgenCommand::kGenerate);
+  EXPECT_TRUE(parsed.distinctPairs);
+  NetworkRequest plain;
+  ASSERT_EQ(Parse({"--nodes", "8", "--edges", "17"}, plain, error), NetgenCommand::kGenerate);
+  EXPECT_FALSE(plain.distinctPairs);
+  NetworkRequest drawn = Request(8, 17, 5, 1, 9);
+  drawn.distinctPairs = true;
+  NetworkRequest leftOut = Request(8, 18, 5, 1, 9);
+  leftOut.distinctPairs = true;
+  EXPECT_EQ(Fingerprint(Text(Generate(drawn).edges, 8)), 15470827902251113440ULL);
+  EXPECT_EQ(Fingerprint(Text(Generate(leftOut).edges, 8)), 10360866157274431558ULL);
+}
+
+
 TEST(NetgenArguments, ReadsEveryOptionInBothForms) {
   NetworkRequest request;
   std::string error;
