@@ -17,6 +17,8 @@
 #include <string>
 #include <thread>
 
+#include "platform/terminal.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -187,6 +189,17 @@ TEST_F(ConsoleHold, AfterAFileErrorHoldsTooThenExitsMinusOne) {
   EXPECT_TRUE(StillRunning());
   PressKey('\n');
   EXPECT_EQ(ExitStatus(), 255);
+}
+
+// What decides whether the hold waits and the long-run notice shows: a terminal, and not a file.
+TEST_F(ConsoleHold, IsTerminalTellsATerminalFromAFile) {
+  std::FILE* terminal = fdopen(dup(slave_), "w");
+  std::FILE* file = std::tmpfile();
+  ASSERT_TRUE(terminal != nullptr && file != nullptr);
+  EXPECT_TRUE(IsTerminal(terminal));
+  EXPECT_FALSE(IsTerminal(file));
+  std::fclose(terminal);
+  std::fclose(file);
 }
 
 }  // namespace

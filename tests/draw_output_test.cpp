@@ -100,8 +100,12 @@ std::vector<Edges> ChainWithExtras(int n, int edgeCount) {
 }
 
 TEST(DotWriter, EveryEdgeUpToTheThresholdOnlyTreeEdgesAbove) {
-  const std::map<std::string, std::string> all = EdgeAttribute(Dot(ChainWithExtras(20, kAllEdgesUpTo), 20), "id");
+  const std::string allDot = Dot(ChainWithExtras(20, kAllEdgesUpTo), 20);
+  const std::map<std::string, std::string> all = EdgeAttribute(allDot, "id");
   EXPECT_EQ(all.size(), static_cast<std::size_t>(kAllEdgesUpTo));
+  EXPECT_EQ(allDot.find("left out"), std::string::npos);
+  // The spring layout the drawing is shaped for, whichever Graphviz program renders it.
+  EXPECT_NE(allDot.find("\n  layout=neato;\n"), std::string::npos);
 
   const std::string dot = Dot(ChainWithExtras(20, kAllEdgesUpTo + 1), 20);
   const std::map<std::string, std::string> shown = EdgeAttribute(dot, "class");
