@@ -15,6 +15,7 @@
 #include "mst/reported_runs.h"
 #include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
+#include "trace/step_page.h"
 #include "trace/step_trace.h"
 #include "trace/trace_json.h"
 #include "trace/trace_text.h"
@@ -177,6 +178,33 @@ TEST(StepTraceForms, TextAndJsonArePinned) {
   EXPECT_NE(TraceText(merged, "m").find("   3    1  2-3         3  accepted: merges components 1 and 2; 1 survives\n"),
             std::string::npos)
       << TraceText(merged, "m");
+}
+
+// The page: the title escaped where it stands in the HTML, the whole drawing kept (from <svg to
+// its closing tag, without what Graphviz writes around it), the trace's JSON in it; a file with
+// no drawing refused.
+TEST(StepPage, HoldsTheEscapedTitleTheWholeDrawingAndTheTrace) {
+  const std::vector<Edges> edges = EdgesFromRows({{1, 2, 4}, {2, 3, 1}, {1, 3, 3}});
+  const StepTrace trace = TraceRoutines(edges.data(), 3, 3);
+  const std::string svg = "<?xml version=\"1.0\"?>\n<svg width=\"10\"><g id=\"e1\"></g></svg>\n<!-- after -->";
+  std::FILE* file = std::tmpfile();
+  std::string why;
+  ASSERT_TRUE(WriteStepPage(file, trace, "a<b&c\".txt", svg, why)) << why;
+  std::string page(static_cast<std::size_t>(std::ftell(file)), '\0');
+  std::rewind(file);
+  page.resize(std::fread(&page[0], 1, page.size(), file));
+  std::fclose(file);
+  EXPECT_NE(page.find("a&lt;b&amp;c&quot;.txt"), std::string::npos);
+  EXPECT_EQ(page.find("a<b"), std::string::npos);
+  EXPECT_NE(page.find("<svg width=\"10\"><g id=\"e1\"></g></svg>"), std::string::npos);
+  EXPECT_EQ(page.find("<?xml"), std::string::npos);
+  EXPECT_EQ(page.find("after -->"), std::string::npos);
+  EXPECT_NE(page.find(TraceJson(trace, "a<b&c\".txt")), std::string::npos);
+  std::FILE* none = std::tmpfile();
+  EXPECT_FALSE(WriteStepPage(none, trace, "t", "<html>no drawing</html>", why));
+  EXPECT_EQ(why, "it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)");
+  EXPECT_EQ(std::ftell(none), 0);
+  std::fclose(none);
 }
 
 }  // namespace
