@@ -10,48 +10,14 @@
 // error.
 // usage: mst-density [--quick]   (3 node counts x 8 densities, 7 repetitions of about 25 ms;
 //                                  --quick: 2 node counts x 4 densities, 3 of about 5 ms)
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "bench/routine_timing.h"
-#include "netgen/geometric_network.h"
-#include "netgen/network_generator.h"
+#include "bench/study_networks.h"
 
-namespace {
-
-struct StudyNetwork {
-  const char* family;
-  int nodes;
-  std::vector<Edges> edges;
-};
-
-// count edge counts from a little above a tree (1.1 (N - 1)) to the complete graph, evenly
-// spaced on a log scale.
-std::vector<int> Densities(int nodes, int count) {
-  const double low = 1.1 * (nodes - 1);
-  const double high = static_cast<double>(CompleteEdges(nodes));
-  std::vector<int> edges;
-  for (int k = 0; k < count; ++k) {
-    const double fraction = count == 1 ? 1.0 : static_cast<double>(k) / (count - 1);
-    edges.push_back(static_cast<int>(std::lround(low * std::pow(high / low, fraction))));
-  }
-  return edges;
-}
-
-std::vector<Edges> Generated(NetworkFamily family, int nodes, int edges) {
-  NetworkRequest request;
-  request.family = family;
-  request.nodes = nodes;
-  request.edges = edges;
-  request.distinctPairs = family == NetworkFamily::kRandom;
-  request.seed = static_cast<std::uint64_t>(nodes) * 1000003u + static_cast<std::uint64_t>(edges);
-  return Generate(request).edges;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const bool quick = argc == 2 && std::strcmp(argv[1], "--quick") == 0;
@@ -68,17 +34,7 @@ int main(int argc, char** argv) {
   std::printf("family,nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,%s\n",
               kCountColumns);
   for (const int nodes : sizes) {
-    std::vector<StudyNetwork> networks;
-    for (const int edges : Densities(nodes, densities)) {
-      networks.push_back({"random", nodes, Generated(NetworkFamily::kRandom, nodes, edges)});
-    }
-    for (const int edges : Densities(nodes, densities)) {
-      networks.push_back({"geometric", nodes, GenerateGeometricNetwork(nodes, edges, static_cast<std::uint64_t>(edges)).edges});
-    }
-    networks.push_back({"grid", nodes, Generated(NetworkFamily::kGrid, nodes, static_cast<int>(GridEdges(nodes)))});
-    networks.push_back(
-        {"complete", nodes, Generated(NetworkFamily::kComplete, nodes, static_cast<int>(CompleteEdges(nodes)))});
-    for (const StudyNetwork& network : networks) {
+    for (const StudyNetwork& network : DensityNetworks(nodes, densities)) {
       const std::vector<RoutineTiming> timings = TimeRoutines(network.edges, nodes, plan);
       const RoutineCounts counts = CountOperations(network.edges, nodes);
       for (const RoutineTiming& t : timings) {

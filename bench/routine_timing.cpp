@@ -100,11 +100,14 @@ std::vector<RoutineTiming> TimeRoutines(const std::vector<Edges>& network, int n
   }
   std::vector<RoutineTiming> timings;
   for (std::size_t r = 0; r < count; ++r) {
-    std::vector<double>& runs = microseconds[r];
-    std::sort(runs.begin(), runs.end());
-    timings.push_back({contestants.names[r], runs[runs.size() / 2], runs.front(), runs.back(), plan.repetitions});
+    timings.push_back(Summarize(contestants.names[r], microseconds[r]));
   }
   return timings;
+}
+
+RoutineTiming Summarize(const std::string& routine, std::vector<double> runs) {
+  std::sort(runs.begin(), runs.end());
+  return {routine, runs[runs.size() / 2], runs.front(), runs.back(), static_cast<int>(runs.size())};
 }
 
 double ExpectedSeconds(const std::vector<Edges>& network, int nON, const TimingPlan& plan) {
