@@ -121,9 +121,81 @@ class PageInBrowser : public testing::Test {
     return ReadAll(out);
   }
 
+  // Opens a copy of the page with a script that plays the user, acts being its JavaScript calls
+  // of key(name), click(routine, act) and look(): each look() writes one line of what the page
+  // shows into <pre id="seen">, which the dump then holds. Returns those lines.
+  std::vector<std::string> Drive(const std::string& acts) {
+    std::string page = ReadAll(page_);
+    const std::string driver = R"(<script>
+(function () {
+  var seen = [];
+  function key(name) { document.dispatchEvent(new KeyboardEvent('keydown', {key: name, bubbles: true})); }
+  function click(routine, act) {
+    document.querySelector('.controls[data-routine="' + routine + '"] [data-act="' + act + '"]').click();
+  }
+  function look() {
+    var inTree = [], rings = [], labels = [], list = [];
+    document.querySelectorAll('g.node').forEach(function (g) {
+      var n = g.id.slice(1), shape = g.querySelector('ellipse');
+      if (/(^| )prim-in( |$)/.test(g.getAttribute('class'))) inTree.push(n);
+      rings.push(n + '=' + (shape ? shape.style.stroke : ''));
+    });
+    document.querySelectorAll('g.edge').forEach(function (g) {
+      var text = g.querySelector('text');
+      if (text) labels.push(g.id.slice(1) + '=' + text.textContent);
+    });
+    document.querySelectorAll('#sorted li').forEach(function (li) {
+      if (li.className !== 'more') list.push(parseInt(li.textContent, 10) + '=' + li.className);
+    });
+    seen.push([location.hash, inTree.join(','), rings.join(';'), labels.join(','), list.join(','),
+               document.getElementById('prim-narration').textContent,
+               document.getElementById('kruskal-narration').textContent].join('|'));
+  }
+)" + acts + R"(
+  var pre = document.createElement('pre');
+  pre.id = 'seen';
+  pre.textContent = seen.join('\n');
+  document.body.appendChild(pre);
+})();
+</script>
+)";
+    page.insert(page.rfind("</body>"), driver);
+    const fs::path driven = dir_ / "driven.html";
+    std::ofstream(driven, std::ios::binary) << page;
+    const fs::path out = dir_ / "driven-dom.html";
+    EXPECT_TRUE(RunCommand("'" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --dump-dom 'file://" + driven.string() +
+                           "' > '" + out.string() + "' 2> /dev/null"));
+    const std::string dom = ReadAll(out);
+    const std::string marker = "<pre id=\"seen\">";
+    const std::size_t start = dom.find(marker);
+    std::vector<std::string> lines;
+    if (start == std::string::npos) return lines;
+    const std::size_t from = start + marker.size();
+    std::istringstream text(dom.substr(from, dom.find("</pre>", from) - from));
+    for (std::string line; std::getline(text, line);) {
+      // The dump escapes the text's markup characters.
+      for (const auto& [escaped, plain] : {std::pair<std::string, std::string>{"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
+        for (std::size_t at = line.find(escaped); at != std::string::npos; at = line.find(escaped, at + 1)) {
+          line.replace(at, escaped.size(), plain);
+        }
+      }
+      lines.push_back(line);
+    }
+    return lines;
+  }
+
   fs::path dir_, page_;
   StepTrace trace_;
 };
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, separator)) parts.push_back(part);
+  if (!text.empty() && text.back() == separator) parts.push_back("");
+  return parts;
+}
 
 TEST_F(PageInBrowser, ClassWordsAreTheTraceAtEveryStepAskedFor) {
   Make(NETWORKS_DIR "/matrix1.txt");
@@ -170,6 +242,107 @@ TEST_F(PageInBrowser, LargeNetworksShowTheTreesAndTheCurrentState) {
       EXPECT_EQ(shown[row], words) << "e" << row;
     }
     EXPECT_LT(shown.size(), trace_.rows.size());
+  }
+}
+
+// The page as a user drives it: keys and buttons move the steps (never below 0 or past the end)
+// and the address follows; at every step asked for, the narration, the nodes in Prim's tree,
+// the rings of Kruskal's components, the edge labels and the sorted list's marks are the trace's.
+TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
+  Make(NETWORKS_DIR "/matrix1.txt");
+  const int lastK = static_cast<int>(trace_.prim.size());
+  const int lastJ = static_cast<int>(trace_.kruskal.size());
+  std::string acts = "look(); key('ArrowRight'); look(); key('ArrowLeft'); look(); key('ArrowLeft'); look();"
+                     "key('ArrowRight'); look(); key('Home'); look(); key('End'); look(); key('Home'); look();"
+                     "click('prim', 'forward'); click('prim', 'forward'); click('prim', 'forward'); look();"
+                     "click('kruskal', 'end'); look(); click('kruskal', 'back'); look();"
+                     "click('prim', 'end'); look(); click('prim', 'back'); look(); click('kruskal', 'start'); look();";
+  std::vector<std::pair<int, int>> states = {{0, 0}, {1, 1}, {0, 0}, {0, 0}, {1, 1}, {0, 0}, {lastK, lastJ}, {0, 0}, {3, 0},
+                                             {3, lastJ}, {3, lastJ - 1}, {lastK, lastJ - 1}, {lastK - 1, lastJ - 1},
+                                             {lastK - 1, 0}};
+  for (int j = 1; j <= lastJ; ++j) {  // then Kruskal forward, one step at a time
+    acts += "click('kruskal', 'forward'); look();";
+    states.push_back({lastK - 1, j});
+  }
+  const std::vector<std::string> looks = Drive(acts);
+  ASSERT_EQ(looks.size(), states.size());
+  for (std::size_t a = 0; a < looks.size(); ++a) {
+    const auto [k, j] = states[a];
+    SCOPED_TRACE("look " + std::to_string(a) + ": prim " + std::to_string(k) + ", kruskal " + std::to_string(j));
+    const std::vector<std::string> shown = Split(looks[a], '|');
+    ASSERT_EQ(shown.size(), 7u) << looks[a];
+    EXPECT_EQ(shown[0], "#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j));
+    // Prim: the nodes in the tree after k steps, and "complete" said at the last step only.
+    std::set<std::string> inTree = {"1"};
+    for (int s = 0; s < k; ++s) inTree.insert(std::to_string(trace_.prim[static_cast<std::size_t>(s)].joining + 1));
+    const std::vector<std::string> marked = Split(shown[1], ',');
+    EXPECT_EQ(std::set<std::string>(marked.begin(), marked.end()), inTree);
+    EXPECT_EQ(shown[5].find("The tree is complete.") != std::string::npos, k == lastK) << shown[5];
+    // Kruskal: the labels after j steps, replayed here; a ring's colour tells its component.
+    std::vector<int> label(static_cast<std::size_t>(trace_.nON) + 1, 0);
+    for (int s = 0; s < j; ++s) {
+      const KruskalTraceStep& step = trace_.kruskal[static_cast<std::size_t>(s)];
+      const Edges& e = trace_.rows[static_cast<std::size_t>(step.row)];
+      if (step.decision == KruskalDecision::kNewComponent || step.decision == KruskalDecision::kJoinsComponent) {
+        label[static_cast<std::size_t>(e.node1 + 1)] = label[static_cast<std::size_t>(e.node2 + 1)] = step.add;
+      } else if (step.decision == KruskalDecision::kMergesComponents) {
+        for (int& l : label) l = l == step.absorbed ? step.add : l;
+      }
+    }
+    std::map<int, std::string> ring;
+    for (const std::string& pair : Split(shown[2], ';')) {
+      ring[std::stoi(pair.substr(0, pair.find('=')))] = pair.substr(pair.find('=') + 1);
+    }
+    for (int a1 = 1; a1 <= trace_.nON; ++a1) {
+      EXPECT_EQ(ring[a1].empty(), label[static_cast<std::size_t>(a1)] == 0) << "node " << a1;
+      for (int b = a1 + 1; b <= trace_.nON; ++b) {
+        if (label[static_cast<std::size_t>(a1)] == 0 || label[static_cast<std::size_t>(b)] == 0) continue;
+        EXPECT_EQ(ring[a1] == ring[b], label[static_cast<std::size_t>(a1)] == label[static_cast<std::size_t>(b)])
+            << "nodes " << a1 << " and " << b;
+      }
+    }
+    // Every edge label is its measure.
+    for (const std::string& pair : Split(shown[3], ',')) {
+      const int row = std::stoi(pair.substr(0, pair.find('=')));
+      EXPECT_EQ(pair.substr(pair.find('=') + 1), std::to_string(trace_.rows[static_cast<std::size_t>(row - 1)].measure));
+    }
+    // The sorted list: examined positions marked by their decision, the last one current, the
+    // rest ahead or never looked at.
+    for (const std::string& pair : Split(shown[4], ',')) {
+      const int position = std::stoi(pair.substr(0, pair.find('=')));
+      std::string expected;
+      if (position <= j) {
+        const KruskalTraceStep& step = trace_.kruskal[static_cast<std::size_t>(position - 1)];
+        expected = step.decision == KruskalDecision::kSameComponent ? "rejected"
+                   : step.decision == KruskalDecision::kSelfLoop    ? "skipped"
+                                                                     : "accepted";
+        if (position == j) expected += " current";
+      } else {
+        expected = position <= lastJ ? "ahead" : "never";
+      }
+      EXPECT_EQ(pair.substr(pair.find('=') + 1), expected) << "position " << position;
+    }
+  }
+}
+
+// 300 edges is the last count drawn whole: the note on large networks shows from 301 edges, and
+// there a cut of exactly 300 edges is still drawn (300 parallel edges from node 1).
+TEST_F(PageInBrowser, ThreeHundredEdgesIsTheBoundary) {
+  for (const int parallel : {299, 300}) {
+    SCOPED_TRACE(std::to_string(parallel + 1) + " edges");
+    std::string text = std::to_string(parallel + 1) + "\t3\n";
+    for (int r = 0; r < parallel; ++r) text += "1\t2\t" + std::to_string(5 + r % 7) + "\n";
+    text += "2\t3\t1\n";
+    const std::string network = (fs::path(SCRATCH_ROOT) / ("boundary" + std::to_string(parallel) + ".txt")).string();
+    std::ofstream(network) << text;
+    Make(network);
+    const std::string dom = Dump("#prim=1&kruskal=0");
+    EXPECT_EQ(dom.find("<p id=\"large-note\" hidden"), parallel == 299 ? dom.find("<p id=\"large-note\"") : std::string::npos);
+    std::set<int> nodes;
+    const Words shown = Shown(dom, nodes);
+    const int cut = static_cast<int>(std::count_if(shown.begin(), shown.end(),
+                                                   [](const auto& row) { return row.second.count("prim-cut") > 0; }));
+    EXPECT_EQ(cut, parallel);
   }
 }
 
