@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "driver/network_file.h"
+#include "graph/network_vectors.h"
 #include "tests/test_networks.h"
 
 #if defined(__has_feature)
@@ -198,5 +199,38 @@ TEST(LoadNetwork, BillionsAnnouncedCostNoMemory) {
 #endif
 }
 #endif
+
+// The companions' loader: a file read whole, its refusals with their reasons, and everything
+// released each time: 1500 loads would run out of file handles if one stayed open, and the
+// sanitizer and valgrind runs see any memory left behind.
+TEST(LoadNetworkFile, ReadsRefusesAndReleasesEverything) {
+  const std::string good = testing::TempDir() + "load-file-good.txt";
+  const std::string bad = testing::TempDir() + "load-file-bad.txt";
+  std::FILE* file = std::fopen(good.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs("3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n", file);
+  std::fclose(file);
+  file = std::fopen(bad.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs("2\t3\n1\t2\t5\n2\t4\t1\n", file);
+  std::fclose(file);
+  for (int k = 0; k < 1500; ++k) {
+    Network network;
+    std::string reason;
+    ASSERT_TRUE(LoadNetworkFile(good, network, reason)) << reason << " at load " << k;
+    ASSERT_EQ(network.nON, 3);
+    ASSERT_EQ(RowsOf(network.edges.data(), 3), (std::vector<std::vector<int>>{{1, 2, 4}, {2, 3, 1}, {1, 3, 3}}));
+    ASSERT_FALSE(LoadNetworkFile(bad, network, reason));
+    ASSERT_EQ(reason, "edge row 2: the second end node 4 is outside 1 to 3");
+  }
+  Network network;
+  std::string reason;
+  EXPECT_FALSE(LoadNetworkFile(testing::TempDir() + "no-such-network.txt", network, reason));
+  EXPECT_EQ(reason, "cannot open the file (No such file or directory)");
+  EXPECT_FALSE(LoadNetworkFile(testing::TempDir(), network, reason));
+  EXPECT_TRUE(reason == "it is a directory, not a file" || reason.rfind("cannot open the file", 0) == 0) << reason;
+  std::remove(good.c_str());
+  std::remove(bad.c_str());
+}
 
 }  // namespace
