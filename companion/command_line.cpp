@@ -33,6 +33,9 @@ Parsed ParseCommandLine(int argc, const char* const* argv, const std::vector<Com
     if (word == "--help") {
       return Parsed::kHelp;
     }
+    if (word == "--version") {
+      return Parsed::kVersion;
+    }
     const std::string name = word.substr(0, word.find('='));
     const auto option = std::find_if(options.begin(), options.end(),
                                      [&name](const CommandLineOption& o) { return name == o.name; });
@@ -84,6 +87,9 @@ int StartCompanion(int argc, const char* const* argv, const std::vector<CommandL
   switch (ParseCommandLine(argc, argv, options, line, why)) {
     case Parsed::kHelp:
       std::fputs(usage, stdout);
+      return 0;
+    case Parsed::kVersion:
+      std::printf("%s %s\n", program, kProgramVersion);
       return 0;
     case Parsed::kBadUsage:
       std::fprintf(stderr, "%s: %s\n", program, why.c_str());

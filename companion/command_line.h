@@ -23,9 +23,12 @@ struct CommandLine {
   bool Has(const std::string& flag) const;
 };
 
-enum class Parsed { kRun, kHelp, kBadUsage };
+enum class Parsed { kRun, kHelp, kVersion, kBadUsage };
 
-// Reads argv against options (--help is always known). On bad usage, why holds what was wrong,
+// The version of the programs, the project's (from CMake), e.g. "1.0.0".
+constexpr const char* kProgramVersion = MST_VERSION;
+
+// Reads argv against options (--help and --version are always known). On bad usage, why holds what was wrong,
 // in one line: an unknown option, a missing or empty value, an option given twice, two options
 // that exclude each other, no file or more than one, an empty file name.
 [[nodiscard]] Parsed ParseCommandLine(int argc, const char* const* argv, const std::vector<CommandLineOption>& options,
@@ -34,7 +37,7 @@ enum class Parsed { kRun, kHelp, kBadUsage };
 // How every such companion starts: reads the command line, then the network it names (standard
 // input for "-"). Returns -1 to go on, with line, network and title (the name to show:
 // "standard input" for "-") filled; else the exit status to end with, having printed what
-// ends it: --help's usage on standard output (0); "<program>: <why>" and the usage on standard
+// ends it: --help's usage on standard output (0); --version's "<program> <version>" (0); "<program>: <why>" and the usage on standard
 // error (2); "<program>: <file>: <reason>" for a file that cannot be used (1).
 [[nodiscard]] int StartCompanion(int argc, const char* const* argv, const std::vector<CommandLineOption>& options,
                                  const char* program, const char* usage, CommandLine& line, Network& network,

@@ -24,6 +24,7 @@ const char* const kUsage =
     "  --positions FILE  pin node k at the k-th \"x y\" point of FILE (from mst-netgen\n"
     "                    --geometric --positions); render with neato\n"
     "  --help            show this text\n"
+    "  --version         show the program's version\n"
     "\n"
     "Exit status: 0 the picture was written; 1 a file could not be read or used, or standard\n"
     "output could not be written; 2 bad usage.\n"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "companion/command_line.h"
 #include "netgen/geometric_network.h"
 #include "netgen/netgen_options.h"
 #include "netgen/network_generator.h"
@@ -80,6 +81,9 @@ int main(int argc, char** argv) {
   switch (ParseNetgenArguments(argc, argv, request, error)) {
     case NetgenCommand::kHelp:
       std::fputs(NetgenUsage(), stdout);
+      return 0;
+    case NetgenCommand::kVersion:
+      std::printf("mst-netgen %s\n", kProgramVersion);
       return 0;
     case NetgenCommand::kError:
       std::fprintf(stderr, "mst-netgen: %s\n", error.c_str());

@@ -104,8 +104,10 @@ NetgenCommand ReadOptions(int argc, const char* const* argv, NetgenOptions& opti
       value = argv[a] + equals + 1;
       name.resize(equals);
     }
-    if ((name == "--help" || name == "--geometric" || name == "--distinct") && value == nullptr) {
+    if ((name == "--help" || name == "--version" || name == "--geometric" || name == "--distinct") &&
+        value == nullptr) {
       if (name == "--help") return NetgenCommand::kHelp;
+      if (name == "--version") return NetgenCommand::kVersion;
       if (name == "--distinct") {
         options.distinct = true;
       } else if (!SetFamily(options, NetworkFamily::kGeometric, error)) {
@@ -285,6 +287,7 @@ const char* NetgenUsage() {
          "                 replaced only once the whole network is written, and left as it was\n"
          "                 on any error\n"
          "  --help         show this text\n"
+         "  --version      show the program's version\n"
          "\n"
          "Rows are shuffled and each row's ends put in random order, in every family.\n"
          "\n"

@@ -11,6 +11,7 @@ constexpr int kMaxGeneratedEdges = 50000000;
 enum class NetgenCommand {
   kGenerate,  // request holds a checked, possible request
   kHelp,      // --help was asked for
+  kVersion,   // --version was asked for
   kError,     // error holds a one-line message
 };
 

@@ -219,6 +219,18 @@ TEST_F(EndToEnd, EachTimingLineShowsItsOwnRoutinesTime) {
 }
 
 // A bad request prints only a message on standard error and fails.
+// Every companion says its name and the project's version, whatever else the line holds.
+TEST_F(EndToEnd, EveryCompanionTellsItsVersion) {
+  const std::pair<const char*, const char*> programs[] = {
+      {MST_NETGEN_PATH, "mst-netgen"}, {MST_DRAW_PATH, "mst-draw"}, {MST_TRACE_PATH, "mst-trace"}, {MST_RACE_PATH, "mst-race"}};
+  for (const auto& [path, name] : programs) {
+    const BenchRun run = RunInScratch("'" + std::string(path) + "' --version missing.txt");
+    EXPECT_EQ(run.status, 0) << name;
+    EXPECT_EQ(run.out, std::string(name) + " " MST_VERSION "\n");
+    EXPECT_EQ(run.err, "") << name;
+  }
+}
+
 TEST_F(EndToEnd, NetgenRefusesBadArgumentsCleanly) {
   for (const char* args : {"--nodes 10 --edges 5", "--nodes", "--min 9 --max 1", "--frobnicate"}) {
     const BenchRun run = RunInScratch(std::string("'" MST_NETGEN_PATH "' ") + args);

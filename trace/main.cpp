@@ -28,6 +28,7 @@ const char* const kUsage =
     "                   SVG_FILE, made by: mst-draw NETWORK_FILE | neato -Tsvg > SVG_FILE\n"
     "                   (scripts/show-steps runs the whole pipeline)\n"
     "  --help           show this text\n"
+    "  --version        show the program's version\n"
     "\n"
     "Exit status: 0 written; 1 a file could not be read or used, or standard output could not\n"
     "be written; 2 bad usage.\n"
