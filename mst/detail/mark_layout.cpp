@@ -5,13 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-constexpr std::size_t kCacheLine = 64;
-
-std::size_t Lines(std::size_t bytes) { return (bytes + kCacheLine - 1) / kCacheLine * kCacheLine; }
-
-}  // namespace
+#include "mst/detail/cache_lines.h"
 
 bool MarkLayout::Make(const Edges* in, int nOE, bool wordsPerEdge, bool packEnds) {
   const long long paddedWide = (static_cast<long long>(nOE) + kBlock - 1) / kBlock * kBlock;
@@ -27,8 +21,7 @@ bool MarkLayout::Make(const Edges* in, int nOE, bool wordsPerEdge, bool packEnds
   if (memory == nullptr) {
     return false;
   }
-  const auto address = reinterpret_cast<std::uintptr_t>(memory);
-  auto* base = reinterpret_cast<unsigned char*>((address + kCacheLine - 1) / kCacheLine * kCacheLine);
+  unsigned char* base = FirstLine(memory);
   block = memory;
   if (packEnds) {
     ends = reinterpret_cast<std::uint32_t*>(base);

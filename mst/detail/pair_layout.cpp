@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "mst/detail/cache_lines.h"
+
 bool PairLayout::Make(const Edges* in, int nOE, int nON) {
   (void)nON;  // every node number is below 64
   const long long paddedWide = (static_cast<long long>(nOE) + kBlock - 1) / kBlock * kBlock;
@@ -15,14 +17,12 @@ bool PairLayout::Make(const Edges* in, int nOE, int nON) {
     pairs = local;
     keys = local + kLocalPairs;
   } else {
-    // 64 bytes more, to start both arrays on a cache line.
-    const std::size_t bytes = 2 * static_cast<std::size_t>(padded) * sizeof(std::uint64_t) + 64;
+    const std::size_t bytes = kCacheLine + 2 * static_cast<std::size_t>(padded) * sizeof(std::uint64_t);
     heap = std::malloc(bytes);
     if (heap == nullptr) {
       return false;
     }
-    const auto address = reinterpret_cast<std::uintptr_t>(heap);
-    pairs = reinterpret_cast<std::uint64_t*>((address + 63) / 64 * 64);
+    pairs = reinterpret_cast<std::uint64_t*>(FirstLine(heap));
     keys = pairs + padded;
   }
   edges = nOE;

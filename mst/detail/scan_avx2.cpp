@@ -61,6 +61,17 @@ MST_TARGET_AVX2 inline __m256i EdgeAtMinimum(const Lanes& lanes, __m256i minimum
   return _mm256_or_si256(lanes.edge, notAtMin);
 }
 
+// The first cheapest edge of four sets of lanes: the lowest measure, and among the lanes at it
+// the lowest index; -1 when no lane took an edge.
+MST_TARGET_AVX2 inline int LowestOfLanes(const Lanes& a, const Lanes& b, const Lanes& c, const Lanes& d) {
+  const __m256i minimum =
+      SpreadMinSigned(_mm256_min_epi32(_mm256_min_epi32(a.min, b.min), _mm256_min_epi32(c.min, d.min)));
+  const __m256i edge = SpreadMinUnsigned(
+      _mm256_min_epu32(_mm256_min_epu32(EdgeAtMinimum(a, minimum), EdgeAtMinimum(b, minimum)),
+                       _mm256_min_epu32(EdgeAtMinimum(c, minimum), EdgeAtMinimum(d, minimum))));
+  return _mm256_cvtsi256_si32(edge);
+}
+
 // Tree membership for the step loop, in the register `table`, which the tree's growth updates
 // in place.
 struct Avx2Tree {
@@ -83,13 +94,7 @@ struct Avx2Tree {
       Take(layout, first + 8, table, c);
       Take(layout, first, table, d);
     }
-    const __m256i minimum =
-        SpreadMinSigned(_mm256_min_epi32(_mm256_min_epi32(a.min, b.min), _mm256_min_epi32(c.min, d.min)));
-    // Among the lanes at the minimum, the lowest index.
-    const __m256i edge = SpreadMinUnsigned(
-        _mm256_min_epu32(_mm256_min_epu32(EdgeAtMinimum(a, minimum), EdgeAtMinimum(b, minimum)),
-                         _mm256_min_epu32(EdgeAtMinimum(c, minimum), EdgeAtMinimum(d, minimum))));
-    return _mm256_cvtsi256_si32(edge);
+    return LowestOfLanes(a, b, c, d);
   }
 
   MST_TARGET_AVX2 void Join(int node, int) {
@@ -181,12 +186,7 @@ struct Avx2MarksTree {
     b = Placed(b, 16);
     c = Placed(c, 8);
     d = Placed(d, 0);
-    const __m256i minimum =
-        SpreadMinSigned(_mm256_min_epi32(_mm256_min_epi32(a.min, b.min), _mm256_min_epi32(c.min, d.min)));
-    const __m256i edge = SpreadMinUnsigned(
-        _mm256_min_epu32(_mm256_min_epu32(EdgeAtMinimum(a, minimum), EdgeAtMinimum(b, minimum)),
-                         _mm256_min_epu32(EdgeAtMinimum(c, minimum), EdgeAtMinimum(d, minimum))));
-    return _mm256_cvtsi256_si32(edge);
+    return LowestOfLanes(a, b, c, d);
   }
 
   // A scan with no node pending (the first, on marks set from used) flips nothing: with all

@@ -4,14 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-constexpr std::size_t kCacheLine = 64;
-
-// Rounds bytes up to whole cache lines.
-std::size_t Lines(std::size_t bytes) { return (bytes + kCacheLine - 1) / kCacheLine * kCacheLine; }
-
-}  // namespace
+#include "mst/detail/cache_lines.h"
 
 bool ScanLayout::Make(const Edges* in, int nOE, int nON, int tableWords) {
   const long long paddedWide = (static_cast<long long>(nOE) + kScanBlock - 1) / kScanBlock * kScanBlock;
@@ -30,8 +23,7 @@ bool ScanLayout::Make(const Edges* in, int nOE, int nON, int tableWords) {
   if (memory == nullptr) {
     return false;
   }
-  const auto address = reinterpret_cast<std::uintptr_t>(memory);
-  auto* base = reinterpret_cast<unsigned char*>((address + kCacheLine - 1) / kCacheLine * kCacheLine);
+  unsigned char* base = FirstLine(memory);
   block = memory;
   node1 = reinterpret_cast<std::int32_t*>(base);
   node2 = reinterpret_cast<std::int32_t*>(base + fieldBytes);
