@@ -12,7 +12,6 @@ enum class PrimScan {
   kPortable,          // the plain loop over the edge list, any size, any processor
   kPortablePairs64,   // plain C++ over 64-bit node-pair masks, up to 64 nodes
   kPortableMarks,     // plain C++ over crossing marks flipped as nodes join, any node count
-  kAvx2Table256,      // AVX2, membership table in a register, up to 256 nodes
   kAvx2Marks16,       // AVX2, crossing marks, ends packed in 16 bits: up to 65536 nodes
   kAvx2Marks,         // AVX2, crossing marks, any node count
   kAvx512Pairs64,     // AVX-512F over 64-bit node-pair masks, up to 64 nodes

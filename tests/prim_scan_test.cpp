@@ -126,8 +126,8 @@ TEST_P(EachVectorScan, AgreesWithThePortableScanOnRandomCutsAtEveryLimit) {
       for (Edges& e : edges) {
         int measure = below(kinds) - kinds / 2;
         if (below(50) == 0) measure = below(2) == 0 ? INT_MAX : INT_MIN;
-        // Nodes near the top of the range too, where the last table words and the largest packed
-        // node numbers are read; on the large counts mostly the top two.
+        // Nodes near the top of the range too, where the largest (packed) node numbers are read;
+        // on the large counts mostly the top two.
         const int near = nON < 40 ? nON : nON > 4097 ? 2 : 40;
         const int a = below(4) == 0 ? nON - 1 - below(near) : below(nON);
         e.set(a, below(nON), measure);
@@ -274,8 +274,8 @@ TEST(ChoosePrimScan, FollowsTheTableForStatedInstructionSets) {
       {none, 16383, 16382, PrimScan::kPortable},
       {none, 16384, 16383, PrimScan::kPortableMarks},
       {avx2, 10, 47, PrimScan::kPortablePairs64},
-      {avx2, 64, 48, PrimScan::kAvx2Table256},
-      {avx2, 256, 300, PrimScan::kAvx2Table256},
+      {avx2, 64, 48, PrimScan::kAvx2Marks16},
+      {avx2, 256, 300, PrimScan::kAvx2Marks16},
       {avx2, 257, 256, PrimScan::kAvx2Marks16},
       {avx2, 65536, 65535, PrimScan::kAvx2Marks16},
       {avx2, 70000, 69999, PrimScan::kAvx2Marks},

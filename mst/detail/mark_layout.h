@@ -6,7 +6,8 @@
 #include "mst/detail/grow_tree.h"
 
 // The Marks kernels' per-call copy of the edge list, for any node count: each field in an array
-// of its own (as in scan_layout.h), and beside them one crossing mark per edge, set while
+// of its own, so that one vector load takes one field of 8 or 16 edges, and beside them one
+// crossing mark per edge, set while
 // exactly one of its ends is in the tree. The marks replace a membership table: when a node
 // joins, every edge with that node at one end flips its mark (an edge with both ends there, a
 // self-loop, does not), and the scan that looks for the cheapest crossing edge makes those

@@ -1,5 +1,5 @@
-// AVX2 kernels, eight edges per instruction: over ScanLayout, membership of up to 256 nodes in
-// one register (Table256); over MarkLayout, a crossing mark per edge for any node count (Marks).
+// AVX2 kernels, eight edges per instruction, over MarkLayout: a crossing mark per edge for any
+// node count (Marks), the ends packed in 16 bits up to 65536 nodes (Marks16).
 // Built with the instruction set enabled per function and run only where the processor has it.
 #include "mst/detail/scan_kernels.h"
 
@@ -10,36 +10,14 @@
 #include <climits>
 
 #include "mst/detail/mark_layout.h"
-#include "mst/detail/scan_layout.h"
 
 namespace {
-
-// Each lane's node bit moved to the sign bit (the lane's other bits mean nothing): word
-// node / 32 of the tree bits in the register `table`, shifted left by 31 - node % 32.
-MST_TARGET_AVX2 inline __m256i TreeBitAtSign(__m256i table, __m256i node) {
-  const __m256i word = _mm256_permutevar8x32_epi32(table, _mm256_srli_epi32(node, 5));
-  return _mm256_sllv_epi32(word, _mm256_andnot_si256(node, _mm256_set1_epi32(31)));
-}
 
 // Running minimum of one set of lanes: measure and edge index per lane (-1 while none).
 struct Lanes {
   __m256i min;
   __m256i edge;
 };
-
-// Takes the eight edges from `first` into the lanes.
-MST_TARGET_AVX2 inline void Take(const ScanLayout& layout, int first, __m256i table, Lanes& lanes) {
-  const __m256i node1 = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.node1 + first));
-  const __m256i node2 = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.node2 + first));
-  const __m256i measure = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.measure + first));
-  const __m256i crossesAtSign = _mm256_xor_si256(TreeBitAtSign(table, node1), TreeBitAtSign(table, node2));
-  // All ones where the edge crosses and its measure is not above the lane's minimum.
-  const __m256i take = _mm256_andnot_si256(_mm256_cmpgt_epi32(measure, lanes.min),
-                                           _mm256_srai_epi32(crossesAtSign, 31));
-  lanes.min = _mm256_blendv_epi8(lanes.min, measure, take);
-  const __m256i index = _mm256_add_epi32(_mm256_set1_epi32(first), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
-  lanes.edge = _mm256_blendv_epi8(lanes.edge, index, take);
-}
 
 // The lowest of the eight lanes, signed or unsigned, in every lane. (Plain functions rather than
 // lambdas: a lambda does not inherit the AVX2 target.)
@@ -72,42 +50,10 @@ MST_TARGET_AVX2 inline int LowestOfLanes(const Lanes& a, const Lanes& b, const L
   return _mm256_cvtsi256_si32(edge);
 }
 
-// Tree membership for the step loop, in the register `table`, which the tree's growth updates
-// in place.
-struct Avx2Tree {
-  ScanLayout& layout;
-  __m256i table;
-
-  MST_TARGET_AVX2 explicit Avx2Tree(ScanLayout& scanLayout)
-      : layout(scanLayout), table(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(scanLayout.treeBits))) {}
-
-  MST_TARGET_AVX2 int CheapestCrossingEdge() const {
-    // Four independent sets of lanes, so that one block's compare need not wait for the last's.
-    Lanes a{_mm256_set1_epi32(INT_MAX), _mm256_set1_epi32(-1)};
-    Lanes b = a;
-    Lanes c = a;
-    Lanes d = a;
-    static_assert(kScanBlock % 32 == 0, "rounds of 4 x 8 edges");
-    for (int first = layout.paddedEdges - 32; first >= 0; first -= 32) {
-      Take(layout, first + 24, table, a);
-      Take(layout, first + 16, table, b);
-      Take(layout, first + 8, table, c);
-      Take(layout, first, table, d);
-    }
-    return LowestOfLanes(a, b, c, d);
-  }
-
-  MST_TARGET_AVX2 void Join(int node, int) {
-    const __m256i word = _mm256_cmpeq_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(node / 32));
-    const __m256i bit = _mm256_set1_epi32(static_cast<int>(std::uint32_t{1} << (node % 32)));
-    table = _mm256_or_si256(table, _mm256_and_si256(word, bit));
-  }
-};
-
-
 // The tree as one crossing mark per edge (mark_layout.h), in the sign bit of a word. The scan
 // flips the marks of the edges at the node that joined since the last scan, stores them, and
-// takes the crossing edges into the lanes as Avx2Tree does. kPacked: the ends are packed in one
+// takes the crossing edges into the lanes: it visits the blocks from the last to the first, and a
+// lane takes an edge when it crosses and its measure is at most the lane's minimum so far. kPacked: the ends are packed in one
 // word (up to 65536 nodes): one load and one 16-bit compare against the joined node in both
 // halves instead of two loads and two compares.
 template <bool kPacked>
@@ -216,11 +162,4 @@ MST_TARGET_AVX2 int ScanOnceAvx2Marks16(const Edges* in, int nOE, int, const int
 MST_TARGET_AVX2 void GrowAvx2Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used) {
   GrowWith<MarkLayoutOf<true, true>, Avx2MarksTree<true>>(in, out, nOE, nON, used);
 }
-MST_TARGET_AVX2 int ScanOnceAvx2Table256(const Edges* in, int nOE, int nON, const int* used) {
-  return ScanOnceWith<TableLayout<8>, Avx2Tree>(in, nOE, nON, used);
-}
-MST_TARGET_AVX2 void GrowAvx2Table256(const Edges* in, Edges* out, int nOE, int nON, int* used) {
-  GrowWith<TableLayout<8>, Avx2Tree>(in, out, nOE, nON, used);
-}
-
 #endif

@@ -18,10 +18,8 @@ int ScanOncePortableMarks(const Edges* in, int nOE, int nON, const int* used);
 void GrowPortableMarks(const Edges* in, Edges* out, int nOE, int nON, int* used);
 
 #ifdef MST_X86_SCANS
-// AVX2, eight edges per instruction: a table of 256 nodes in one register, or crossing marks
-// with ends packed in 16 bits (Marks16, up to 65536 nodes) or not.
-int ScanOnceAvx2Table256(const Edges* in, int nOE, int nON, const int* used);
-void GrowAvx2Table256(const Edges* in, Edges* out, int nOE, int nON, int* used);
+// AVX2, eight edges per instruction: crossing marks with ends packed in 16 bits (Marks16, up to
+// 65536 nodes) or not.
 int ScanOnceAvx2Marks16(const Edges* in, int nOE, int nON, const int* used);
 void GrowAvx2Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used);
 int ScanOnceAvx2Marks(const Edges* in, int nOE, int nON, const int* used);

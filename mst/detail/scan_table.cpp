@@ -23,7 +23,6 @@ const ScanKernel kKernels[] = {
     {PrimScan::kAvx512Pairs64, "avx512-pairs64", kAvx512, 64, 0, 32, ScanOnceAvx512Pairs64, GrowAvx512Pairs64},
     {PrimScan::kAvx512Marks16, "avx512-marks16", kAvx512, 65536, 0, 48, ScanOnceAvx512Marks16, GrowAvx512Marks16},
     {PrimScan::kAvx512Marks, "avx512-marks", kAvx512, INT_MAX, 0, 48, ScanOnceAvx512Marks, GrowAvx512Marks},
-    {PrimScan::kAvx2Table256, "avx2-table256", kAvx2, 256, 0, 48, ScanOnceAvx2Table256, GrowAvx2Table256},
     {PrimScan::kAvx2Marks16, "avx2-marks16", kAvx2, 65536, 0, 48, ScanOnceAvx2Marks16, GrowAvx2Marks16},
     {PrimScan::kAvx2Marks, "avx2-marks", kAvx2, INT_MAX, 0, 48, ScanOnceAvx2Marks, GrowAvx2Marks},
 #endif

@@ -10,21 +10,20 @@
 //
 // Layout. Apart from the portable scan, which reads the edge records themselves, each call first
 // copies the edge list into a layout of its own, in one pass: each field in an array of its own
-// (scan_layout.h, mark_layout.h), so that one vector load takes one field of 8 or 16 edges, or
-// per edge a 64-bit mask of its two ends and a 64-bit (measure, index) key (pair_layout.h).
+// with a crossing mark per edge (mark_layout.h), so that one vector load takes one field of 8
+// or 16 edges, or per edge a 64-bit mask of its two ends and a 64-bit (measure, index) key
+// (pair_layout.h).
 //
 // Lanes. A vector register holds 8 (AVX2) or 16 (AVX-512) edges' fields, one per lane. A lane
-// learns whether its edge crosses in one of three ways:
+// learns whether its edge crosses in one of two ways:
 //   Marks    any node count: a crossing mark per edge, kept in the layout. When a node joins,
 //            the next scan compares both ends of every edge with it and flips the marks of the
 //            edges it touches, in the same pass that looks for the cheapest crossing edge. No
 //            per-node memory is read, so the cost per edge hardly depends on the node count.
-//   Table    up to 256 nodes (AVX2): one membership bit per node in a register, looked up by
-//            each lane's node number.
 //   Pairs64  up to 64 nodes: the edge's pair mask ANDed with the tree's mask, neither 0 nor the
 //            whole pair when exactly one end is in.
 //
-// Tie rule. The Marks and Table kernels visit the blocks from the last to the first, and a lane
+// Tie rule. The Marks kernels visit the blocks from the last to the first, and a lane
 // takes an edge when it crosses and its measure is at most the lane's minimum so far; so a lane
 // ends with its cheapest crossing edge, the earliest among equals, and an edge of measure
 // INT_MAX is still taken over none. Pairs64 and the portable Marks keep the lowest key, which
