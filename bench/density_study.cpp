@@ -11,20 +11,30 @@
 // usage: mst-density [--quick]   (3 node counts x 8 densities, 7 repetitions of about 25 ms;
 //                                  --quick: 2 node counts x 4 densities, 3 of about 5 ms)
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "bench/routine_timing.h"
+#include "tools/command_line.h"
 #include "bench/study_networks.h"
 
 
+namespace {
+
+const char* const kUsage =
+    "Usage: mst-density [--quick]\n"
+    "Times and counts the routines on every family and density; CSV on standard output.\n"
+    "  --quick    2 node counts x 4 densities, 3 repetitions of about 5 ms\n"
+    "  --help     show this text\n"
+    "  --version  show the program's version\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  const bool quick = argc == 2 && std::strcmp(argv[1], "--quick") == 0;
-  if (argc > 2 || (argc == 2 && !quick)) {
-    std::fprintf(stderr, "usage: mst-density [--quick]\n");
-    return 2;
-  }
+  bool quick = false;
+  mst::CommandLine line("mst-density", kUsage);
+  line.Flag("--quick", quick);
+  if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
   const std::vector<int> sizes = quick ? std::vector<int>{64, 256} : std::vector<int>{64, 256, 1024};
   const int densities = quick ? 4 : 8;
   TimingPlan plan;

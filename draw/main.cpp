@@ -1,15 +1,16 @@
 // mst-draw: writes a Graphviz DOT picture of one network file with the trees mst-bench
 // reports for it marked. See Usage below.
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "companion/command_line.h"
 #include "draw/dot_writer.h"
 #include "draw/positions_file.h"
 #include "draw/tree_marks.h"
+#include "tools/command_line.h"
+#include "tools/exit_status.h"
+#include "tools/network_input.h"
+#include "tools/output_file.h"
 
 namespace {
 
@@ -31,53 +32,34 @@ const char* const kUsage =
     "\n"
     "Example: mst-draw matrix1.txt | dot -Tsvg > matrix1.svg\n";
 
-// The one error line for a file mst-draw cannot use; the process then exits with status 1.
-int Fail(const std::string& file, const std::string& reason) {
-  std::fprintf(stderr, "mst-draw: %s: %s\n", file.c_str(), reason.c_str());
-  return 1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  CommandLine line;
+  using namespace mst;
+  std::string file;
+  std::string positionsPath;
+  CommandLine line("mst-draw", kUsage);
+  line.File("--positions", positionsPath);
+  line.Network(file);
   Network network;
   std::string title;
-  const int ended = StartCompanion(argc, argv, {{"--positions", true}}, "mst-draw", kUsage, line, network, title);
-  if (ended >= 0) {
-    return ended;
-  }
-  const std::string positionsPath = line.values.count("--positions") > 0 ? line.values.at("--positions") : "";
-  const std::vector<Edges>& rows = network.edges;
-  const int nOE = static_cast<int>(rows.size());
-  const int nON = network.nON;
+  if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
+  if (const int ended = ReadNetworkArgument("mst-draw", file, network, title); ended >= 0) return ended;
 
   std::vector<Position> positions;
-  if (!positionsPath.empty()) {
-    std::FILE* points = std::fopen(positionsPath.c_str(), "r");
-    if (points == nullptr) {
-      return Fail(positionsPath, std::string("cannot open the file (") + std::strerror(errno) + ")");
-    }
-    std::string reason;
-    const bool read = ReadPositions(points, nON, positions, reason);
-    std::fclose(points);
-    if (!read) {
-      return Fail(positionsPath, reason);
-    }
+  std::string reason;
+  if (!positionsPath.empty() && !ReadPositionsFile(positionsPath, network.nON, positions, reason)) {
+    std::fprintf(stderr, "mst-draw: %s: %s\n", positionsPath.c_str(), reason.c_str());
+    return kExitUnusableInput;
   }
-
-  const TreeMarks marks = MarkReportedTrees(rows.data(), nOE, nON);
+  const TreeMarks marks = MarkReportedTrees(network.edges.data(), static_cast<int>(network.edges.size()), network.nON);
   Drawing drawing;
   drawing.title = title;
-  drawing.edges = rows.data();
-  drawing.nOE = nOE;
-  drawing.nON = nON;
+  drawing.edges = network.edges.data();
+  drawing.nOE = static_cast<int>(network.edges.size());
+  drawing.nON = network.nON;
   drawing.marks = &marks;
   drawing.positions = positionsPath.empty() ? nullptr : &positions;
-  WriteDot(stdout, drawing);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "mst-draw: cannot write to standard output\n");
-    return 1;
-  }
-  return 0;
+  return WriteOutput("mst-draw", "", [&drawing](std::FILE* out) { WriteDot(out, drawing); }) ? kExitDone
+                                                                                             : kExitUnusableInput;
 }

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "graph/network_loader.h"
 
@@ -61,4 +62,15 @@ bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, s
     return false;
   }
   return true;
+}
+
+bool ReadPositionsFile(const std::string& path, int nON, std::vector<Position>& positions, std::string& reason) {
+  std::FILE* points = std::fopen(path.c_str(), "r");
+  if (points == nullptr) {
+    reason = std::string("cannot open the file (") + std::strerror(errno) + ")";
+    return false;
+  }
+  const bool read = ReadPositions(points, nON, positions, reason);
+  std::fclose(points);
+  return read;
 }

@@ -16,3 +16,8 @@ struct Position {
 // On failure returns false with a short reason: a malformed number, too few or too many
 // numbers, or a read error.
 [[nodiscard]] bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, std::string& reason);
+
+// Opens path and reads it as ReadPositions does; a file that cannot be opened gives
+// "cannot open the file (<the system's reason>)".
+[[nodiscard]] bool ReadPositionsFile(const std::string& path, int nON, std::vector<Position>& positions,
+                                     std::string& reason);

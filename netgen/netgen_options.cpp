@@ -1,32 +1,13 @@
 #include "netgen/netgen_options.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
-#include <cstring>
-#include <type_traits>
+#include <vector>
 
 #include "netgen/geometric_network.h"
+#include "tools/command_line.h"
 
 namespace {
-
-// Parses a whole decimal number (an optional sign where Number is signed, then digits, nothing
-// else: no blanks) within [low, high].
-template <typename Number>
-bool ParseWhole(const char* text, Number low, Number high, Number& value) {
-  const char* first = text;
-  const char* last = text + std::strlen(text);
-  if (std::is_signed<Number>::value && *first == '+' && first[1] != '-') {
-    ++first;  // from_chars takes a minus sign only
-  }
-  Number parsed{};
-  const std::from_chars_result result = std::from_chars(first, last, parsed);
-  if (first == last || result.ec != std::errc() || result.ptr != last || parsed < low || parsed > high) {
-    return false;
-  }
-  value = parsed;
-  return true;
-}
 
 // A whole-number option as given on the command line, before any check between options.
 struct Given {
@@ -42,25 +23,9 @@ struct NetgenOptions {
   Given maxMeasure;
   std::uint64_t seed;
   NetworkFamily family = NetworkFamily::kRandom;
-  bool familyGiven = false;  // by --family or --geometric
   bool distinct = false;
   std::string positions;
   std::string output;
-};
-
-// Where each whole-number option goes and the range its value must lie in.
-struct IntegerOption {
-  const char* name;
-  long long low;
-  long long high;
-  Given NetgenOptions::*field;
-};
-
-const IntegerOption kIntegerOptions[] = {
-    {"--nodes", 2, INT32_MAX, &NetgenOptions::nodes},
-    {"--edges", 1, kMaxGeneratedEdges, &NetgenOptions::edges},
-    {"--min", INT32_MIN, INT32_MAX, &NetgenOptions::minMeasure},
-    {"--max", INT32_MIN, INT32_MAX, &NetgenOptions::maxMeasure},
 };
 
 // The families by the name --family takes.
@@ -82,90 +47,43 @@ const char* NameOf(NetworkFamily family) {
   return "random";
 }
 
-// Sets the family once; a second, different one is an error.
-bool SetFamily(NetgenOptions& options, NetworkFamily family, std::string& error) {
-  if (options.familyGiven && options.family != family) {
-    error = std::string("two families asked for: ") + NameOf(options.family) + " and " + NameOf(family);
-    return false;
-  }
-  options.family = family;
-  options.familyGiven = true;
-  return true;
-}
-
-// Reads the words of the command line into options: each value a whole number in its option's
-// range. Checks nothing between options.
+// Reads the command line into options: each value a whole number in its option's range, the
+// family one of the names. Checks nothing between options but the family asked for twice.
 NetgenCommand ReadOptions(int argc, const char* const* argv, NetgenOptions& options, std::string& error) {
-  for (int a = 1; a < argc; ++a) {
-    std::string name = argv[a];
-    const char* value = nullptr;
-    const std::size_t equals = name.find('=');
-    if (name.compare(0, 2, "--") == 0 && equals != std::string::npos) {
-      value = argv[a] + equals + 1;
-      name.resize(equals);
-    }
-    if ((name == "--help" || name == "--version" || name == "--geometric" || name == "--distinct") &&
-        value == nullptr) {
-      if (name == "--help") return NetgenCommand::kHelp;
-      if (name == "--version") return NetgenCommand::kVersion;
-      if (name == "--distinct") {
-        options.distinct = true;
-      } else if (!SetFamily(options, NetworkFamily::kGeometric, error)) {
-        return NetgenCommand::kError;
-      }
-      continue;
-    }
-    const IntegerOption* option = nullptr;
-    for (const IntegerOption& candidate : kIntegerOptions) {
-      if (name == candidate.name) option = &candidate;
-    }
-    if (option == nullptr && name != "--seed" && name != "--positions" && name != "--output" &&
-        name != "--family") {
-      error = "unknown option '" + std::string(argv[a]) + "' (see --help)";
+  mst::CommandLine line("mst-netgen", NetgenUsage());
+  std::string family;
+  bool geometric = false;
+  std::vector<std::string> families;
+  for (const FamilyName& entry : kFamilies) families.push_back(entry.name);
+  line.Choice("--family", family, families);
+  line.Flag("--geometric", geometric);
+  line.Whole("--nodes", options.nodes.value, 2, INT32_MAX, &options.nodes.given);
+  line.Whole("--edges", options.edges.value, 1, kMaxGeneratedEdges, &options.edges.given);
+  line.Whole("--seed", options.seed);
+  line.Whole("--min", options.minMeasure.value, INT32_MIN, INT32_MAX, &options.minMeasure.given);
+  line.Whole("--max", options.maxMeasure.value, INT32_MIN, INT32_MAX, &options.maxMeasure.given);
+  line.Flag("--distinct", options.distinct);
+  line.File("--positions", options.positions);
+  line.File("--output", options.output);
+  switch (line.Read(argc, argv, error)) {
+    case mst::Parsed::kHelp:
+      return NetgenCommand::kHelp;
+    case mst::Parsed::kVersion:
+      return NetgenCommand::kVersion;
+    case mst::Parsed::kBadUsage:
+      return NetgenCommand::kError;
+    case mst::Parsed::kRun:
+      break;
+  }
+  for (const FamilyName& entry : kFamilies) {
+    if (family == entry.name) options.family = entry.family;
+  }
+  if (geometric) {
+    if (!family.empty() && options.family != NetworkFamily::kGeometric) {
+      error = "two families asked for: " + family + " and geometric";
       return NetgenCommand::kError;
     }
-    if (value == nullptr) {
-      if (a + 1 >= argc) {
-        error = name + " needs a value";
-        return NetgenCommand::kError;
-      }
-      value = argv[++a];
-    }
-    if (name == "--family") {
-      const FamilyName* found = nullptr;
-      for (const FamilyName& entry : kFamilies) {
-        if (std::strcmp(value, entry.name) == 0) found = &entry;
-      }
-      if (found == nullptr) {
-        error = "--family: '" + std::string(value) + "' is not one of random, complete, grid, geometric";
-        return NetgenCommand::kError;
-      }
-      if (!SetFamily(options, found->family, error)) {
-        return NetgenCommand::kError;
-      }
-    } else if (name == "--positions" || name == "--output") {
-      if (*value == '\0') {
-        error = name + " needs a file name";
-        return NetgenCommand::kError;
-      }
-      (name == "--output" ? options.output : options.positions) = value;
-    } else if (name == "--seed") {
-      // The whole unsigned 64-bit range, digits only.
-      unsigned long long seed = 0;
-      if (!ParseWhole<unsigned long long>(value, 0, UINT64_MAX, seed)) {
-        error = "--seed: '" + std::string(value) + "' is not a whole number from 0 to 18446744073709551615";
-        return NetgenCommand::kError;
-      }
-      options.seed = seed;
-    } else {
-      Given& given = options.*(option->field);
-      if (!ParseWhole(value, option->low, option->high, given.value)) {
-        error = name + ": '" + value + "' is not a whole number from " + std::to_string(option->low) + " to " +
-                std::to_string(option->high);
-        return NetgenCommand::kError;
-      }
-      given.given = true;
-    }
+    options.family = NetworkFamily::kGeometric;
   }
   return NetgenCommand::kGenerate;
 }
@@ -304,9 +222,9 @@ const char* NetgenUsage() {
 NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
                                    std::string& error) {
   // Unset options keep request's values (the defaults).
-  NetgenOptions options{{request.nodes, false}, {0, false}, {request.minMeasure, false},
-                        {request.maxMeasure, false}, request.seed, request.family, false, request.distinctPairs, request.positionsPath,
-                        request.outputPath};
+  NetgenOptions options{{request.nodes, false}, {0, false},         {request.minMeasure, false},
+                        {request.maxMeasure, false}, request.seed, request.family,
+                        request.distinctPairs,       request.positionsPath, request.outputPath};
   const NetgenCommand command = ReadOptions(argc, argv, options, error);
   if (command != NetgenCommand::kGenerate) {
     return command;

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "bench/routine_timing.h"
-#include "companion/command_line.h"
 #include "race/race_report.h"
+#include "tools/command_line.h"
+#include "tools/exit_status.h"
+#include "tools/network_input.h"
+#include "tools/output_file.h"
 
 namespace {
 
@@ -32,13 +35,14 @@ const char* const kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
-  CommandLine line;
+  using namespace mst;
+  std::string file;
+  CommandLine line("mst-race", kUsage);
+  line.Network(file);
   Network network;
   std::string title;
-  const int ended = StartCompanion(argc, argv, {}, "mst-race", kUsage, line, network, title);
-  if (ended >= 0) {
-    return ended;
-  }
+  if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
+  if (const int ended = ReadNetworkArgument("mst-race", file, network, title); ended >= 0) return ended;
   const int nON = network.nON;
   const TimingPlan plan;
   const double expected = ExpectedSeconds(network.edges, nON, plan);
@@ -48,19 +52,16 @@ int main(int argc, char** argv) {
   const std::vector<RoutineTiming> timings = TimeRoutines(network.edges, nON, plan);
   const RoutineCounts counts = CountOperations(network.edges, nON);
 
-  std::printf("%s: %d nodes, %d edges; microseconds per call, median of %d repetitions (min to max)\n\n",
-              title.c_str(), nON, static_cast<int>(network.edges.size()),
-              plan.repetitions);
-  std::fputs(RaceTable(timings, counts).c_str(), stdout);
   std::int64_t shift = 0;
   const std::vector<std::string> built = TimedRoutines();
   const bool library = std::find(built.begin(), built.end(), "library-prim") != built.end();
   const bool shiftable = library && LibraryPrimShift(network.edges, shift);
-  std::fputs(LibraryNote(library, shiftable, shift).c_str(), stdout);
-  std::printf("\n%s", Verdict(timings).c_str());
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "mst-race: cannot write to standard output\n");
-    return 1;
-  }
-  return 0;
+  const auto write = [&](std::FILE* out) {
+    std::fprintf(out, "%s: %d nodes, %d edges; microseconds per call, median of %d repetitions (min to max)\n\n",
+                 title.c_str(), nON, static_cast<int>(network.edges.size()), plan.repetitions);
+    std::fputs(RaceTable(timings, counts).c_str(), out);
+    std::fputs(LibraryNote(library, shiftable, shift).c_str(), out);
+    std::fprintf(out, "\n%s", Verdict(timings).c_str());
+  };
+  return WriteOutput("mst-race", "", write) ? kExitDone : kExitUnusableInput;
 }

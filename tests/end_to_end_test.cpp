@@ -254,7 +254,7 @@ TEST_F(EndToEnd, NetgenFailsWhenItsOutputCannotBeWritten) {
     const int raw = std::system(("'" MST_NETGEN_PATH "' " + std::string(args) + " > /dev/full 2> '" +
                                  (dir_ / "err.txt").string() + "'").c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << args;
-    EXPECT_EQ(ReadAll(dir_ / "err.txt"), "mst-netgen: cannot write the network to standard output\n") << args;
+    EXPECT_EQ(ReadAll(dir_ / "err.txt"), "mst-netgen: cannot write to standard output\n") << args;
   }
 }
 

@@ -319,15 +319,13 @@ struct BadArguments {
   const char* error;
 };
 
+// mst-netgen's own ranges and the checks between its options; how any option's word is read is
+// the command line's (CommandLine in tools/command_line_test.cpp).
 TEST(NetgenArguments, RefusesBadOnesWithAMessage) {
   const std::vector<BadArguments> cases = {
       {{"--nodes", "10", "--edges", "8"}, "8 edges cannot connect 10 nodes: at least 9 are needed"},
-      {{"--nodes"}, "--nodes needs a value"},
       {{"--edges", "ten"}, "--edges: 'ten' is not a whole number from 1 to 50000000"},
       {{"--nodes", "1"}, "--nodes: '1' is not a whole number from 2 to 2147483647"},
-      {{"--nodes", " 5"}, "--nodes: ' 5' is not a whole number from 2 to 2147483647"},
-      {{"--nodes", "5x"}, "--nodes: '5x' is not a whole number from 2 to 2147483647"},
-      {{"--edges="}, "--edges: '' is not a whole number from 1 to 50000000"},
       {{"--max", "2147483648"}, "--max: '2147483648' is not a whole number from -2147483648 to 2147483647"},
       {{"--min", "5", "--max", "3"}, "--min 5 is above --max 3"},
       {{"--seed", "-1"}, "--seed: '-1' is not a whole number from 0 to 18446744073709551615"},
@@ -336,22 +334,14 @@ TEST(NetgenArguments, RefusesBadOnesWithAMessage) {
       {{"--nodes", "30000000"},
        "--nodes 30000000: the default of 2 * N edges (60000000) is above mst-netgen's limit of 50000000 edges; "
        "give --edges"},
-      {{"--seed", "+5"}, "--seed: '+5' is not a whole number from 0 to 18446744073709551615"},
-      {{"--min", "+-5"}, "--min: '+-5' is not a whole number from -2147483648 to 2147483647"},
       {{"--geometric", "--max", "5"}, "--min and --max do not apply to --geometric: the measures are the distances"},
       {{"--max=5", "--geometric"}, "--min and --max do not apply to --geometric: the measures are the distances"},
-      {{"--output"}, "--output needs a value"},
-      {{"--output="}, "--output needs a file name"},
-      {{"--verbose"}, "unknown option '--verbose' (see --help)"},
-      {{"40"}, "unknown option '40' (see --help)"},
-      {{"--help=yes"}, "unknown option '--help=yes' (see --help)"},
       {{"--geometric", "--min", "1"}, "--min and --max do not apply to --geometric: the measures are the distances"},
       {{"--geometric", "--nodes", "4", "--edges", "7"}, "--geometric: 4 nodes have at most 6 edges (no parallel edges)"},
       {{"--geometric", "--nodes", "20001"}, "--geometric: at most 20000 nodes"},
       {{"--positions", "p.txt"}, "--positions needs --geometric"},
       {{"--geometric", "--positions="}, "--positions needs a file name"},
       {{"--family", "tree"}, "--family: 'tree' is not one of random, complete, grid, geometric"},
-      {{"--family"}, "--family needs a value"},
       {{"--family", "grid", "--geometric"}, "two families asked for: grid and geometric"},
       {{"--family", "complete", "--nodes", "5", "--edges", "9"},
        "--family complete: 5 nodes make exactly 10 edges; leave out --edges or give that"},

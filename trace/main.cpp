@@ -5,12 +5,15 @@
 #include <cstring>
 #include <string>
 
-#include "companion/command_line.h"
 #include "graph/network_loader.h"
 #include "trace/step_page.h"
 #include "trace/step_trace.h"
 #include "trace/trace_json.h"
 #include "trace/trace_text.h"
+#include "tools/command_line.h"
+#include "tools/exit_status.h"
+#include "tools/network_input.h"
+#include "tools/output_file.h"
 
 namespace {
 
@@ -55,34 +58,36 @@ bool ReadWhole(const std::string& path, std::string& text, std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  CommandLine line;
+  using namespace mst;
+  std::string file;
+  std::string svgPath;
+  bool json = false;
+  CommandLine line("mst-trace", kUsage);
+  line.Flag("--json", json);
+  line.File("--page", svgPath);
+  line.Exclusive("--json", "--page");
+  line.Network(file);
   Network network;
   std::string title;
-  const int ended = StartCompanion(argc, argv, {{"--json", false, "--page"}, {"--page", true}}, "mst-trace", kUsage,
-                                   line, network, title);
-  if (ended >= 0) {
-    return ended;
-  }
+  if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
+  if (const int ended = ReadNetworkArgument("mst-trace", file, network, title); ended >= 0) return ended;
+
   std::string why;
   std::string svg;
-  const bool page = line.values.count("--page") > 0;
-  if (page && !ReadWhole(line.values.at("--page"), svg, why)) {
-    std::fprintf(stderr, "mst-trace: %s: %s\n", line.values.at("--page").c_str(), why.c_str());
-    return 1;
+  if (!svgPath.empty() && !ReadWhole(svgPath, svg, why)) {
+    std::fprintf(stderr, "mst-trace: %s: %s\n", svgPath.c_str(), why.c_str());
+    return kExitUnusableInput;
   }
   const StepTrace trace = TraceRoutines(network.edges.data(), static_cast<int>(network.edges.size()), network.nON);
-  if (page) {
-    if (!WriteStepPage(stdout, trace, title, svg, why)) {
-      std::fprintf(stderr, "mst-trace: %s: %s\n", line.values.at("--page").c_str(), why.c_str());
-      return 1;
+  std::string text;
+  if (!svgPath.empty()) {
+    if (!StepPage(trace, title, svg, text, why)) {
+      std::fprintf(stderr, "mst-trace: %s: %s\n", svgPath.c_str(), why.c_str());
+      return kExitUnusableInput;
     }
   } else {
-    const std::string text = line.Has("--json") ? TraceJson(trace, title) : TraceText(trace, title);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    text = json ? TraceJson(trace, title) : TraceText(trace, title);
   }
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "mst-trace: cannot write to standard output\n");
-    return 1;
-  }
-  return 0;
+  const auto write = [&text](std::FILE* out) { std::fwrite(text.data(), 1, text.size(), out); };
+  return WriteOutput("mst-trace", "", write) ? kExitDone : kExitUnusableInput;
 }

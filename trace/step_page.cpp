@@ -27,8 +27,8 @@ void Replace(std::string& text, const std::string& marker, const std::string& wi
 
 }  // namespace
 
-bool WriteStepPage(std::FILE* file, const StepTrace& trace, const std::string& title, const std::string& svg,
-                   std::string& why) {
+bool StepPage(const StepTrace& trace, const std::string& title, const std::string& svg, std::string& page,
+              std::string& why) {
   const std::size_t start = svg.find("<svg");
   const std::size_t end = svg.rfind("</svg>");
   if (start == std::string::npos || end == std::string::npos || end < start) {
@@ -36,12 +36,11 @@ bool WriteStepPage(std::FILE* file, const StepTrace& trace, const std::string& t
     return false;
   }
   const std::string json = TraceJson(trace, title);
-  std::string page = PageTemplate();
+  page = PageTemplate();
   // The title first, while only the template's markers are there; the JSON holds no '<' and
   // Graphviz escapes it in the drawing's texts, so neither can hold a marker.
   Replace(page, "<!--TITLE-->", HtmlEscaped(title));
   Replace(page, "<!--TRACE-->", json);
   Replace(page, "<!--DRAWING-->", svg.substr(start, end + 6 - start));
-  std::fwrite(page.data(), 1, page.size(), file);
   return true;
 }

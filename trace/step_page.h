@@ -1,13 +1,12 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "trace/step_trace.h"
 
-// Writes the page that plays the trace: one self-contained HTML file (inline SVG, CSS and
+// Makes the page that plays the trace: one self-contained HTML file (inline SVG, CSS and
 // script, nothing fetched) drawn on svg, Graphviz's SVG rendering of mst-draw's DOT for the same
 // network, whose edges carry id="e<row>" and nodes id="n<number>". Returns false, with why, when
 // svg holds no <svg> element.
-[[nodiscard]] bool WriteStepPage(std::FILE* file, const StepTrace& trace, const std::string& title,
-                                 const std::string& svg, std::string& why);
+[[nodiscard]] bool StepPage(const StepTrace& trace, const std::string& title, const std::string& svg,
+                            std::string& page, std::string& why);

@@ -1,0 +1,292 @@
+#include "tools/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+
+#include "tools/exit_status.h"
+
+namespace mst {
+namespace {
+
+// Parses a whole decimal number within [low, high]: an optional sign where Number is signed,
+// then digits, nothing else.
+template <typename Number>
+bool ParseWhole(const std::string& text, Number low, Number high, Number& value) {
+  const char* first = text.data();
+  const char* last = first + text.size();
+  if (std::is_signed<Number>::value && first != last && *first == '+' && first + 1 != last && first[1] != '-') {
+    ++first;  // from_chars takes a minus sign only
+  }
+  Number parsed{};
+  const std::from_chars_result result = std::from_chars(first, last, parsed);
+  if (first == last || result.ec != std::errc() || result.ptr != last || parsed < low || parsed > high) {
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+// One row of the table: how to check a value, and where to store it once the whole line is good.
+struct Entry {
+  std::string name;
+  bool takesValue;
+  std::string missing;  // the refusal when the value is missing: "<name> needs a file name"
+  CLI::Option* option = nullptr;
+  std::vector<std::string> values;  // as CLI11 found them, one per time the option was given
+  std::function<bool(const std::string&, std::string&)> check;
+  std::function<void(const std::string&)> store;
+};
+
+}  // namespace
+
+struct CommandLine::Table {
+  const char* program;
+  const char* usage;
+  CLI::App app;
+  std::vector<std::unique_ptr<Entry>> entries;  // stable addresses: CLI11 holds their values
+  std::vector<std::pair<std::string, std::string>> exclusive;
+  std::vector<std::string> arguments;
+  enum class Arguments { kNone, kOneNetwork, kFiles } kind = Arguments::kNone;
+  std::string* network = nullptr;
+  std::vector<std::string>* files = nullptr;
+
+  Entry& Add(const char* name, bool takesValue) {
+    entries.push_back(std::make_unique<Entry>());
+    Entry& entry = *entries.back();
+    entry.name = name;
+    entry.takesValue = takesValue;
+    entry.missing = entry.name + " needs a value";
+    entry.store = [](const std::string&) {};
+    if (takesValue) {
+      // Every time the option is given it takes exactly the next word, whatever it is; the
+      // values are kept so that a second one is refused rather than silently winning.
+      entry.option = app.add_option(name, entry.values)
+                         ->expected(1)
+                         ->allow_extra_args(false)
+                         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    } else {
+      entry.option = app.add_flag(name)->disable_flag_override();
+    }
+    return entry;
+  }
+
+  const Entry* Find(const std::string& name) const {
+    for (const auto& entry : entries) {
+      if (entry->name == name) return entry.get();
+    }
+    return nullptr;
+  }
+};
+
+CommandLine::CommandLine(const char* program, const char* usage) : table_(std::make_unique<Table>()) {
+  table_->program = program;
+  table_->usage = usage;
+  CLI::App& app = table_->app;
+  app.set_help_flag();  // the programs print their own usage text
+  app.allow_extras();   // unknown words are refused here, in this layer's words
+  app.add_option("arguments", table_->arguments);
+  table_->Add("--help", false);
+  table_->Add("--version", false);
+}
+
+CommandLine::~CommandLine() = default;
+
+void CommandLine::Flag(const char* name, bool& given) {
+  Entry& entry = table_->Add(name, false);
+  entry.store = [&given](const std::string&) { given = true; };
+}
+
+void CommandLine::File(const char* name, std::string& path) {
+  Entry& entry = table_->Add(name, true);
+  entry.missing = entry.name + " needs a file name";
+  entry.check = [missing = entry.missing](const std::string& value, std::string& why) {
+    if (!value.empty()) return true;
+    why = missing;
+    return false;
+  };
+  entry.store = [&path](const std::string& value) { path = value; };
+}
+
+void CommandLine::Whole(const char* name, long long& value, long long low, long long high, bool* given) {
+  Entry& entry = table_->Add(name, true);
+  const std::string label = name;
+  entry.check = [label, low, high](const std::string& text, std::string& why) {
+    long long parsed = 0;
+    if (ParseWhole(text, low, high, parsed)) return true;
+    why = label + ": '" + text + "' is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+    return false;
+  };
+  entry.store = [&value, low, high, given](const std::string& text) {
+    (void)ParseWhole(text, low, high, value);
+    if (given != nullptr) *given = true;
+  };
+}
+
+void CommandLine::Whole(const char* name, std::uint64_t& value, bool* given) {
+  Entry& entry = table_->Add(name, true);
+  const std::string label = name;
+  entry.check = [label](const std::string& text, std::string& why) {
+    std::uint64_t parsed = 0;
+    if (ParseWhole<std::uint64_t>(text, 0, UINT64_MAX, parsed)) return true;
+    why = label + ": '" + text + "' is not a whole number from 0 to " + std::to_string(UINT64_MAX);
+    return false;
+  };
+  entry.store = [&value, given](const std::string& text) {
+    (void)ParseWhole<std::uint64_t>(text, 0, UINT64_MAX, value);
+    if (given != nullptr) *given = true;
+  };
+}
+
+void CommandLine::Choice(const char* name, std::string& value, std::vector<std::string> choices) {
+  Entry& entry = table_->Add(name, true);
+  const std::string label = name;
+  entry.check = [label, choices](const std::string& text, std::string& why) {
+    std::string list;
+    for (const std::string& choice : choices) {
+      if (choice == text) return true;
+      list += (list.empty() ? "" : ", ") + choice;
+    }
+    why = label + ": '" + text + "' is not one of " + list;
+    return false;
+  };
+  entry.store = [&value](const std::string& text) { value = text; };
+}
+
+void CommandLine::Exclusive(const char* one, const char* other) { table_->exclusive.emplace_back(one, other); }
+
+void CommandLine::Network(std::string& file) {
+  table_->kind = Table::Arguments::kOneNetwork;
+  table_->network = &file;
+}
+
+void CommandLine::Files(std::vector<std::string>& files) {
+  table_->kind = Table::Arguments::kFiles;
+  table_->files = &files;
+}
+
+Parsed CommandLine::Read(int argc, const char* const* argv, std::string& why) {
+  Table& t = *table_;
+  std::vector<std::string> words;
+  bool optionsEnded = false;
+  for (int a = 1; a < argc; ++a) {
+    std::string word = argv[a];
+    optionsEnded = optionsEnded || word == "--";
+    const std::size_t equals = word.find('=');
+    if (!optionsEnded && word.compare(0, 2, "--") == 0 && equals != std::string::npos) {
+      const Entry* entry = t.Find(word.substr(0, equals));
+      if (entry != nullptr && !entry->takesValue) {
+        why = "unknown option '" + word + "'";  // a flag takes no value
+        return Parsed::kBadUsage;
+      }
+      if (entry != nullptr && equals + 1 == word.size()) {
+        // "--name=": CLI11 would take the next word as the value; the value given is empty.
+        words.push_back(word.substr(0, equals));
+        words.emplace_back();
+        continue;
+      }
+    }
+    words.push_back(std::move(word));
+  }
+  try {
+    std::vector<std::string> reversed(words.rbegin(), words.rend());  // CLI11 takes them last first
+    t.app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    // The one refusal CLI11 makes itself here: an option's value missing at the end of the line
+    // or before "--". Its message starts with the option's name.
+    const std::string message = error.what();
+    const Entry* entry = t.Find(message.substr(0, message.find(':')));
+    why = entry != nullptr ? entry->missing : message;
+    return Parsed::kBadUsage;
+  }
+  for (const auto& entry : t.entries) {
+    if (entry->name == "--help" && entry->option->count() > 0) return Parsed::kHelp;
+    if (entry->name == "--version" && entry->option->count() > 0) return Parsed::kVersion;
+  }
+  for (const std::string& word : t.app.remaining()) {
+    if (word != "--") {
+      why = "unknown option '" + word + "'";
+      return Parsed::kBadUsage;
+    }
+  }
+  for (const auto& entry : t.entries) {
+    const std::size_t times = entry->takesValue ? entry->values.size() : entry->option->count();
+    if (times > 1) {
+      why = entry->name + " given twice";
+      return Parsed::kBadUsage;
+    }
+  }
+  for (const auto& [one, other] : t.exclusive) {
+    if (t.Find(one)->option->count() > 0 && t.Find(other)->option->count() > 0) {
+      why = one + " and " + other + " together: choose one";
+      return Parsed::kBadUsage;
+    }
+  }
+  for (const auto& entry : t.entries) {
+    if (entry->takesValue && !entry->values.empty() && !entry->check(entry->values[0], why)) {
+      return Parsed::kBadUsage;
+    }
+  }
+  switch (t.kind) {
+    case Table::Arguments::kNone:
+      if (!t.arguments.empty()) {
+        why = "unexpected argument '" + t.arguments[0] + "'";
+        return Parsed::kBadUsage;
+      }
+      break;
+    case Table::Arguments::kOneNetwork:
+      if (t.arguments.empty()) {
+        why = "no network file given";
+        return Parsed::kBadUsage;
+      }
+      if (t.arguments.size() > 1) {
+        why = "one network file only, but '" + t.arguments[0] + "' and '" + t.arguments[1] + "' were given";
+        return Parsed::kBadUsage;
+      }
+      if (t.arguments[0].empty()) {
+        why = "the network file name is empty";
+        return Parsed::kBadUsage;
+      }
+      *t.network = t.arguments[0];
+      break;
+    case Table::Arguments::kFiles:
+      for (const std::string& file : t.arguments) {
+        if (file.empty()) {
+          why = "a file name is empty";
+          return Parsed::kBadUsage;
+        }
+      }
+      *t.files = t.arguments;
+      break;
+  }
+  for (const auto& entry : t.entries) {
+    if (entry->takesValue && !entry->values.empty()) {
+      entry->store(entry->values[0]);
+    } else if (!entry->takesValue && entry->option->count() > 0) {
+      entry->store("");
+    }
+  }
+  return Parsed::kRun;
+}
+
+int CommandLine::Parse(int argc, const char* const* argv) {
+  std::string why;
+  switch (Read(argc, argv, why)) {
+    case Parsed::kHelp:
+      std::fputs(table_->usage, stdout);
+      return kExitDone;
+    case Parsed::kVersion:
+      std::printf("%s %s\n", table_->program, kProgramVersion);
+      return kExitDone;
+    case Parsed::kBadUsage:
+      std::fprintf(stderr, "%s: %s\n", table_->program, why.c_str());
+      std::fputs(table_->usage, stderr);
+      return kExitBadUsage;
+    case Parsed::kRun:
+      break;
+  }
+  return -1;
+}
+
+}  // namespace mst
