@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/routine_timing.h"
+#include "timing/routine_timing.h"
 #include "tools/command_line.h"
 #include "bench/study_networks.h"
 

@@ -11,31 +11,20 @@
 #include <utility>
 #include <vector>
 
-#include "bench/plain_routines.h"
+#include "bench/routine_calls.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
 #include "mst/prim_scan.h"
 #include "netgen/network_generator.h"
 #ifdef MST_HAVE_BOOST
-#include "bench/library_routines.h"
+#include "timing/library_routines.h"
 #endif
 
 namespace {
 
-// A routine, and for Prim's per-scan runs the scan it is held to.
-using Routine = void (*)(Edges*, Edges*, int, int, PrimScan);
-
-void PrimRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { Prim(in, out, nOE, nON); }
-void PlainPrimRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { PlainPrim(in, out, nOE, nON); }
-void KruskalRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { Kruskal(in, out, nOE, nON); }
-void PlainKruskalRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan) { PlainKruskal(in, out, nOE, nON); }
-void PrimScanRoutine(Edges* in, Edges* out, int nOE, int nON, PrimScan scan) {
-  PrimWithScan(scan, in, out, nOE, nON);
-}
-
 // Calls one routine over and over on one network, as the program's timed runs do: Kruskal
 // keeps sorting the list its previous call left.
-void RunRoutine(benchmark::State& state, Routine routine, PrimScan scan, std::vector<Edges> network, int nodes) {
+void RunRoutine(benchmark::State& state, RoutineCall routine, PrimScan scan, std::vector<Edges> network, int nodes) {
   std::vector<Edges> tree(static_cast<std::size_t>(nodes));
   const int nOE = static_cast<int>(network.size());
   for (auto _ : state) {
@@ -142,20 +131,20 @@ int main(int argc, char** argv) {
     [[maybe_unused]] const int m = edges;  // structured bindings cannot be captured in C++17
     struct Entry {
       std::string name;
-      Routine routine;
+      RoutineCall routine;
       PrimScan scan;
     };
-    std::vector<Entry> entries = {{"plain PRIM", PlainPrimRoutine, PrimScan::kPortable},
-                                  {"PRIM", PrimRoutine, PrimScan::kPortable},
-                                  {"plain KRUSKAL", PlainKruskalRoutine, PrimScan::kPortable},
-                                  {"KRUSKAL", KruskalRoutine, PrimScan::kPortable}};
+    std::vector<Entry> entries = {{"plain PRIM", CallPlainPrim, PrimScan::kPortable},
+                                  {"PRIM", CallPrim, PrimScan::kPortable},
+                                  {"plain KRUSKAL", CallPlainKruskal, PrimScan::kPortable},
+                                  {"KRUSKAL", CallKruskal, PrimScan::kPortable}};
     for (PrimScan scan : AllPrimScans()) {
       if (PrimScanRuns(scan) && nodes <= PrimScanMaxNodes(scan)) {
-        entries.push_back({std::string("PRIM[") + PrimScanName(scan) + "]", PrimScanRoutine, scan});
+        entries.push_back({std::string("PRIM[") + PrimScanName(scan) + "]", CallPrimScan, scan});
       }
     }
     for (const Entry& entry : entries) {
-      const Routine r = entry.routine;
+      const RoutineCall r = entry.routine;
       const PrimScan scan = entry.scan;
       benchmark::RegisterBenchmark(Name(entry.name, nodes, edges).c_str(),
                                    [=](benchmark::State& state) { RunRoutine(state, r, scan, network, n); })

@@ -2,7 +2,7 @@
 // Kruskal (when built with Boost) on generated networks from 8 to 65536 nodes, at 3 and at 10
 // edges per node. Writes CSV to standard output:
 //   nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,
-//   then what one call of each does (kCountColumns in bench/routine_timing.h)
+//   then what one call of each does (kCountColumns in timing/routine_timing.h)
 // microseconds_per_call is the median of the repetitions, min and max their spread. Progress
 // goes to standard error.
 // usage: mst-scaling [--quick]   (27 sizes, 11 repetitions of at least about 25 ms per routine
@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "bench/routine_timing.h"
+#include "timing/routine_timing.h"
 #include "tools/command_line.h"
 #include "netgen/network_generator.h"
 

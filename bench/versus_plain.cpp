@@ -17,24 +17,23 @@
 //   1000, 10000 and 100000 nodes, with the cost per comparison and per record move of its sort
 //   (counted by the observed routine; the plain reading makes the same ones).
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "bench/plain_routines.h"
+#include "bench/routine_calls.h"
 #include "graph/network_vectors.h"
 #include "mst/kruskal.h"
 #include "mst/observed.h"
 #include "mst/prim.h"
 #include "mst/prim_scan.h"
 #include "netgen/network_generator.h"
+#include "timing/call_timer.h"
+#include "timing/routine_timing.h"
 #include "tools/command_line.h"
 #include "tools/network_input.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct Measured {
   std::string name;
@@ -46,31 +45,16 @@ struct Timed {
   std::string name;
   std::vector<Edges> list;  // this routine's own copy: Kruskal keeps sorting what it left
   std::vector<Edges> tree;
-  void (*call)(Edges*, Edges*, int, int, int);  // last argument: the scan, for Prim's per-scan runs
-  int scan;
+  RoutineCall call;
+  PrimScan scan;
   std::vector<double> seconds;  // one complete run per repetition
 };
 
-void CallPrim(Edges* in, Edges* out, int nOE, int nON, int) { Prim(in, out, nOE, nON); }
-void CallPlainPrim(Edges* in, Edges* out, int nOE, int nON, int) { PlainPrim(in, out, nOE, nON); }
-void CallKruskal(Edges* in, Edges* out, int nOE, int nON, int) { Kruskal(in, out, nOE, nON); }
-void CallPlainKruskal(Edges* in, Edges* out, int nOE, int nON, int) { PlainKruskal(in, out, nOE, nON); }
-void CallPrimScan(Edges* in, Edges* out, int nOE, int nON, int scan) {
-  PrimWithScan(static_cast<PrimScan>(scan), in, out, nOE, nON);
-}
-
 double Run(Timed& t, long long calls, int nOE, int nON) {
-  const Clock::time_point start = Clock::now();
-  for (long long k = 0; k < calls; ++k) {
-    t.call(t.list.data(), t.tree.data(), nOE, nON, t.scan);
-  }
-  return std::chrono::duration<double>(Clock::now() - start).count();
+  return mst::SecondsFor([&] { t.call(t.list.data(), t.tree.data(), nOE, nON, t.scan); }, calls);
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+double Median(std::vector<double> values) { return Summarize("", std::move(values)).median; }
 
 double Sum(const std::vector<double>& values) {
   double sum = 0;
@@ -155,19 +139,19 @@ int main(int argc, char** argv) {
     const int nOE = static_cast<int>(network.edges.size());
     const int nON = network.nodes;
     std::vector<Timed> timed;
-    auto add = [&](const std::string& name, void (*call)(Edges*, Edges*, int, int, int), int scan) {
+    auto add = [&](const std::string& name, RoutineCall call, PrimScan scan) {
       timed.push_back({name, network.edges, std::vector<Edges>(static_cast<std::size_t>(nON)), call, scan, {}});
     };
     if (!kruskalOnly) {
-      add("plain PRIM", CallPlainPrim, 0);
-      add("PRIM", CallPrim, 0);
+      add("plain PRIM", CallPlainPrim, PrimScan::kPortable);
+      add("PRIM", CallPrim, PrimScan::kPortable);
     }
-    add("plain KRUSKAL", CallPlainKruskal, 0);
-    add("KRUSKAL", CallKruskal, 0);
+    add("plain KRUSKAL", CallPlainKruskal, PrimScan::kPortable);
+    add("KRUSKAL", CallKruskal, PrimScan::kPortable);
     for (PrimScan scan : kruskalOnly ? std::vector<PrimScan>{} : AllPrimScans()) {
       const bool named = scans.empty() || scans.find("," + std::string(PrimScanName(scan)) + ",") != std::string::npos;
       if (named && PrimScanRuns(scan) && nON <= PrimScanMaxNodes(scan)) {
-        add(PrimScanName(scan), CallPrimScan, static_cast<int>(scan));
+        add(PrimScanName(scan), CallPrimScan, scan);
       }
     }
     // Calls per run: 20000 unless the slowest routine (one call each, after a warm-up call)

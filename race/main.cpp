@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/routine_timing.h"
+#include "timing/routine_timing.h"
 #include "race/race_report.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"

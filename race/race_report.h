@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/routine_timing.h"
+#include "timing/routine_timing.h"
 
 // What mst-race prints, from the timings and counts it measured: kept apart from the timing so
 // that the tests can hold every sentence to known orders.

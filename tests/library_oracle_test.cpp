@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/library_routines.h"
-#include "bench/routine_timing.h"
+#include "timing/library_routines.h"
+#include "timing/routine_timing.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"

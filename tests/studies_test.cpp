@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "bench/routine_timing.h"
+#include "timing/routine_timing.h"
 #include "bench/study_networks.h"
 
 namespace {

@@ -1,25 +1,19 @@
-#include "bench/routine_timing.h"
+#include "timing/routine_timing.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <functional>
 
 #include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "timing/call_timer.h"
 #ifdef MST_HAVE_BOOST
-#include "bench/library_routines.h"
+#include "timing/library_routines.h"
 #endif
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double SecondsFor(const std::function<void()>& call, long long calls) {
-  const Clock::time_point start = Clock::now();
-  for (long long k = 0; k < calls; ++k) call();
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using mst::SecondsFor;
 
 // The routines set up on one network, each a call on state made outside the timing.
 struct Contestants {

@@ -1,4 +1,4 @@
-#include "bench/library_routines.h"
+#include "timing/library_routines.h"
 
 #include <iterator>
 
