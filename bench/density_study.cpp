@@ -18,6 +18,8 @@
 #include "tools/command_line.h"
 #include "bench/study_networks.h"
 
+using namespace mst;
+
 
 namespace {
 
@@ -32,7 +34,7 @@ const char* const kUsage =
 
 int main(int argc, char** argv) {
   bool quick = false;
-  mst::CommandLine line("mst-density", kUsage);
+  CommandLine line("mst-density", kUsage);
   line.Flag("--quick", quick);
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
   const std::vector<int> sizes = quick ? std::vector<int>{64, 256} : std::vector<int>{64, 256, 1024};

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace mst {
+
 namespace {
 
 void PlainMerge(int start, int middle, int end, Edges* in) {
@@ -97,3 +99,5 @@ void PlainKruskal(Edges* in, Edges* out, int nOE, int nON) {
   }
   std::free(used);
 }
+
+}  // namespace mst

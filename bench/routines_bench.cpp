@@ -20,6 +20,8 @@
 #include "timing/library_routines.h"
 #endif
 
+using namespace mst;
+
 namespace {
 
 // Calls one routine over and over on one network, as the program's timed runs do: Kruskal

@@ -16,6 +16,8 @@
 #include "tools/command_line.h"
 #include "netgen/network_generator.h"
 
+using namespace mst;
+
 namespace {
 
 const char* const kUsage =
@@ -29,7 +31,7 @@ const char* const kUsage =
 
 int main(int argc, char** argv) {
   bool quick = false;
-  mst::CommandLine line("mst-scaling", kUsage);
+  CommandLine line("mst-scaling", kUsage);
   line.Flag("--quick", quick);
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
   const std::vector<int> sizes =

@@ -5,6 +5,8 @@
 
 #include "netgen/network_generator.h"
 
+namespace mst {
+
 namespace {
 
 std::vector<Edges> Generated(NetworkFamily family, int nodes, int edges, std::uint64_t seed) {
@@ -49,3 +51,5 @@ std::vector<StudyNetwork> DensityNetworks(int nodes, int densities) {
   networks.push_back({"complete", nodes, Generated(NetworkFamily::kComplete, nodes, complete, seed(complete))});
   return networks;
 }
+
+}  // namespace mst

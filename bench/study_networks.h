@@ -5,6 +5,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // The networks the density study times, from mst-netgen's generator.
 
 struct StudyNetwork {
@@ -21,3 +23,5 @@ struct StudyNetwork {
 // each of the densities; then the grid and the complete network. The seeds follow from the
 // counts, so the study meets the same networks every time.
 [[nodiscard]] std::vector<StudyNetwork> DensityNetworks(int nodes, int densities);
+
+}  // namespace mst

@@ -33,6 +33,8 @@
 #include "tools/command_line.h"
 #include "tools/network_input.h"
 
+using namespace mst;
+
 namespace {
 
 struct Measured {
@@ -51,7 +53,7 @@ struct Timed {
 };
 
 double Run(Timed& t, long long calls, int nOE, int nON) {
-  return mst::SecondsFor([&] { t.call(t.list.data(), t.tree.data(), nOE, nON, t.scan); }, calls);
+  return SecondsFor([&] { t.call(t.list.data(), t.tree.data(), nOE, nON, t.scan); }, calls);
 }
 
 double Median(std::vector<double> values) { return Summarize("", std::move(values)).median; }
@@ -110,8 +112,8 @@ int main(int argc, char** argv) {
   std::vector<Measured> networks;
   for (const std::string& file : files) {
     std::string title;
-    ::Network loaded;
-    if (const int ended = mst::ReadNetworkArgument("mst-versus-plain", file, loaded, title); ended >= 0) return ended;
+    Network loaded;
+    if (const int ended = ReadNetworkArgument("mst-versus-plain", file, loaded, title); ended >= 0) return ended;
     networks.push_back({title, loaded.edges, loaded.nON});
   }
   const std::vector<std::pair<int, int>> sizes =

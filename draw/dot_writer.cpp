@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace mst {
+
 namespace {
 
 const char* const kPrimColour = "#1f5fbf";
@@ -128,3 +130,5 @@ void WriteDot(std::FILE* file, const Drawing& drawing) {
   WriteEdges(file, drawing);
   std::fprintf(file, "}\n");
 }
+
+}  // namespace mst

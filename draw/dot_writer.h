@@ -8,6 +8,8 @@
 #include "draw/tree_marks.h"
 #include "graph/edges.h"
 
+namespace mst {
+
 // Networks with more edges than this are drawn with their tree edges only: beyond it the
 // edges in neither tree would bury the trees. Up to it every edge appears.
 constexpr int kAllEdgesUpTo = 300;
@@ -39,3 +41,5 @@ void WriteDot(std::FILE* file, const Drawing& drawing);
 // The text of a DOT double-quoted string: backslashes and double quotes escaped, line breaks
 // as spaces.
 std::string DotQuoted(const std::string& text);
+
+}  // namespace mst

@@ -8,6 +8,8 @@
 
 #include "graph/network_loader.h"
 
+namespace mst {
+
 namespace {
 
 const char* const kWhatItHolds = " (a positions file holds one 'x y' line per node, node 1 first)";
@@ -74,3 +76,5 @@ bool ReadPositionsFile(const std::string& path, int nON, std::vector<Position>& 
   std::fclose(points);
   return read;
 }
+
+}  // namespace mst

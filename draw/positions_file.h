@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace mst {
+
 // A node's place in the plane, in the units of the positions file.
 struct Position {
   double x;
@@ -21,3 +23,5 @@ struct Position {
 // "cannot open the file (<the system's reason>)".
 [[nodiscard]] bool ReadPositionsFile(const std::string& path, int nON, std::vector<Position>& positions,
                                      std::string& reason);
+
+}  // namespace mst

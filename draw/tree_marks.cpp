@@ -2,6 +2,8 @@
 
 #include "mst/observed.h"
 
+namespace mst {
+
 namespace {
 
 // steps[row] = k + 1 for the row of the k-th tree record; total: their measures' sum.
@@ -23,3 +25,5 @@ TreeMarks MarkReportedTrees(const Edges* in, int nOE, int nON) {
   MarkRows(in, nOE, trees.kruskalRows, marks.kruskalStep, marks.kruskalTotal);
   return marks;
 }
+
+}  // namespace mst

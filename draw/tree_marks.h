@@ -5,6 +5,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // Where each routine's reported tree stands in a network file.
 // primStep[r] is k when the file's row r (0-based) is the k-th row of Prim's report, 0 when
 // the row is not in Prim's tree; kruskalStep likewise for Kruskal's report.
@@ -20,3 +22,5 @@ struct TreeMarks {
 // them to the file's rows: Prim's single run on the list in file order, and Kruskal's tree of
 // the last of its timed runs. Cost: that of ObserveReportedTrees.
 [[nodiscard]] TreeMarks MarkReportedTrees(const Edges* in, int nOE, int nON);
+
+}  // namespace mst

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace mst {
+
 std::string LongRunNotice(const char* routine, int network, double secondsPerCall) {
   const double seconds = secondsPerCall * kRunsPerTiming;
   if (!(seconds > kNoticeAfterSeconds)) {
@@ -27,3 +29,5 @@ std::string LongRunNotice(const char* routine, int network, double secondsPerCal
                 routine, network, total, kRunsPerTiming, each);
   return line;
 }
+
+}  // namespace mst

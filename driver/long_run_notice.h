@@ -9,6 +9,8 @@
 #include "platform/elapsed_clock.h"
 #include "platform/terminal.h"
 
+namespace mst {
+
 // Timed runs expected to last longer than this get a notice first.
 constexpr double kNoticeAfterSeconds = 10.0;
 
@@ -41,3 +43,5 @@ void AnnounceLongRun(Routine routine, const char* name, int network, const Edges
   std::fputs(notice.c_str(), stderr);
   std::fflush(stderr);
 }
+
+}  // namespace mst

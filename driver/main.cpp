@@ -13,6 +13,8 @@
 #include "driver/timing_line.h"
 #include "driver/tree_report.h"
 
+using namespace mst;
+
 int main() {
   for (int i = 0; i < 3; ++i) {
     Edges* edges = nullptr;

@@ -6,6 +6,8 @@
 #include "platform/console_hold.h"
 #include "graph/network_loader.h"
 
+namespace mst {
+
 void NetworkFileName(int t, char (&name)[kFileNameSize]) {
   char pattern[kFileNameSize] = "matrix1.txt";
   for (int k = 0; k < kFileNameSize; ++k) {
@@ -32,3 +34,5 @@ void ReadFromFile(Edges** in, Edges** out, int& nOE, int& nON, int t) {
     std::exit(-1);
   }
 }
+
+}  // namespace mst

@@ -2,6 +2,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // Size of the buffer that holds a network file name such as "matrix1.txt".
 constexpr int kFileNameSize = 13;
 
@@ -14,3 +16,5 @@ void NetworkFileName(int t, char (&name)[kFileNameSize]);
 // A file that cannot be opened or cannot be used ends the process: one "ERROR in ..." line on
 // standard output, the console hold, then exit status -1.
 void ReadFromFile(Edges** in, Edges** out, int& nOE, int& nON, int t);
+
+}  // namespace mst

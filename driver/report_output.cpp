@@ -7,6 +7,8 @@
 
 #include "platform/console_hold.h"
 
+namespace mst {
+
 void DeliverReport() {
   errno = 0;
   if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
@@ -18,3 +20,5 @@ void DeliverReport() {
   HoldConsole();
   std::exit(-1);
 }
+
+}  // namespace mst

@@ -4,6 +4,8 @@
 #include "mst/reported_runs.h"
 #include "platform/elapsed_clock.h"
 
+namespace mst {
+
 // Calls routine(in, out, nOE, nON) kRunsPerTiming times in a row with the same arguments and
 // returns the whole milliseconds they took. Only those calls lie between the two clock readings.
 template <typename Routine>
@@ -15,3 +17,5 @@ template <typename Routine>
   const ClockReading end = ReadClock();
   return ElapsedMilliseconds(start, end);
 }
+
+}  // namespace mst

@@ -6,6 +6,8 @@
 
 #include "graph/tree_total.h"
 
+namespace mst {
+
 void PrintEdge(const Edges* in, int size) {
   std::printf("------------------------------------------------\n");
   for (int k = 0; k < size; ++k) {
@@ -15,3 +17,5 @@ void PrintEdge(const Edges* in, int size) {
   std::printf("\nTotal Measure\t%" PRId64 "\n", TreeTotal(in, size));
   std::printf("------------------------------------------------\n\n");
 }
+
+}  // namespace mst

@@ -14,6 +14,8 @@
 #include "mst/prim.h"
 #include "tests/support/tree_checker.h"
 
+using namespace mst;
+
 namespace {
 
 void ExpectMinimumTree(const std::vector<Edges>& fileOrder, int nON, const Edges* tree, const char* routine) {

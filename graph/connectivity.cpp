@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace mst {
+
 namespace {
 
 int Root(int* parent, int node) {
@@ -39,3 +41,5 @@ int FirstUnreachableNode(const Edges* in, int nOE, int nON) {
   std::free(parent);
   return first;
 }
+
+}  // namespace mst

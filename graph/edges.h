@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace mst {
+
 // One undirected, weighted edge. Node numbers are 0-based in memory (1-based in files and
 // reports). Which end is node1 is simply the order the file gives them; nothing reorders them.
 struct Edges {
@@ -19,3 +21,5 @@ struct Edges {
 };
 
 using Edge = Edges;
+
+}  // namespace mst

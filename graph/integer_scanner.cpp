@@ -1,5 +1,7 @@
 #include "graph/integer_scanner.h"
 
+namespace mst {
+
 namespace {
 
 bool IsSpace(int c) {
@@ -47,3 +49,5 @@ ScanResult ScanInteger(std::FILE* file, std::int32_t& value) {
   value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
   return ScanResult::kInteger;
 }
+
+}  // namespace mst

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+namespace mst {
+
 enum class ScanResult {
   kInteger,     // a signed 32-bit decimal integer was read
   kEnd,         // only white space was left before the end of the file
@@ -15,3 +17,5 @@ enum class ScanResult {
 // space or the end of the file. Anything else is kNotInteger. Never reads past the character
 // that follows the number.
 [[nodiscard]] ScanResult ScanInteger(std::FILE* file, std::int32_t& value);
+
+}  // namespace mst

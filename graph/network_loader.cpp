@@ -8,6 +8,8 @@
 #include "graph/connectivity.h"
 #include "graph/integer_scanner.h"
 
+namespace mst {
+
 namespace {
 
 // The edge list starts small and doubles, so a header announcing billions of edges costs
@@ -205,3 +207,5 @@ bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
 const char* ReadFailureReason(int error) {
   return error == EISDIR ? "it is a directory, not a file" : "the file cannot be read";
 }
+
+}  // namespace mst

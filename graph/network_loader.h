@@ -5,6 +5,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // Room for any reason LoadNetwork gives, terminating zero included.
 constexpr std::size_t kReasonSize = 160;
 
@@ -27,3 +29,5 @@ constexpr std::size_t kReasonSize = 160;
 // file" for a directory (which some systems open and then refuse to read), else "the file
 // cannot be read".
 [[nodiscard]] const char* ReadFailureReason(int error);
+
+}  // namespace mst

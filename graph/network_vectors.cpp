@@ -6,6 +6,8 @@
 
 #include "graph/network_loader.h"
 
+namespace mst {
+
 bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason) {
   Edges* in = nullptr;
   Edges* out = nullptr;
@@ -33,3 +35,5 @@ bool LoadNetworkFile(const std::string& path, Network& network, std::string& rea
   std::fclose(file);
   return loaded;
 }
+
+}  // namespace mst

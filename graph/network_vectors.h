@@ -6,6 +6,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // A loaded network for the companions and tests: the edge list in file order, 0-based ends.
 struct Network {
   std::vector<Edges> edges;
@@ -19,3 +21,5 @@ struct Network {
 // Opens the file at path for reading, loads it as above and closes it. "-" is a file name like
 // any other. A file that cannot be opened gives "cannot open the file (<the system's reason>)".
 [[nodiscard]] bool LoadNetworkFile(const std::string& path, Network& network, std::string& reason);
+
+}  // namespace mst

@@ -4,6 +4,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // The total measure of records 0..size-1 of a tree list, summed in 64 bits so that it never
 // overflows (a tree of up to 2^31 edges of any 32-bit measures).
 [[nodiscard]] inline std::int64_t TreeTotal(const Edges* tree, int size) {
@@ -13,3 +15,5 @@
   }
   return total;
 }
+
+}  // namespace mst

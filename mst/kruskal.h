@@ -2,6 +2,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // Kruskal's routine: sorts the edge list in place with mergeSort, then accepts edges in that
 // order whenever they join two different components, writing each, ends as stored, into
 // out[counter] until nON - 1 are recorded. Components are tracked with one label per node;
@@ -18,3 +20,5 @@
 // The steps are written once in mst/detail/kruskal_steps.h, where the companions watch them
 // (mst/observer.h); this is them with no observer.
 void Kruskal(Edges* in, Edges* out, int nOE, int nON);
+
+}  // namespace mst

@@ -2,6 +2,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // Sorts records start..end (both inclusive) of in by non-decreasing measure: a top-down merge
 // sort that always runs in full. On equal measures the right run's record goes first, so every
 // sort reverses the relative order of equal-measure edges; sorting twice restores it.
@@ -20,3 +22,5 @@ void mergeSort(int start, int end, Edges* in);
 // them, and the rest of the right run, which already stands where the merged run ends, is left
 // in place; then the scratch array's records are copied back.
 void merge(int start, int middle, int end, Edges* in);
+
+}  // namespace mst

@@ -14,6 +14,8 @@
 #include "mst/prim_scan.h"
 #include "mst/reported_runs.h"
 
+namespace mst {
+
 namespace {
 
 // Counts and records what the routines tell it.
@@ -111,3 +113,5 @@ void ObserveReportedKruskal(Edges* list, Edges* out, int nOE, int nON, KruskalOb
     merge_steps::SortRange(0, edges - 1, records, recorder);
   });
 }
+
+}  // namespace mst

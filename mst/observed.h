@@ -6,6 +6,8 @@
 #include "graph/edges.h"
 #include "mst/observer.h"
 
+namespace mst {
+
 // The routines watched at work: the same step loop, scans, sort and Kruskal's steps that
 // mst-bench times (mst/observer.h), made with an observer that counts and records. For the
 // companions (traces, studies, the race); mst-bench does not link this library.
@@ -77,3 +79,5 @@ struct ReportedTrees {
   std::vector<int> kruskalRows;   // likewise for Kruskal's tree
 };
 [[nodiscard]] ReportedTrees ObserveReportedTrees(const Edges* in, int nOE, int nON);
+
+}  // namespace mst

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace mst {
+
 // How the routines are watched at work, at no cost to the timed runs.
 //
 // Prim's step loop (mst/detail/grow_tree.h), Kruskal's routine (mst/detail/kruskal_steps.h) and
@@ -47,3 +49,5 @@ struct Unobserved {
   void SortMove(int) {}
   void KruskalMeets(int, KruskalDecision, int, int, const int*) {}
 };
+
+}  // namespace mst

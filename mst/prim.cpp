@@ -5,6 +5,8 @@
 #include "mst/detail/scan_table.h"
 #include "mst/out_of_memory.h"
 
+namespace mst {
+
 namespace {
 
 void GrowWithKernel(const ScanKernel& kernel, const Edges* in, Edges* out, int nOE, int nON) {
@@ -31,3 +33,5 @@ void Prim(const Edges* in, Edges* out, int nOE, int nON) {
 void PrimWithScan(PrimScan scan, const Edges* in, Edges* out, int nOE, int nON) {
   GrowWithKernel(KernelOf(scan), in, out, nOE, nON);
 }
+
+}  // namespace mst

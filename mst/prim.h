@@ -3,6 +3,8 @@
 #include "graph/edges.h"
 #include "mst/prim_scan.h"
 
+namespace mst {
+
 // Prim's routine: grows a tree from node 0, at each step taking the cheapest edge with exactly
 // one end in the tree (the first in the edge list among equals, whatever the measure) and
 // writing it, ends as stored, into out[counter]. The tree list holds the edges in the order
@@ -20,3 +22,5 @@ void Prim(const Edges* in, Edges* out, int nOE, int nON);
 // Prim's routine with the given scan instead of the one chosen for this processor and size
 // (tests and the harness compare them). scan must run here and handle nON nodes.
 void PrimWithScan(PrimScan scan, const Edges* in, Edges* out, int nOE, int nON);
+
+}  // namespace mst

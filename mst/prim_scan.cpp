@@ -3,6 +3,8 @@
 #include "mst/detail/scan_table.h"
 #include "mst/detail/x86_target.h"
 
+namespace mst {
+
 namespace {
 
 bool Provides(InstructionSets sets, InstructionSets needs) {
@@ -59,3 +61,5 @@ const ScanKernel& ChooseKernel(int nON, int nOE, InstructionSets sets) {
 PrimScan ChoosePrimScanFor(int nON, int nOE, InstructionSets sets) { return ChooseKernel(nON, nOE, sets).scan; }
 
 PrimScan ChoosePrimScan(int nON, int nOE) { return ChoosePrimScanFor(nON, nOE, ThisProcessor()); }
+
+}  // namespace mst

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace mst {
+
 // The ways Prim's routine can make its scan, one per step, for the cheapest edge with exactly
 // one end in the tree. Every scan visits every edge at every step and gives the same answer
 // (the first cheapest crossing edge in the edge list, whatever its measure), so every scan
@@ -48,3 +50,5 @@ struct InstructionSets {
 
 // The same on this processor.
 [[nodiscard]] PrimScan ChoosePrimScan(int nON, int nOE);
+
+}  // namespace mst

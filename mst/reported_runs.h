@@ -2,6 +2,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // How often mst-bench runs each routine on each network; the time it prints is that of all of
 // them, and the tree it prints is the one the last call wrote.
 constexpr int kRunsPerTiming = 20000;
@@ -17,3 +19,5 @@ constexpr int kKruskalCallsBeforeReported = kRunsPerTiming % 2 == 0 ? 1 : 0;
 // (k even) does. Makes those one or two calls on list, which it leaves sorted as they do.
 // Cost: at most two Kruskal calls.
 void ReportedKruskal(Edges* list, Edges* out, int nOE, int nON);
+
+}  // namespace mst

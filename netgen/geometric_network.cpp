@@ -9,6 +9,8 @@
 
 #include "netgen/random_draws.h"
 
+namespace mst {
+
 namespace {
 
 std::int64_t SquaredDistance(Point a, Point b) {
@@ -146,3 +148,5 @@ void WritePositions(std::FILE* file, const std::vector<Point>& points) {
     std::fprintf(file, "%d %d\n", point.x, point.y);
   }
 }
+
+}  // namespace mst

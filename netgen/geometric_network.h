@@ -6,6 +6,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // Points are drawn on the integer grid 0..kGeometricSide in both directions: large enough that
 // equal rounded distances are rare, small enough that they still occur.
 constexpr int kGeometricSide = 10000;
@@ -39,3 +41,5 @@ struct GeometricNetwork {
 
 // Writes one line "x y" per point, node 1 first.
 void WritePositions(std::FILE* file, const std::vector<Point>& points);
+
+}  // namespace mst

@@ -10,8 +10,9 @@
 #include "tools/exit_status.h"
 #include "tools/output_file.h"
 
+using namespace mst;
+
 int main(int argc, char** argv) {
-  using namespace mst;
   NetworkRequest request;
   std::string error;
   switch (ParseNetgenArguments(argc, argv, request, error)) {

@@ -7,6 +7,8 @@
 #include "netgen/geometric_network.h"
 #include "tools/command_line.h"
 
+namespace mst {
+
 namespace {
 
 // A whole-number option as given on the command line, before any check between options.
@@ -50,7 +52,7 @@ const char* NameOf(NetworkFamily family) {
 // Reads the command line into options: each value a whole number in its option's range, the
 // family one of the names. Checks nothing between options but the family asked for twice.
 NetgenCommand ReadOptions(int argc, const char* const* argv, NetgenOptions& options, std::string& error) {
-  mst::CommandLine line("mst-netgen", NetgenUsage());
+  CommandLine line("mst-netgen", NetgenUsage());
   std::string family;
   bool geometric = false;
   std::vector<std::string> families;
@@ -66,13 +68,13 @@ NetgenCommand ReadOptions(int argc, const char* const* argv, NetgenOptions& opti
   line.File("--positions", options.positions);
   line.File("--output", options.output);
   switch (line.Read(argc, argv, error)) {
-    case mst::Parsed::kHelp:
+    case Parsed::kHelp:
       return NetgenCommand::kHelp;
-    case mst::Parsed::kVersion:
+    case Parsed::kVersion:
       return NetgenCommand::kVersion;
-    case mst::Parsed::kBadUsage:
+    case Parsed::kBadUsage:
       return NetgenCommand::kError;
-    case mst::Parsed::kRun:
+    case Parsed::kRun:
       break;
   }
   for (const FamilyName& entry : kFamilies) {
@@ -231,3 +233,5 @@ NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkReq
   }
   return CheckRequest(options, request, error);
 }
+
+}  // namespace mst

@@ -4,6 +4,8 @@
 
 #include "netgen/network_generator.h"
 
+namespace mst {
+
 // Largest edge count mst-netgen writes: the network stays within what a benchmark can use and
 // what memory holds comfortably.
 constexpr int kMaxGeneratedEdges = 50000000;
@@ -25,3 +27,5 @@ enum class NetgenCommand {
 
 // The text --help prints.
 const char* NetgenUsage();
+
+}  // namespace mst

@@ -6,6 +6,8 @@
 
 #include "netgen/random_draws.h"
 
+namespace mst {
+
 namespace {
 
 std::uint64_t PairKey(int a, int b, int n) {
@@ -162,3 +164,5 @@ void WriteNetwork(std::FILE* file, const std::vector<Edges>& edges, int nodes) {
     std::fprintf(file, "%d\t%d\t%d\n", edge.node1 + 1, edge.node2 + 1, edge.measure);
   }
 }
+
+}  // namespace mst

@@ -8,6 +8,8 @@
 #include "graph/edges.h"
 #include "netgen/geometric_network.h"
 
+namespace mst {
+
 // The shapes of network mst-netgen makes.
 enum class NetworkFamily {
   kRandom,     // a random spanning tree, then random pairs of distinct nodes
@@ -61,3 +63,5 @@ struct GeneratedNetwork {
 // Writes a network in the network file format: "edges\tnodes", then "first\tsecond\tmeasure"
 // per edge with 1-based ends, each line ending in "\n".
 void WriteNetwork(std::FILE* file, const std::vector<Edges>& edges, int nodes);
+
+}  // namespace mst

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <random>
 
+namespace mst {
+
 // Draws for mst-netgen's generators. mt19937_64's sequence is fixed by the C++ standard and
 // everything below is this file's own integer arithmetic, so the same seed gives the same
 // draws on every platform (std::uniform_int_distribution would not).
@@ -20,3 +22,5 @@ inline std::uint64_t Below(std::mt19937_64& rng, std::uint64_t n) {
 inline int BelowInt(std::mt19937_64& rng, int n) {
   return static_cast<int>(Below(rng, static_cast<std::uint64_t>(n)));
 }
+
+}  // namespace mst

@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 
+namespace mst {
+
 void HoldConsole() {
   std::fflush(stdout);
   // The command's result is of no use: the process ends after it either way.
@@ -12,11 +14,15 @@ void HoldConsole() {
   (void)ignored;
 }
 
+}  // namespace mst
+
 #else
 
 #include <cerrno>
 #include <termios.h>
 #include <unistd.h>
+
+namespace mst {
 
 namespace {
 
@@ -70,5 +76,7 @@ void HoldConsole() {
   std::fputs("\n", stdout);
   std::fflush(stdout);
 }
+
+}  // namespace mst
 
 #endif

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace mst {
+
 // Holds the console open until the user has read the output.
 // On Windows it hands "PAUSE" to the command processor. Elsewhere it prompts and waits for one
 // key only when standard input and standard output are both terminals (a console the user
@@ -8,3 +10,5 @@
 // an arrow or function key), without echo, the terminal's settings restored after.
 // Flushes standard output first so everything printed so far is visible.
 void HoldConsole();
+
+}  // namespace mst

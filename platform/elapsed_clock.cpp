@@ -2,6 +2,8 @@
 
 #include <climits>
 
+namespace mst {
+
 ClockReading ReadClock() { return std::chrono::steady_clock::now(); }
 
 int ElapsedMilliseconds(ClockReading start, ClockReading end) {
@@ -11,3 +13,5 @@ int ElapsedMilliseconds(ClockReading start, ClockReading end) {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(end - start).count();
   return ms > INT_MAX ? INT_MAX : static_cast<int>(ms);
 }
+
+}  // namespace mst

@@ -2,10 +2,14 @@
 
 #ifdef _WIN32
 #include <io.h>
-
-bool IsTerminal(std::FILE* file) { return _isatty(_fileno(file)) != 0; }
+#define MST_ISATTY(file) (_isatty(_fileno(file)) != 0)
 #else
 #include <unistd.h>
-
-bool IsTerminal(std::FILE* file) { return isatty(fileno(file)) != 0; }
+#define MST_ISATTY(file) (isatty(fileno(file)) != 0)
 #endif
+
+namespace mst {
+
+bool IsTerminal(std::FILE* file) { return MST_ISATTY(file); }
+
+}  // namespace mst

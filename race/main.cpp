@@ -12,6 +12,8 @@
 #include "tools/network_input.h"
 #include "tools/output_file.h"
 
+using namespace mst;
+
 namespace {
 
 const char* const kUsage =
@@ -35,7 +37,6 @@ const char* const kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace mst;
   std::string file;
   CommandLine line("mst-race", kUsage);
   line.Network(file);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace mst {
+
 namespace {
 
 // Whether a's spread lies wholly below b's.
@@ -111,3 +113,5 @@ std::string Verdict(const std::vector<RoutineTiming>& timings) {
   }
   return verdict;
 }
+
+}  // namespace mst

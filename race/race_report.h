@@ -6,6 +6,8 @@
 
 #include "timing/routine_timing.h"
 
+namespace mst {
+
 // What mst-race prints, from the timings and counts it measured: kept apart from the timing so
 // that the tests can hold every sentence to known orders.
 
@@ -30,3 +32,5 @@
 // overlap, the sentence names no winner: it says the race is too close to call, with both
 // medians. timings holds prim and kruskal, and at least two routines.
 [[nodiscard]] std::string Verdict(const std::vector<RoutineTiming>& timings);
+
+}  // namespace mst

@@ -8,6 +8,8 @@
 
 #include "tools/command_line.h"
 
+using namespace mst;
+
 namespace {
 
 using mst::CommandLine;

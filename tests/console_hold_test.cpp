@@ -19,6 +19,8 @@
 
 #include "platform/terminal.h"
 
+using namespace mst;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -11,6 +11,8 @@
 #include "draw/tree_marks.h"
 #include "tests/test_networks.h"
 
+using namespace mst;
+
 namespace {
 
 std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Position>* positions = nullptr) {

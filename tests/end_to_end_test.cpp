@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -12,6 +12,8 @@
 #include "tests/test_networks.h"
 #include "driver/timed_run.h"
 
+using namespace mst;
+
 namespace {
 
 using Rows = std::vector<std::vector<int>>;

@@ -15,6 +15,8 @@
 #include "tests/support/random_test_networks.h"
 #include "tests/support/tree_checker.h"
 
+using namespace mst;
+
 namespace {
 
 TEST(LibraryOracle, BothRoutinesMatchTheLibraryTotalFrom2To300Nodes) {

@@ -16,6 +16,8 @@
 #include "graph/network_vectors.h"
 #include "tests/test_networks.h"
 
+using namespace mst;
+
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
 #define MST_HAS_ADDRESS_SANITIZER 1

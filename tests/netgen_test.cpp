@@ -13,6 +13,8 @@
 #include "netgen/network_generator.h"
 #include "tests/test_networks.h"
 
+using namespace mst;
+
 namespace {
 
 std::string Text(const std::vector<Edges>& edges, int nodes) {

@@ -7,6 +7,8 @@
 
 #include "mst/out_of_memory.h"
 
+using namespace mst;
+
 namespace {
 
 TEST(OutOfMemoryDeathTest, PrintsItsLineAndExitsMinusOne) {

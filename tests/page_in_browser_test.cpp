@@ -19,6 +19,8 @@
 #include "graph/network_vectors.h"
 #include "trace/step_trace.h"
 
+using namespace mst;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -21,7 +21,11 @@
 #include "tests/test_networks.h"
 
 // Names the scan in test listings instead of dumping its bytes (beside PrimScan, for lookup).
+namespace mst {
 static void PrintTo(PrimScan scan, std::ostream* os) { *os << PrimScanName(scan); }
+}  // namespace mst
+
+using namespace mst;
 
 namespace {
 

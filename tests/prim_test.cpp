@@ -5,6 +5,8 @@
 #include "mst/prim.h"
 #include "tests/test_networks.h"
 
+using namespace mst;
+
 namespace {
 
 using Rows = std::vector<std::vector<int>>;

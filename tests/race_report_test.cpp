@@ -7,6 +7,8 @@
 
 #include "race/race_report.h"
 
+using namespace mst;
+
 namespace {
 
 RoutineTiming Timing(const char* routine, double median, double min, double max) {

@@ -7,6 +7,8 @@
 #include "driver/timing_line.h"
 #include "driver/tree_report.h"
 
+using namespace mst;
+
 namespace {
 
 const std::string kHyphens = "------------------------------------------------\n";

@@ -13,6 +13,8 @@
 #include "tests/support/random_test_networks.h"
 #include "tests/support/tree_checker.h"
 
+using namespace mst;
+
 namespace {
 
 TEST(SpanningTreeProperty, BothRoutinesFindMinimumTreesOfEqualTotal) {

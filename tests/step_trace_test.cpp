@@ -20,6 +20,8 @@
 #include "trace/trace_json.h"
 #include "trace/trace_text.h"
 
+using namespace mst;
+
 namespace {
 
 using Rows = std::vector<std::vector<int>>;

@@ -10,6 +10,8 @@
 #include "timing/routine_timing.h"
 #include "bench/study_networks.h"
 
+using namespace mst;
+
 namespace {
 
 TEST(Studies, SummaryTakesTheMiddleRunAndTheSpread) {

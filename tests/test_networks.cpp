@@ -5,6 +5,8 @@
 
 #include "graph/network_loader.h"
 
+using namespace mst;
+
 LoadedNetwork LoadText(const std::string& text) {
   LoadedNetwork result;
   std::FILE* file = std::tmpfile();

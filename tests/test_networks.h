@@ -5,6 +5,8 @@
 
 #include "graph/edges.h"
 
+using namespace mst;
+
 // A network loaded from file text, for tests: loaded tells whether LoadNetwork accepted it,
 // reason holds its reason when not.
 struct LoadedNetwork {

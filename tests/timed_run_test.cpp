@@ -9,6 +9,8 @@
 #include "driver/timed_run.h"
 #include "platform/elapsed_clock.h"
 
+using namespace mst;
+
 namespace {
 
 TEST(TimeRuns, CallsTheRoutineExactlyTwentyThousandTimesWithTheSameArguments) {

@@ -7,6 +7,8 @@
 #include "tests/support/tree_checker.h"
 #include "tests/test_networks.h"
 
+using namespace mst;
+
 namespace {
 
 struct CheckerCase {

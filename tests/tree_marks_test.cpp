@@ -13,6 +13,8 @@
 #include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
 
+using namespace mst;
+
 namespace {
 
 // The rows of edges that marks name for steps 1, 2, ..., as 1-based rows of values.

@@ -5,6 +5,8 @@
 #include <boost/graph/kruskal_min_spanning_tree.hpp>
 #include <boost/graph/prim_minimum_spanning_tree.hpp>
 
+namespace mst {
+
 LibraryGraph MakeLibraryGraph(const Edges* in, int nOE, int nON) {
   LibraryGraph graph(static_cast<std::size_t>(nON));
   for (int r = 0; r < nOE; ++r) {
@@ -54,3 +56,5 @@ std::int64_t LibraryKruskalTotal(const Edges* in, int nOE, int nON) {
   }
   return total;
 }
+
+}  // namespace mst

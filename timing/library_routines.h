@@ -7,6 +7,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // Boost.Graph's minimum spanning tree algorithms as a library baseline beside mst-bench's two
 // routines: a binary-heap Prim and a union-find Kruskal. The harness, the studies, mst-race and
 // the tests use them; mst-bench keeps to the standard library.
@@ -39,3 +41,5 @@ void LibraryKruskal(const LibraryGraph& graph, std::vector<LibraryEdge>& tree);
 
 // The total measure of the library Kruskal's tree of a connected network: the tests' oracle.
 std::int64_t LibraryKruskalTotal(const Edges* in, int nOE, int nON);
+
+}  // namespace mst

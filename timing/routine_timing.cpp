@@ -11,9 +11,10 @@
 #include "timing/library_routines.h"
 #endif
 
+namespace mst {
+
 namespace {
 
-using mst::SecondsFor;
 
 // The routines set up on one network, each a call on state made outside the timing.
 struct Contestants {
@@ -155,3 +156,5 @@ std::string CountValues(const std::string& routine, const RoutineCounts& counts)
   }
   return ",,,,,,";  // Boost's Kruskal takes no visitor
 }
+
+}  // namespace mst

@@ -7,6 +7,8 @@
 #include "graph/edges.h"
 #include "mst/observed.h"
 
+namespace mst {
+
 // Times mst-bench's two routines and, where built with Boost.Graph, the library's Prim and
 // Kruskal on one network, as the studies and the race do: each routine's batch is calibrated
 // (doubling the calls until they last a tenth of the target, then scaled to the target), then
@@ -68,3 +70,5 @@ struct RoutineCounts {
 constexpr const char* kCountColumns =
     "edge_visits,comparisons,record_moves,scratch_allocations,scratch_bytes,label_writes,edges_relaxed";
 [[nodiscard]] std::string CountValues(const std::string& routine, const RoutineCounts& counts);
+
+}  // namespace mst

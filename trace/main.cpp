@@ -15,6 +15,8 @@
 #include "tools/network_input.h"
 #include "tools/output_file.h"
 
+using namespace mst;
+
 namespace {
 
 const char* const kUsage =
@@ -58,7 +60,6 @@ bool ReadWhole(const std::string& path, std::string& text, std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace mst;
   std::string file;
   std::string svgPath;
   bool json = false;

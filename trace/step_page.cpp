@@ -3,6 +3,8 @@
 #include "trace/page_template.h"
 #include "trace/trace_json.h"
 
+namespace mst {
+
 namespace {
 
 std::string HtmlEscaped(const std::string& text) {
@@ -44,3 +46,5 @@ bool StepPage(const StepTrace& trace, const std::string& title, const std::strin
   Replace(page, "<!--DRAWING-->", svg.substr(start, end + 6 - start));
   return true;
 }
+
+}  // namespace mst

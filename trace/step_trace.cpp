@@ -8,6 +8,8 @@
 
 #include "mst/observed.h"
 
+namespace mst {
+
 namespace {
 
 bool Crosses(const Edges& e, const std::vector<char>& inTree) {
@@ -124,3 +126,5 @@ std::string KruskalEnd(const StepTrace& trace) {
                                    : "the list is used up with " + std::to_string(accepted) + " edges accepted; ";
   return end + std::to_string(nOE - examined) + " edges are never looked at.";
 }
+
+}  // namespace mst

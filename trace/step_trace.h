@@ -7,6 +7,8 @@
 #include "graph/edges.h"
 #include "mst/observer.h"
 
+namespace mst {
+
 // The steps of the two routines on one network, as mst-bench runs them: Prim's single call on
 // the list in file order, and the Kruskal call whose tree mst-bench reports. Both come from the
 // routines' own steps (mst/observed.h); what a step's state looks like (the cut, a rejected
@@ -50,3 +52,5 @@ struct StepTrace {
 // "first-second" with 1-based ends, and how Kruskal's loop ended, in one sentence.
 [[nodiscard]] std::string EdgeText(const Edges& e);
 [[nodiscard]] std::string KruskalEnd(const StepTrace& trace);
+
+}  // namespace mst

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace mst {
+
 namespace {
 
 // Appends printf's text for format and values to text; a text with no values as it is.
@@ -103,3 +105,5 @@ std::string TraceJson(const StepTrace& trace, const std::string& title) {
                JsonString(KruskalEnd(trace)).c_str());
   return json;
 }
+
+}  // namespace mst

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace mst {
+
 namespace {
 
 // Lines of cells, printed with each column as wide as its widest cell; the last column is left
@@ -98,3 +100,5 @@ std::string TraceText(const StepTrace& trace, const std::string& title) {
   text += Table(lines);
   return text + "\n" + KruskalEnd(trace) + "\n";
 }
+
+}  // namespace mst

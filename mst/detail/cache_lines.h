@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace mst {
+
 // The layouts each make one allocation and cut it into arrays that start on cache lines of
 // their own, so that no 64-byte vector load straddles two lines: kCacheLine bytes more than the
 // arrays need, then the first line boundary in it.
@@ -16,3 +18,5 @@ inline unsigned char* FirstLine(void* memory) {
   const auto address = reinterpret_cast<std::uintptr_t>(memory);
   return reinterpret_cast<unsigned char*>((address + kCacheLine - 1) / kCacheLine * kCacheLine);
 }
+
+}  // namespace mst

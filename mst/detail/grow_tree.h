@@ -5,6 +5,8 @@
 #include "mst/detail/x86_target.h"
 #include "mst/observer.h"
 
+namespace mst {
+
 // The end of Prim's chosen edge that joins the tree: node1 when node2 is already in it, else
 // node2. used[k] is 1 for tree nodes, else 0.
 MST_ALWAYS_INLINE int JoiningNode(const Edges& chosen, const int* used) {
@@ -72,3 +74,5 @@ MST_ALWAYS_INLINE void GrowWith(const Edges* in, Edges* out, int nOE, int nON, i
   GrowTree(in, out, nON, used, tree, unobserved);
   layout.Free();
 }
+
+}  // namespace mst

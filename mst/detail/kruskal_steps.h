@@ -11,6 +11,8 @@
 #include "mst/observer.h"
 #include "mst/out_of_memory.h"
 
+namespace mst {
+
 // Kruskal's steps, written once over an Observer (mst/observer.h) and a Sort, the merge sort
 // made with the same observer: mst/kruskal.cpp makes the timed Kruskal with Unobserved and the
 // timed mergeSort, mst/observed.cpp the watched one.
@@ -84,3 +86,5 @@ inline void KruskalSteps(Edges* in, Edges* out, int nOE, int nON, Observer& obse
 }
 
 }  // namespace kruskal_steps
+
+}  // namespace mst

@@ -7,6 +7,8 @@
 
 #include "mst/detail/cache_lines.h"
 
+namespace mst {
+
 bool MarkLayout::Make(const Edges* in, int nOE, bool wordsPerEdge, bool packEnds) {
   const long long paddedWide = (static_cast<long long>(nOE) + kBlock - 1) / kBlock * kBlock;
   if (paddedWide > INT_MAX) {
@@ -65,3 +67,5 @@ void MarkLayout::Free() {
   std::free(block);
   *this = MarkLayout{};
 }
+
+}  // namespace mst

@@ -5,6 +5,8 @@
 #include "graph/edges.h"
 #include "mst/detail/grow_tree.h"
 
+namespace mst {
+
 // The Marks kernels' per-call copy of the edge list, for any node count: each field in an array
 // of its own, so that one vector load takes one field of 8 or 16 edges, and beside them one
 // crossing mark per edge, set while
@@ -69,3 +71,5 @@ MST_ALWAYS_INLINE int ScanOnceMarked(const Edges* in, int nOE, const int* used) 
   layout.Free();
   return answer;
 }
+
+}  // namespace mst

@@ -14,6 +14,8 @@
 #include "mst/observer.h"
 #include "mst/out_of_memory.h"
 
+namespace mst {
+
 // The merge sort's steps, written once over an Observer (mst/observer.h): mst/merge_sort.cpp
 // makes the timed mergeSort and merge with Unobserved, mst/observed.cpp the watched ones.
 
@@ -147,3 +149,5 @@ void SortRange(int start, int end, Edges* in, Observer& observer) {
 }
 
 }  // namespace merge_steps
+
+}  // namespace mst

@@ -6,6 +6,8 @@
 
 #include "mst/detail/cache_lines.h"
 
+namespace mst {
+
 bool PairLayout::Make(const Edges* in, int nOE, int nON) {
   (void)nON;  // every node number is below 64
   const long long paddedWide = (static_cast<long long>(nOE) + kBlock - 1) / kBlock * kBlock;
@@ -44,3 +46,5 @@ void PairLayout::Free() {
   pairs = keys = nullptr;
   edges = paddedEdges = 0;
 }
+
+}  // namespace mst

@@ -4,6 +4,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // The Pairs64 kernels' per-call copy of the edge list, for networks of up to 64 nodes: per edge
 // the mask of its two ends (bit k for node k) and its key, the measure with its sign bit
 // flipped in the high half and the edge's index in the low half, so that the lowest key as an
@@ -37,3 +39,5 @@ inline std::uint64_t PairKey(std::int32_t measure, int index) {
   return (std::uint64_t{static_cast<std::uint32_t>(measure) ^ 0x80000000u} << 32) |
          static_cast<std::uint32_t>(index);
 }
+
+}  // namespace mst

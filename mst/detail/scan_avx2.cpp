@@ -11,6 +11,8 @@
 
 #include "mst/detail/mark_layout.h"
 
+namespace mst {
+
 namespace {
 
 // Running minimum of one set of lanes: measure and edge index per lane (-1 while none).
@@ -162,4 +164,6 @@ MST_TARGET_AVX2 int ScanOnceAvx2Marks16(const Edges* in, int nOE, int, const int
 MST_TARGET_AVX2 void GrowAvx2Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used) {
   GrowWith<MarkLayoutOf<true, true>, Avx2MarksTree<true>>(in, out, nOE, nON, used);
 }
-#endif
+}  // namespace mst
+
+#endif  // MST_X86_SCANS

@@ -21,6 +21,8 @@
 #include "mst/detail/mark_layout.h"
 #include "mst/detail/pair_layout.h"
 
+namespace mst {
+
 namespace {
 
 // ---- Pairs64 ----
@@ -193,4 +195,6 @@ MST_TARGET_AVX512 void GrowAvx512Pairs64(const Edges* in, Edges* out, int nOE, i
   GrowWith<PairLayout, Avx512PairsTree>(in, out, nOE, nON, used);
 }
 
-#endif
+}  // namespace mst
+
+#endif  // MST_X86_SCANS

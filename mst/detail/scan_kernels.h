@@ -3,6 +3,8 @@
 #include "graph/edges.h"
 #include "mst/detail/grow_tree.h"
 
+namespace mst {
+
 // Every kernel's two entry points, as the scan table holds them (see scan_table.h):
 //   int  ScanOnce...(in, nOE, nON, used)        one step's scan with the tree that used marks
 //                                               (used[k] is 1 for tree nodes, else 0): the index
@@ -34,3 +36,5 @@ void GrowAvx512Marks16(const Edges* in, Edges* out, int nOE, int nON, int* used)
 int ScanOnceAvx512Marks(const Edges* in, int nOE, int nON, const int* used);
 void GrowAvx512Marks(const Edges* in, Edges* out, int nOE, int nON, int* used);
 #endif
+
+}  // namespace mst

@@ -10,6 +10,8 @@
 #include "mst/detail/pair_layout.h"
 #include "mst/detail/scan_kernels.h"
 
+namespace mst {
+
 int CheapestCrossingEdge(const Edges* in, int nOE, const int* used) {
   // The plain loop, branches and all: across the 20000 identical calls of a timed run the
   // branch predictor learns much of the pattern, and measured side by side this beat a
@@ -34,7 +36,7 @@ struct PortableTree {
   const Edges* in;
   int nOE;
   const int* used;
-  int CheapestCrossingEdge() const { return ::CheapestCrossingEdge(in, nOE, used); }
+  int CheapestCrossingEdge() const { return mst::CheapestCrossingEdge(in, nOE, used); }
   void Join(int, int) {}
 };
 
@@ -145,3 +147,5 @@ int ScanOncePortablePairs64(const Edges* in, int nOE, int nON, const int* used) 
 void GrowPortablePairs64(const Edges* in, Edges* out, int nOE, int nON, int* used) {
   GrowWith<PairLayout, PortablePairsTree>(in, out, nOE, nON, used);
 }
+
+}  // namespace mst

@@ -2,6 +2,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // The portable scan over the edge list itself, what every kernel falls back on when its
 // layout's memory cannot be had (grow_tree.h), and the reference the tests hold the others to.
 
@@ -12,3 +14,5 @@
 
 // Prim's step loop over that scan, from the tree used marks (node 0), as every kernel's Grow.
 void GrowPortable(const Edges* in, Edges* out, int nOE, int nON, int* used);
+
+}  // namespace mst

@@ -4,6 +4,8 @@
 
 #include "mst/detail/scan_kernels.h"
 
+namespace mst {
+
 namespace {
 
 constexpr InstructionSets kPlain{};
@@ -48,3 +50,5 @@ const ScanKernel& KernelOf(PrimScan scan) {
   }
   return kKernels[kKernelCount - 1];
 }
+
+}  // namespace mst

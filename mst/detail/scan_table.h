@@ -40,6 +40,8 @@
 #include "graph/edges.h"
 #include "mst/prim_scan.h"
 
+namespace mst {
+
 struct ScanKernel {
   PrimScan scan;
   const char* name;
@@ -60,3 +62,5 @@ struct ScanKernel {
 
 // The row of the scan ChoosePrimScanFor names (mst/prim_scan.h), found in one walk of the table.
 [[nodiscard]] const ScanKernel& ChooseKernel(int nON, int nOE, InstructionSets sets);
+
+}  // namespace mst

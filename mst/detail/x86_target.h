@@ -1,5 +1,7 @@
 #pragma once
 
+namespace mst {
+
 // The one place that decides whether the x86 vector scans are built: on x86-64 with g++ or
 // clang, whose per-function target attributes let one file hold code for an instruction set
 // the rest of the program does not assume. The processor is asked at run time
@@ -17,3 +19,5 @@
 #else
 #define MST_ALWAYS_INLINE inline
 #endif
+
+}  // namespace mst

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace mst {
+
 std::vector<Edges> RandomTestNetwork(std::mt19937& rng, int nON) {
   auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   auto measure = [&]() -> int {
@@ -36,3 +38,5 @@ std::vector<Edges> RandomTestNetwork(std::mt19937& rng, int nON) {
   }
   return edges;
 }
+
+}  // namespace mst

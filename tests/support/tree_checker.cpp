@@ -7,6 +7,8 @@
 #include <tuple>
 #include <vector>
 
+namespace mst {
+
 namespace {
 
 using Row = std::tuple<int, int, int>;
@@ -85,3 +87,5 @@ std::string MinimumSpanningTreeFault(const Edges* edges, int nOE, int nON, const
   }
   return "";
 }
+
+}  // namespace mst

@@ -4,6 +4,8 @@
 
 #include "graph/edges.h"
 
+namespace mst {
+
 // An independent check of a routine's result, for tests and the fuzz target; it shares no code
 // with either routine.
 //
@@ -16,3 +18,5 @@
 // Cost: O(nOE log nOE + nOE x nON) time, O(nOE + nON) memory.
 std::string SpanningTreeFault(const Edges* edges, int nOE, int nON, const Edges* tree, int treeSize);
 std::string MinimumSpanningTreeFault(const Edges* edges, int nOE, int nON, const Edges* tree, int treeSize);
+
+}  // namespace mst
