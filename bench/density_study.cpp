@@ -14,12 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/study_networks.h"
 #include "timing/routine_timing.h"
 #include "tools/command_line.h"
-#include "bench/study_networks.h"
 
 using namespace mst;
-
 
 namespace {
 
@@ -50,9 +49,8 @@ int main(int argc, char** argv) {
       const std::vector<RoutineTiming> timings = TimeRoutines(network.edges, nodes, plan);
       const RoutineCounts counts = CountOperations(network.edges, nodes);
       for (const RoutineTiming& t : timings) {
-        std::printf("%s,%d,%d,%s,%.4f,%.4f,%.4f,%d,%s\n", network.family, nodes,
-                    static_cast<int>(network.edges.size()), t.routine.c_str(), t.median, t.min, t.max,
-                    t.repetitions, CountValues(t.routine, counts).c_str());
+        std::printf("%s,%d,%d,%s,%.4f,%.4f,%.4f,%d,%s\n", network.family, nodes, static_cast<int>(network.edges.size()),
+                    t.routine.c_str(), t.median, t.min, t.max, t.repetitions, CountValues(t.routine, counts).c_str());
       }
       std::fflush(stdout);
       std::fprintf(stderr, ".");

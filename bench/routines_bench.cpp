@@ -53,14 +53,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
 
   void PrintTables(const std::vector<std::pair<int, int>>& sweep) const {
-    std::printf("\nproject / plain reading and project / library, medians of this run (below 1 means the project is faster)\n");
-    std::printf("%8s %8s %10s %10s %12s %12s %18s\n", "nodes", "edges", "PRIM", "KRUSKAL", "PRIM/lib",
-                "KRUSKAL/lib", "Prim's scan");
+    std::printf(
+        "\nproject / plain reading and project / library, medians of this run (below 1 means the project is faster)\n");
+    std::printf("%8s %8s %10s %10s %12s %12s %18s\n", "nodes", "edges", "PRIM", "KRUSKAL", "PRIM/lib", "KRUSKAL/lib",
+                "Prim's scan");
     for (const auto& [nodes, edges] : sweep) {
       std::printf("%8d %8d %10s %10s %12s %12s %18s\n", nodes, edges, Ratio("PRIM", nodes, edges).c_str(),
                   Ratio("KRUSKAL", nodes, edges).c_str(), Ratio("PRIM", nodes, edges, "library ").c_str(),
-                  Ratio("KRUSKAL", nodes, edges, "library ").c_str(),
-                  PrimScanName(ChoosePrimScan(nodes, edges)));
+                  Ratio("KRUSKAL", nodes, edges, "library ").c_str(), PrimScanName(ChoosePrimScan(nodes, edges)));
     }
     std::printf("\nPrim's cost per edge visit, nanoseconds (a call visits (nodes - 1) x edges edges)\n");
     std::printf("%8s %8s %8s", "nodes", "edges", "plain");
@@ -148,9 +148,9 @@ int main(int argc, char** argv) {
     for (const Entry& entry : entries) {
       const RoutineCall r = entry.routine;
       const PrimScan scan = entry.scan;
-      benchmark::RegisterBenchmark(Name(entry.name, nodes, edges).c_str(),
-                                   [=](benchmark::State& state) { RunRoutine(state, r, scan, network, n); })
-          ->Unit(benchmark::kMicrosecond);
+      benchmark::RegisterBenchmark(Name(entry.name, nodes, edges).c_str(), [=](benchmark::State& state) {
+        RunRoutine(state, r, scan, network, n);
+      })->Unit(benchmark::kMicrosecond);
     }
 #ifdef MST_HAVE_BOOST
     // The library's graph is built once here; each timed call runs the algorithm alone.
@@ -174,8 +174,9 @@ int main(int argc, char** argv) {
 #endif
   }
 #ifndef MST_HAVE_BOOST
-  std::fprintf(stderr, "mst-routines-bench: built without Boost.Graph, so the library baselines are skipped "
-                       "(Debian: apt-get install libboost-graph-dev, then rebuild)\n");
+  std::fprintf(stderr,
+               "mst-routines-bench: built without Boost.Graph, so the library baselines are skipped "
+               "(Debian: apt-get install libboost-graph-dev, then rebuild)\n");
 #endif
 
   // Defaults for a fair side-by-side reading on a noisy machine; flags given on the command

@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "netgen/network_generator.h"
 #include "timing/routine_timing.h"
 #include "tools/command_line.h"
-#include "netgen/network_generator.h"
 
 using namespace mst;
 
@@ -36,15 +36,15 @@ int main(int argc, char** argv) {
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
   const std::vector<int> sizes =
       quick ? std::vector<int>{8, 32, 128, 512, 2048, 4096}
-            : std::vector<int>{8,    12,   16,   24,   32,    48,    64,    96,    128,
-                               192,  256,  384,  512,  768,   1024,  1536,  2048,  3072,
-                               4096, 6144, 8192, 12288, 16384, 24576, 32768, 49152, 65536};
+            : std::vector<int>{8,    12,   16,   24,   32,   48,   64,   96,    128,   192,   256,   384,   512,  768,
+                               1024, 1536, 2048, 3072, 4096, 6144, 8192, 12288, 16384, 24576, 32768, 49152, 65536};
   TimingPlan plan;
   plan.repetitions = quick ? 3 : 11;
   plan.targetSeconds = quick ? 0.005 : 0.025;
   if (TimedRoutines().size() < 4) {
-    std::fprintf(stderr, "mst-scaling: built without Boost.Graph, so the library routines are skipped "
-                         "(Debian: apt-get install libboost-graph-dev, then rebuild)\n");
+    std::fprintf(stderr,
+                 "mst-scaling: built without Boost.Graph, so the library routines are skipped "
+                 "(Debian: apt-get install libboost-graph-dev, then rebuild)\n");
   }
 
   std::printf("nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,%s\n",
@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
       const std::vector<Edges> network = Generate(request).edges;
       const RoutineCounts counts = CountOperations(network, nodes);
       for (const RoutineTiming& t : TimeRoutines(network, nodes, plan)) {
-        std::printf("%d,%d,%s,%.4f,%.4f,%.4f,%d,%s\n", nodes, request.edges, t.routine.c_str(), t.median, t.min,
-                    t.max, t.repetitions, CountValues(t.routine, counts).c_str());
+        std::printf("%d,%d,%s,%.4f,%.4f,%.4f,%d,%s\n", nodes, request.edges, t.routine.c_str(), t.median, t.min, t.max,
+                    t.repetitions, CountValues(t.routine, counts).c_str());
       }
       std::fflush(stdout);
       std::fprintf(stderr, ".");

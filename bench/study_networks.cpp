@@ -42,8 +42,8 @@ std::vector<StudyNetwork> DensityNetworks(int nodes, int densities) {
   }
   for (const int edges : Densities(nodes, densities)) {
     // The geometric networks have always been seeded with their edge count.
-    networks.push_back({"geometric", nodes,
-                        Generated(NetworkFamily::kGeometric, nodes, edges, static_cast<std::uint64_t>(edges))});
+    networks.push_back(
+        {"geometric", nodes, Generated(NetworkFamily::kGeometric, nodes, edges, static_cast<std::uint64_t>(edges))});
   }
   const int grid = static_cast<int>(GridEdges(nodes));
   const int complete = static_cast<int>(CompleteEdges(nodes));

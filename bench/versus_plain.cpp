@@ -72,7 +72,6 @@ Measured Generated(int nodes, int edges) {
   return {std::to_string(nodes) + "/" + std::to_string(edges), Generate(request).edges, nodes};
 }
 
-
 const char* const kUsage =
     "Usage: mst-versus-plain [--quick | --large | --kruskal] [--repetitions R] [--up-to NODES]\n"
     "                        [--scans A,B,...] [NETWORK_FILE...]\n"
@@ -119,20 +118,20 @@ int main(int argc, char** argv) {
   const std::vector<std::pair<int, int>> sizes =
       kruskalOnly ? std::vector<std::pair<int, int>>{{1000, 100000},   {1000, 400000},   {10000, 100000},
                                                      {10000, 1000000}, {100000, 300000}, {100000, 1000000}}
-      : large ? std::vector<std::pair<int, int>>{{8192, 24576},   {8192, 81920},   {16384, 49152},  {16384, 163840},
-                                               {32768, 98304},  {32768, 327680}, {65536, 196608}, {65536, 655360}}
-      : quick ? std::vector<std::pair<int, int>>{{8, 16}, {16, 48}, {64, 192}, {1024, 3072}, {2048, 6144}}
-            : std::vector<std::pair<int, int>>{{8, 16},      {16, 48},      {30, 90},      {30, 240},
-                                               {64, 192},    {64, 640},     {256, 768},    {256, 2560},
-                                               {1024, 3072}, {1024, 10240}, {2048, 6144},  {2048, 20480},
-                                               {4096, 12288}, {4096, 40960}};
+      : large     ? std::vector<std::pair<int, int>>{{8192, 24576},  {8192, 81920},   {16384, 49152},  {16384, 163840},
+                                                     {32768, 98304}, {32768, 327680}, {65536, 196608}, {65536, 655360}}
+      : quick
+          ? std::vector<std::pair<int, int>>{{8, 16}, {16, 48}, {64, 192}, {1024, 3072}, {2048, 6144}}
+          : std::vector<std::pair<int, int>>{{8, 16},      {16, 48},      {30, 90},      {30, 240},    {64, 192},
+                                             {64, 640},    {256, 768},    {256, 2560},   {1024, 3072}, {1024, 10240},
+                                             {2048, 6144}, {2048, 20480}, {4096, 12288}, {4096, 40960}};
   for (const auto& [nodes, edges] : sizes) {
     if (nodes <= upTo) networks.push_back(Generated(nodes, edges));
   }
 
   if (kruskalOnly) {
-    std::printf("%-22s %7s %8s %6s %8s   ns per comparison / per record move: KRUSKAL, plain (median)\n",
-                "network", "nodes", "edges", "calls", "KRUSKAL");
+    std::printf("%-22s %7s %8s %6s %8s   ns per comparison / per record move: KRUSKAL, plain (median)\n", "network",
+                "nodes", "edges", "calls", "KRUSKAL");
   } else {
     std::printf("%-22s %6s %6s %6s %7s %-18s", "network", "nodes", "edges", "calls", "PRIM", "scan");
     std::printf(" %7s   per scan: ns per edge visit / microseconds per call (median)\n", "KRUSKAL");

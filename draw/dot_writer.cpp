@@ -31,8 +31,7 @@ void WritePinnedNodes(std::FILE* file, const std::vector<Position>& positions) {
   const double scale = extent > 0 ? kPinnedDrawingInches / extent : 1.0;
   for (std::size_t k = 0; k < positions.size(); ++k) {
     std::fprintf(file, "  %d [id=\"n%d\", pos=\"%.4f,%.4f!\"%s];\n", static_cast<int>(k) + 1, static_cast<int>(k) + 1,
-                 (positions[k].x - minX) * scale,
-                 (positions[k].y - minY) * scale,
+                 (positions[k].x - minX) * scale, (positions[k].y - minY) * scale,
                  k == 0 ? ", style=filled, fillcolor=\"#d8e4f5\"" : "");
   }
 }
@@ -47,10 +46,9 @@ std::string Caption(const Drawing& drawing) {
       leftOut += marks.primStep[ur] == 0 && marks.kruskalStep[ur] == 0 ? 1 : 0;
     }
   }
-  std::string caption = drawing.title + ": " + std::to_string(drawing.nON) + " nodes, " +
-                        std::to_string(drawing.nOE) + " edges. Prim's tree (blue, P<k>: its k-th edge) total " +
-                        std::to_string(marks.primTotal) + "; Kruskal's tree (red, K<k>) total " +
-                        std::to_string(marks.kruskalTotal) + ".";
+  std::string caption = drawing.title + ": " + std::to_string(drawing.nON) + " nodes, " + std::to_string(drawing.nOE) +
+                        " edges. Prim's tree (blue, P<k>: its k-th edge) total " + std::to_string(marks.primTotal) +
+                        "; Kruskal's tree (red, K<k>) total " + std::to_string(marks.kruskalTotal) + ".";
   if (leftOut > 0) {
     caption += " The " + std::to_string(leftOut) + " edges in neither tree are left out (more than " +
                std::to_string(kAllEdgesUpTo) + " edges).";
@@ -83,11 +81,9 @@ void WriteEdges(std::FILE* file, const Drawing& drawing) {
     std::string style;
     if (primStep > 0 || kruskalStep > 0) {
       const std::string classes = std::string(primStep > 0 ? "prim" : "") +
-                                  (primStep > 0 && kruskalStep > 0 ? " " : "") +
-                                  (kruskalStep > 0 ? "kruskal" : "");
-      const std::string colour = primStep > 0 && kruskalStep > 0
-                                     ? std::string(kPrimColour) + ":" + kKruskalColour
-                                     : (primStep > 0 ? kPrimColour : kKruskalColour);
+                                  (primStep > 0 && kruskalStep > 0 ? " " : "") + (kruskalStep > 0 ? "kruskal" : "");
+      const std::string colour = primStep > 0 && kruskalStep > 0 ? std::string(kPrimColour) + ":" + kKruskalColour
+                                                                 : (primStep > 0 ? kPrimColour : kKruskalColour);
       style = "class=\"" + classes + "\", color=\"" + colour + "\", penwidth=2.5, style=bold, weight=3, len=0.6";
     } else if (allEdges) {
       style = std::string("class=\"other\", color=\"") + kOtherColour +

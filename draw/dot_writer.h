@@ -18,11 +18,11 @@ constexpr int kAllEdgesUpTo = 300;
 constexpr double kPinnedDrawingInches = 10.0;
 
 struct Drawing {
-  std::string title;  // shown in the caption, usually the network file's name
+  std::string title;             // shown in the caption, usually the network file's name
   const Edges* edges = nullptr;  // the file's rows, in file order (0-based ends)
   int nOE = 0;
   int nON = 0;
-  const TreeMarks* marks = nullptr;  // from MarkReportedTrees on the same rows
+  const TreeMarks* marks = nullptr;                  // from MarkReportedTrees on the same rows
   const std::vector<Position>* positions = nullptr;  // nON points, or null: the layout decides
 };
 

@@ -28,8 +28,8 @@ Token NextNumber(std::FILE* file, double& value, std::string& word) {
   }
   char* end = nullptr;
   value = std::strtod(word.c_str(), &end);
-  const bool plain = std::isdigit(static_cast<unsigned char>(word[0])) || word[0] == '-' ||
-                     word[0] == '+' || word[0] == '.';
+  const bool plain =
+      std::isdigit(static_cast<unsigned char>(word[0])) || word[0] == '-' || word[0] == '+' || word[0] == '.';
   return plain && word.size() < 64 && *end == '\0' && std::isfinite(value) ? Token::kNumber : Token::kBad;
 }
 
@@ -49,8 +49,8 @@ bool ReadPositions(std::FILE* file, int nON, std::vector<Position>& positions, s
       }
       if (token == Token::kEnd) {
         reason = std::ferror(file) ? ReadFailureReason(errno)
-                                   : "it holds " + std::to_string(node - 1) + " points for " +
-                                         std::to_string(nON) + " nodes" + kWhatItHolds;
+                                   : "it holds " + std::to_string(node - 1) + " points for " + std::to_string(nON) +
+                                         " nodes" + kWhatItHolds;
         return false;
       }
     }

@@ -24,8 +24,7 @@ constexpr double kNoticeAfterSeconds = 10.0;
 // interval, so the runs, their time and the list Kruskal keeps sorting are as without it. Off
 // a terminal it does nothing at all.
 template <typename Routine>
-void AnnounceLongRun(Routine routine, const char* name, int network, const Edges* in, Edges* out, int nOE,
-                     int nON) {
+void AnnounceLongRun(Routine routine, const char* name, int network, const Edges* in, Edges* out, int nOE, int nON) {
   if (!IsTerminal(stderr)) {
     return;
   }
@@ -38,8 +37,7 @@ void AnnounceLongRun(Routine routine, const char* name, int network, const Edges
   routine(copy, out, nOE, nON);
   const ClockReading end = ReadClock();
   std::free(copy);
-  const std::string notice =
-      LongRunNotice(name, network, std::chrono::duration<double>(end - start).count());
+  const std::string notice = LongRunNotice(name, network, std::chrono::duration<double>(end - start).count());
   std::fputs(notice.c_str(), stderr);
   std::fflush(stderr);
 }

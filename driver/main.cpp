@@ -3,15 +3,15 @@
 // tree with its total measure and the time of its runs.
 #include <cstdlib>
 
-#include "platform/console_hold.h"
-#include "mst/kruskal.h"
-#include "driver/network_file.h"
-#include "mst/prim.h"
 #include "driver/long_run_notice.h"
+#include "driver/network_file.h"
 #include "driver/report_output.h"
 #include "driver/timed_run.h"
 #include "driver/timing_line.h"
 #include "driver/tree_report.h"
+#include "mst/kruskal.h"
+#include "mst/prim.h"
+#include "platform/console_hold.h"
 
 using namespace mst;
 

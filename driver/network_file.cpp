@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/console_hold.h"
 #include "graph/network_loader.h"
+#include "platform/console_hold.h"
 
 namespace mst {
 

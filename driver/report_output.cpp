@@ -15,8 +15,8 @@ void DeliverReport() {
     return;
   }
   const int cause = errno;
-  std::fprintf(stderr, "mst-bench: the report could not be written to standard output%s%s\n",
-               cause != 0 ? ": " : "", cause != 0 ? std::strerror(cause) : "");
+  std::fprintf(stderr, "mst-bench: the report could not be written to standard output%s%s\n", cause != 0 ? ": " : "",
+               cause != 0 ? std::strerror(cause) : "");
   HoldConsole();
   std::exit(-1);
 }

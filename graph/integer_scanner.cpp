@@ -4,9 +4,7 @@ namespace mst {
 
 namespace {
 
-bool IsSpace(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
 

@@ -18,8 +18,7 @@ constexpr int kFirstCapacity = 1024;
 
 const char* const kRowFields[3] = {"first end node", "second end node", "measure"};
 
-bool ReadHeaderValue(std::FILE* file, const char* what, std::int32_t& value,
-                     char (&reason)[kReasonSize]) {
+bool ReadHeaderValue(std::FILE* file, const char* what, std::int32_t& value, char (&reason)[kReasonSize]) {
   switch (ScanInteger(file, value)) {
     case ScanResult::kInteger:
       return true;
@@ -30,16 +29,14 @@ bool ReadHeaderValue(std::FILE* file, const char* what, std::int32_t& value,
       std::snprintf(reason, kReasonSize, "header: the %s is not a decimal integer", what);
       return false;
     case ScanResult::kOutOfRange:
-      std::snprintf(reason, kReasonSize, "header: the %s is outside the signed 32-bit range",
-                    what);
+      std::snprintf(reason, kReasonSize, "header: the %s is outside the signed 32-bit range", what);
       return false;
   }
   return false;
 }
 
 // Reads edge row `row` (1-based) into values, checking each end against 1..nON.
-bool ReadRow(std::FILE* file, int row, int nOE, int nON, std::int32_t (&values)[3],
-             char (&reason)[kReasonSize]) {
+bool ReadRow(std::FILE* file, int row, int nOE, int nON, std::int32_t (&values)[3], char (&reason)[kReasonSize]) {
   for (int f = 0; f < 3; ++f) {
     switch (ScanInteger(file, values[f])) {
       case ScanResult::kInteger:
@@ -48,23 +45,20 @@ bool ReadRow(std::FILE* file, int row, int nOE, int nON, std::int32_t (&values)[
         if (f == 0) {
           std::snprintf(reason, kReasonSize, "the file ends before edge row %d of %d", row, nOE);
         } else {
-          std::snprintf(reason, kReasonSize, "edge row %d: the file ends before its %s", row,
-                        kRowFields[f]);
+          std::snprintf(reason, kReasonSize, "edge row %d: the file ends before its %s", row, kRowFields[f]);
         }
         return false;
       case ScanResult::kNotInteger:
-        std::snprintf(reason, kReasonSize, "edge row %d: the %s is not a decimal integer", row,
-                      kRowFields[f]);
+        std::snprintf(reason, kReasonSize, "edge row %d: the %s is not a decimal integer", row, kRowFields[f]);
         return false;
       case ScanResult::kOutOfRange:
-        std::snprintf(reason, kReasonSize,
-                      "edge row %d: the %s is outside the signed 32-bit range", row,
+        std::snprintf(reason, kReasonSize, "edge row %d: the %s is outside the signed 32-bit range", row,
                       kRowFields[f]);
         return false;
     }
     if (f < 2 && (values[f] < 1 || values[f] > nON)) {
-      std::snprintf(reason, kReasonSize, "edge row %d: the %s %ld is outside 1 to %d", row,
-                    kRowFields[f], static_cast<long>(values[f]), nON);
+      std::snprintf(reason, kReasonSize, "edge row %d: the %s %ld is outside 1 to %d", row, kRowFields[f],
+                    static_cast<long>(values[f]), nON);
       return false;
     }
   }
@@ -132,8 +126,7 @@ bool SkipByteOrderMark(std::FILE* file, char (&reason)[kReasonSize]) {
 
 namespace {
 
-bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
-                          char (&reason)[kReasonSize]) {
+bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON, char (&reason)[kReasonSize]) {
   std::int32_t edgeCount = 0;
   std::int32_t nodeCount = 0;
   if (!SkipByteOrderMark(file, reason) || !ReadHeaderValue(file, "edge count", edgeCount, reason) ||
@@ -141,13 +134,11 @@ bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, in
     return false;
   }
   if (edgeCount < 1) {
-    std::snprintf(reason, kReasonSize, "header: the edge count %ld is below 1",
-                  static_cast<long>(edgeCount));
+    std::snprintf(reason, kReasonSize, "header: the edge count %ld is below 1", static_cast<long>(edgeCount));
     return false;
   }
   if (nodeCount < 2) {
-    std::snprintf(reason, kReasonSize, "header: the node count %ld is below 2",
-                  static_cast<long>(nodeCount));
+    std::snprintf(reason, kReasonSize, "header: the node count %ld is below 2", static_cast<long>(nodeCount));
     return false;
   }
 
@@ -169,8 +160,7 @@ bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, in
     if (unreachable < 0) {
       std::snprintf(reason, kReasonSize, "out of memory for %ld nodes", static_cast<long>(nodeCount));
     } else {
-      std::snprintf(reason, kReasonSize,
-                    "the network is not connected: node %d cannot be reached from node 1",
+      std::snprintf(reason, kReasonSize, "the network is not connected: node %d cannot be reached from node 1",
                     unreachable + 1);
     }
     return false;
@@ -178,8 +168,7 @@ bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, in
   Edges* tree = static_cast<Edges*>(std::malloc(static_cast<std::size_t>(nodeCount) * sizeof(Edges)));
   if (tree == nullptr) {
     std::free(edges);
-    std::snprintf(reason, kReasonSize, "out of memory for a tree of %ld nodes",
-                  static_cast<long>(nodeCount));
+    std::snprintf(reason, kReasonSize, "out of memory for a tree of %ld nodes", static_cast<long>(nodeCount));
     return false;
   }
   *in = edges;
@@ -191,8 +180,7 @@ bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, in
 
 }  // namespace
 
-bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
-                 char (&reason)[kReasonSize]) {
+bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON, char (&reason)[kReasonSize]) {
   errno = 0;
   if (LoadFromReadableFile(file, in, out, nOE, nON, reason)) {
     return true;

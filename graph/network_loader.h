@@ -23,7 +23,7 @@ constexpr std::size_t kReasonSize = 160;
 // connected, or memory that cannot be had. Memory grows only with what the file really holds,
 // whatever its header announces.
 [[nodiscard]] bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
-                 char (&reason)[kReasonSize]);
+                               char (&reason)[kReasonSize]);
 
 // Why a file could not be read, from the errno its failed read left: "it is a directory, not a
 // file" for a directory (which some systems open and then refuse to read), else "the file

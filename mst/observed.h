@@ -18,13 +18,13 @@ struct OperationCounts {
   std::int64_t primScans = 0;       // scans of the whole list: one per step (N - 1 when connected)
   std::int64_t primEdgeVisits = 0;  // edges those scans visited: scans x edges
   // Kruskal: its merge sort, then its loop over the sorted list
-  std::int64_t comparisons = 0;          // measures compared
-  std::int64_t recordMoves = 0;          // records copied into scratch arrays and back
-  std::int64_t scratchAllocations = 0;   // one per merge: edges - 1
-  std::int64_t scratchBytes = 0;         // their sizes together
-  std::int64_t edgesExamined = 0;        // sorted edges the loop looked at before it stopped
-  std::int64_t relabelScans = 0;         // joins of two components, each a scan of all N labels
-  std::int64_t labelWrites = 0;          // labels those scans changed
+  std::int64_t comparisons = 0;         // measures compared
+  std::int64_t recordMoves = 0;         // records copied into scratch arrays and back
+  std::int64_t scratchAllocations = 0;  // one per merge: edges - 1
+  std::int64_t scratchBytes = 0;        // their sizes together
+  std::int64_t edgesExamined = 0;       // sorted edges the loop looked at before it stopped
+  std::int64_t relabelScans = 0;        // joins of two components, each a scan of all N labels
+  std::int64_t labelWrites = 0;         // labels those scans changed
 };
 
 // One step of Prim's routine: the edge it took (its index in the list, which Prim reads in

@@ -34,11 +34,11 @@ namespace mst {
 
 // What Kruskal's routine did with one edge.
 enum class KruskalDecision {
-  kNewComponent,       // both ends in no component: accepted, a new label for both
-  kJoinsComponent,     // one end in a component: accepted, the other end joins it
-  kMergesComponents,   // ends in two components: accepted, the second end's is relabelled
-  kSameComponent,      // ends already connected: rejected, it would close a cycle
-  kSelfLoop,           // an edge from a node to itself: skipped
+  kNewComponent,      // both ends in no component: accepted, a new label for both
+  kJoinsComponent,    // one end in a component: accepted, the other end joins it
+  kMergesComponents,  // ends in two components: accepted, the second end's is relabelled
+  kSameComponent,     // ends already connected: rejected, it would close a cycle
+  kSelfLoop,          // an edge from a node to itself: skipped
 };
 
 // The observer of the timed routines: sees nothing, costs nothing.

@@ -11,14 +11,14 @@ namespace mst {
 // edge counts and the processor; tests and the harness name one through PrimWithScan.
 // How the scans work: mst/detail/scan_table.h.
 enum class PrimScan {
-  kPortable,          // the plain loop over the edge list, any size, any processor
-  kPortablePairs64,   // plain C++ over 64-bit node-pair masks, up to 64 nodes
-  kPortableMarks,     // plain C++ over crossing marks flipped as nodes join, any node count
-  kAvx2Marks16,       // AVX2, crossing marks, ends packed in 16 bits: up to 65536 nodes
-  kAvx2Marks,         // AVX2, crossing marks, any node count
-  kAvx512Pairs64,     // AVX-512F over 64-bit node-pair masks, up to 64 nodes
-  kAvx512Marks16,     // AVX-512F, crossing marks, ends packed in 16 bits: up to 65536 nodes
-  kAvx512Marks,       // AVX-512F, crossing marks, any node count
+  kPortable,         // the plain loop over the edge list, any size, any processor
+  kPortablePairs64,  // plain C++ over 64-bit node-pair masks, up to 64 nodes
+  kPortableMarks,    // plain C++ over crossing marks flipped as nodes join, any node count
+  kAvx2Marks16,      // AVX2, crossing marks, ends packed in 16 bits: up to 65536 nodes
+  kAvx2Marks,        // AVX2, crossing marks, any node count
+  kAvx512Pairs64,    // AVX-512F over 64-bit node-pair masks, up to 64 nodes
+  kAvx512Marks16,    // AVX-512F, crossing marks, ends packed in 16 bits: up to 65536 nodes
+  kAvx512Marks,      // AVX-512F, crossing marks, any node count
 };
 
 // Instruction sets a scan may need beyond plain C++.

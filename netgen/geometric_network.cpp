@@ -137,8 +137,9 @@ GeometricNetwork GenerateGeometricNetwork(int nodes, int edges, std::uint64_t se
     int a = pairs[k].first;
     int b = pairs[k].second;
     if (Below(rng, 2) == 1) std::swap(a, b);
-    network.edges[k].set(a, b, RoundedDistance(network.points[static_cast<std::size_t>(a)],
-                                               network.points[static_cast<std::size_t>(b)]));
+    network.edges[k].set(
+        a, b,
+        RoundedDistance(network.points[static_cast<std::size_t>(a)], network.points[static_cast<std::size_t>(b)]));
   }
   return network;
 }

@@ -30,9 +30,9 @@ int main(int argc, char** argv) {
   }
   const GeneratedNetwork network = Generate(request);
   // The points first: a network whose points could not be written is not written either.
-  if (!request.positionsPath.empty() &&
-      !WriteFile("mst-netgen", request.positionsPath,
-                 [&network](std::FILE* out) { WritePositions(out, network.points); })) {
+  if (!request.positionsPath.empty() && !WriteFile("mst-netgen", request.positionsPath, [&network](std::FILE* out) {
+        WritePositions(out, network.points);
+      })) {
     return kExitUnusableInput;
   }
   const auto write = [&](std::FILE* out) { WriteNetwork(out, network.edges, request.nodes); };

@@ -221,12 +221,12 @@ const char* NetgenUsage() {
          "          mst-netgen --geometric --nodes 60 --edges 170 --positions points.txt > matrix1.txt\n";
 }
 
-NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
-                                   std::string& error) {
+NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request, std::string& error) {
   // Unset options keep request's values (the defaults).
-  NetgenOptions options{{request.nodes, false}, {0, false},         {request.minMeasure, false},
-                        {request.maxMeasure, false}, request.seed, request.family,
-                        request.distinctPairs,       request.positionsPath, request.outputPath};
+  NetgenOptions options{
+      {request.nodes, false}, {0, false},     {request.minMeasure, false}, {request.maxMeasure, false},
+      request.seed,           request.family, request.distinctPairs,       request.positionsPath,
+      request.outputPath};
   const NetgenCommand command = ReadOptions(argc, argv, options, error);
   if (command != NetgenCommand::kGenerate) {
     return command;

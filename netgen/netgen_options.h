@@ -23,7 +23,7 @@ enum class NetgenCommand {
 // count, or to what the family holds. Checks that every value is in range, that min <= max,
 // and that the family can make the counts.
 [[nodiscard]] NetgenCommand ParseNetgenArguments(int argc, const char* const* argv, NetworkRequest& request,
-                                   std::string& error);
+                                                 std::string& error);
 
 // The text --help prints.
 const char* NetgenUsage();

@@ -35,7 +35,7 @@ void RandomTree(std::mt19937_64& rng, int n, std::vector<Edges>& edges) {
   }
   for (int k = 1; k < n; ++k) {
     edges[static_cast<std::size_t>(k - 1)].set(order[static_cast<std::size_t>(k)],
-                                                 order[static_cast<std::size_t>(BelowInt(rng, k))], 0);
+                                               order[static_cast<std::size_t>(BelowInt(rng, k))], 0);
   }
 }
 

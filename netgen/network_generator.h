@@ -27,8 +27,8 @@ struct NetworkRequest {
   std::int32_t maxMeasure = 1000;
   NetworkFamily family = NetworkFamily::kRandom;
   bool distinctPairs = false;  // random: no two edges join the same pair of nodes
-  std::string positionsPath;  // where a geometric network's points go; empty: not written
-  std::string outputPath;     // where the network goes; empty: standard output
+  std::string positionsPath;   // where a geometric network's points go; empty: not written
+  std::string outputPath;      // where the network goes; empty: standard output
 };
 
 struct GeneratedNetwork {

@@ -19,8 +19,6 @@ inline std::uint64_t Below(std::mt19937_64& rng, std::uint64_t n) {
   return draw % n;
 }
 
-inline int BelowInt(std::mt19937_64& rng, int n) {
-  return static_cast<int>(Below(rng, static_cast<std::uint64_t>(n)));
-}
+inline int BelowInt(std::mt19937_64& rng, int n) { return static_cast<int>(Below(rng, static_cast<std::uint64_t>(n))); }
 
 }  // namespace mst

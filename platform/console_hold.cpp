@@ -18,9 +18,9 @@ void HoldConsole() {
 
 #else
 
-#include <cerrno>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace mst {
 

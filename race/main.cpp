@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "timing/routine_timing.h"
 #include "race/race_report.h"
+#include "timing/routine_timing.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 #include "tools/network_input.h"

@@ -11,14 +11,16 @@ namespace {
 bool ClearlyFaster(const RoutineTiming& a, const RoutineTiming& b) { return a.max < b.min; }
 
 const RoutineTiming& Find(const std::vector<RoutineTiming>& timings, const char* routine) {
-  return *std::find_if(timings.begin(), timings.end(), [routine](const RoutineTiming& t) { return t.routine == routine; });
+  return *std::find_if(timings.begin(), timings.end(),
+                       [routine](const RoutineTiming& t) { return t.routine == routine; });
 }
 
 // "too close to call (medians: A 1.234 and B 1.300 microseconds; their spreads overlap)"
 std::string TooClose(const std::string& a, const RoutineTiming& ta, const std::string& b, const RoutineTiming& tb) {
   char text[256];
-  std::snprintf(text, sizeof text, "too close to call (medians: %s %.3f and %s %.3f microseconds; their spreads overlap)",
-                a.c_str(), ta.median, b.c_str(), tb.median);
+  std::snprintf(text, sizeof text,
+                "too close to call (medians: %s %.3f and %s %.3f microseconds; their spreads overlap)", a.c_str(),
+                ta.median, b.c_str(), tb.median);
   return text;
 }
 

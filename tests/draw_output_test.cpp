@@ -60,14 +60,12 @@ TEST(DotWriter, LabelsAndClassesFollowTheReports) {
             (std::map<std::string, std::string>{
                 {"e1", "-9"}, {"e2", "5"}, {"e3", "1  P2 K1"}, {"e4", "4  P1 K2"}, {"e5", "7"}}));
   EXPECT_EQ(EdgeAttribute(dot, "class"),
-            (std::map<std::string, std::string>{{"e1", "other"},
-                                                {"e2", "other"},
-                                                {"e3", "prim kruskal"},
-                                                {"e4", "prim kruskal"},
-                                                {"e5", "other"}}));
+            (std::map<std::string, std::string>{
+                {"e1", "other"}, {"e2", "other"}, {"e3", "prim kruskal"}, {"e4", "prim kruskal"}, {"e5", "other"}}));
   EXPECT_NE(dot.find("  2 -- 2 [id=\"e1\""), std::string::npos);
   EXPECT_NE(dot.find("  2 -- 1 [id=\"e4\""), std::string::npos);  // ends as the file gives them
-  for (const char* node : {"\n  1 [id=\"n1\", style=filled", "\n  2 [id=\"n2\"];\n", "\n  3 [id=\"n3\"];\n"}) EXPECT_NE(dot.find(node), std::string::npos) << node;
+  for (const char* node : {"\n  1 [id=\"n1\", style=filled", "\n  2 [id=\"n2\"];\n", "\n  3 [id=\"n3\"];\n"})
+    EXPECT_NE(dot.find(node), std::string::npos) << node;
   EXPECT_NE(dot.find("label=\"net \\\"1\\\".txt: 3 nodes, 5 edges. Prim's tree (blue, P<k>: its k-th edge) "
                      "total 5; Kruskal's tree (red, K<k>) total 5.\";"),
             std::string::npos)
@@ -140,7 +138,8 @@ TEST(PositionsFile, ReadsExactlyOnePointPerNode) {
   const std::vector<PositionsCase> cases = {
       {"0 0\n10 -2.5\n", 2, true, ""},
       {"  1e3\t7\r\n\n+4 .5", 2, true, ""},
-      {"0 0\n10\n", 2, false, "it holds 1 points for 2 nodes (a positions file holds one 'x y' line per node, node 1 first)"},
+      {"0 0\n10\n", 2, false,
+       "it holds 1 points for 2 nodes (a positions file holds one 'x y' line per node, node 1 first)"},
       {"0 0\n1 1\n2 2\n", 2, false,
        "it holds more than 2 points for 2 nodes (a positions file holds one 'x y' line per node, node 1 first)"},
       {"0 0\n1 x\n", 2, false, "point of node 2: 'x' is not a number"},

@@ -14,7 +14,6 @@
 #include <utility>
 #include <vector>
 
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -23,8 +22,7 @@ const std::string kHyphens = "------------------------------------------------\n
 
 // Three small networks whose trees are worked out by hand below.
 const char* const kNetwork1 = "3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n";
-const char* const kNetwork2 =
-    "8\t8\n1\t2\t1\n3\t4\t2\n5\t6\t3\n1\t3\t4\n7\t8\t5\n5\t7\t6\n1\t5\t7\n2\t8\t9\n";
+const char* const kNetwork2 = "8\t8\n1\t2\t1\n3\t4\t2\n5\t6\t3\n1\t3\t4\n7\t8\t5\n5\t7\t6\n1\t5\t7\n2\t8\t9\n";
 const char* const kNetwork3 = "4 4\r\n1 3 2\r\n2 3 2\r\n4 2 -1\r\n1 4 2\r\n";
 
 std::string Report(const std::string& rows, int total) {
@@ -41,8 +39,8 @@ std::string KruskalLine(int network) {
 
 // Prim lists edges in joining order from node 1; Kruskal in sorted order, where its last run
 // meets equal measures in file order.
-const std::string kNetwork1Output = Report("1\t3\t3\n2\t3\t1\n", 4) + PrimLine(1) +
-                                    Report("2\t3\t1\n1\t3\t3\n", 4) + KruskalLine(1);
+const std::string kNetwork1Output =
+    Report("1\t3\t3\n2\t3\t1\n", 4) + PrimLine(1) + Report("2\t3\t1\n1\t3\t3\n", 4) + KruskalLine(1);
 const std::string kNetwork2Output =
     Report("1\t2\t1\n1\t3\t4\n3\t4\t2\n1\t5\t7\n5\t6\t3\n5\t7\t6\n7\t8\t5\n", 28) + PrimLine(2) +
     Report("1\t2\t1\n3\t4\t2\n5\t6\t3\n1\t3\t4\n7\t8\t5\n5\t7\t6\n1\t5\t7\n", 28) + KruskalLine(2);
@@ -64,9 +62,7 @@ class EndToEnd : public testing::Test {
     fs::create_directories(dir_);
   }
 
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
-  }
+  void Write(const std::string& name, const std::string& text) { std::ofstream(dir_ / name, std::ios::binary) << text; }
 
   void WriteAllThree() {
     Write("matrix1.txt", kNetwork1);
@@ -77,8 +73,8 @@ class EndToEnd : public testing::Test {
   // Runs a command in the scratch folder, standard output to out.txt, standard error to err.txt.
   BenchRun RunInScratch(const std::string& command) {
     BenchRun run;
-    const int raw = std::system(("cd '" + dir_.string() + "' && " + command +
-                                 " < /dev/null > out.txt 2> err.txt").c_str());
+    const int raw =
+        std::system(("cd '" + dir_.string() + "' && " + command + " < /dev/null > out.txt 2> err.txt").c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadAll(dir_ / "out.txt");
     run.err = ReadAll(dir_ / "err.txt");
@@ -222,8 +218,10 @@ TEST_F(EndToEnd, EachTimingLineShowsItsOwnRoutinesTime) {
 // A bad request prints only a message on standard error and fails.
 // Every companion says its name and the project's version, whatever else the line holds.
 TEST_F(EndToEnd, EveryCompanionTellsItsVersion) {
-  const std::pair<const char*, const char*> programs[] = {
-      {MST_NETGEN_PATH, "mst-netgen"}, {MST_DRAW_PATH, "mst-draw"}, {MST_TRACE_PATH, "mst-trace"}, {MST_RACE_PATH, "mst-race"}};
+  const std::pair<const char*, const char*> programs[] = {{MST_NETGEN_PATH, "mst-netgen"},
+                                                          {MST_DRAW_PATH, "mst-draw"},
+                                                          {MST_TRACE_PATH, "mst-trace"},
+                                                          {MST_RACE_PATH, "mst-race"}};
   for (const auto& [path, name] : programs) {
     const BenchRun run = RunInScratch("'" + std::string(path) + "' --version missing.txt");
     EXPECT_EQ(run.status, 0) << name;
@@ -252,8 +250,9 @@ TEST_F(EndToEnd, NetgenHelpGoesToStandardOutput) {
 TEST_F(EndToEnd, NetgenFailsWhenItsOutputCannotBeWritten) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   for (const char* args : {"--nodes 5", "--geometric --nodes 5"}) {
-    const int raw = std::system(("'" MST_NETGEN_PATH "' " + std::string(args) + " > /dev/full 2> '" +
-                                 (dir_ / "err.txt").string() + "'").c_str());
+    const int raw = std::system(
+        ("'" MST_NETGEN_PATH "' " + std::string(args) + " > /dev/full 2> '" + (dir_ / "err.txt").string() + "'")
+            .c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << args;
     EXPECT_EQ(ReadAll(dir_ / "err.txt"), "mst-netgen: cannot write to standard output\n") << args;
   }
@@ -384,8 +383,8 @@ TEST_F(EndToEnd, RaceTablesTheRoutinesAndRefusesAsTheOtherCompanionsDo) {
   for (const char* shown :
        {"  1.00  ", "  12 edge visits (3 scans of the list)\nkruskal ",
         "  5 comparisons, 14 record moves, 3 allocations (96 bytes), 3 edges examined, 2 label writes\n",
-        "  8 edges examined, ", "(library-prim ran with 1 added to every measure", "\nFastest here: ",
-        "\nOf the two textbook routines, "}) {
+        "  8 edges examined, ", "(library-prim ran with 1 added to every measure",
+        "\nFastest here: ", "\nOf the two textbook routines, "}) {
     EXPECT_NE(run.out.find(shown), std::string::npos) << shown << "\n" << run.out;
   }
   Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
@@ -460,7 +459,9 @@ TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   const BenchRun drawn = RunInScratch("'" MST_DRAW_PATH "' --positions points.txt matrix1.txt");
   ASSERT_EQ(drawn.status, 0) << drawn.err;
   std::size_t pinned = 0;
-  for (std::size_t at = drawn.out.find("\", pos=\""); at != std::string::npos; at = drawn.out.find("\", pos=\"", at + 1)) ++pinned;
+  for (std::size_t at = drawn.out.find("\", pos=\""); at != std::string::npos;
+       at = drawn.out.find("\", pos=\"", at + 1))
+    ++pinned;
   EXPECT_EQ(pinned, 30u);
 
   // Every measure in the file is the distance between its ends' written points, rounded.

@@ -4,13 +4,13 @@
 #include <random>
 #include <vector>
 
+#include "driver/timed_run.h"
 #include "mst/kruskal.h"
 #include "mst/merge_sort.h"
 #include "mst/observed.h"
 #include "mst/prim.h"
 #include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
-#include "driver/timed_run.h"
 
 using namespace mst;
 
@@ -37,30 +37,28 @@ void PrintTo(const SortCase& c, std::ostream* os) { *os << c.name; }
 
 class MergeSortGives : public testing::TestWithParam<SortCase> {};
 
-TEST_P(MergeSortGives, TheExpectedOrder) {
-  EXPECT_EQ(Sorted(GetParam().rows, GetParam().times), GetParam().sorted);
-}
+TEST_P(MergeSortGives, TheExpectedOrder) { EXPECT_EQ(Sorted(GetParam().rows, GetParam().times), GetParam().sorted); }
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, MergeSortGives,
-    testing::Values(
-        SortCase{"ByMeasure", {{1, 2, 3}, {2, 3, 1}, {3, 4, 2}}, 1, {{2, 3, 1}, {3, 4, 2}, {1, 2, 3}}},
-        // Each sort reverses equal-measure edges; a second sort restores them.
-        SortCase{"EqualsFlip", {{1, 2, 5}, {2, 3, 5}, {3, 4, 5}}, 1, {{3, 4, 5}, {2, 3, 5}, {1, 2, 5}}},
-        SortCase{"EqualsFlipBack", {{1, 2, 5}, {2, 3, 5}, {3, 4, 5}}, 2, {{1, 2, 5}, {2, 3, 5}, {3, 4, 5}}},
-        SortCase{"MixedOnce", {{1, 3, 2}, {2, 3, 2}, {4, 1, 1}}, 1, {{4, 1, 1}, {2, 3, 2}, {1, 3, 2}}},
-        SortCase{"MixedTwice", {{1, 3, 2}, {2, 3, 2}, {4, 1, 1}}, 2, {{4, 1, 1}, {1, 3, 2}, {2, 3, 2}}},
-        // Odd lengths and runs of equals on both sides of a split.
-        SortCase{"EqualsAcrossSplits",
-                 {{1, 1, 7}, {2, 2, 3}, {3, 3, 7}, {4, 4, 3}, {5, 5, 7}},
-                 1,
-                 {{4, 4, 3}, {2, 2, 3}, {5, 5, 7}, {3, 3, 7}, {1, 1, 7}}},
-        SortCase{"SingleRecord", {{2, 1, 9}}, 3, {{2, 1, 9}}},
-        SortCase{"AlreadyIncreasing", {{1, 2, -4}, {2, 3, 0}, {3, 4, 9}}, 5, {{1, 2, -4}, {2, 3, 0}, {3, 4, 9}}},
-        SortCase{"ExtremeMeasures",
-                 {{1, 2, 2147483647}, {2, 3, -2147483647 - 1}, {3, 4, 0}},
-                 1,
-                 {{2, 3, -2147483647 - 1}, {3, 4, 0}, {1, 2, 2147483647}}}),
+    testing::Values(SortCase{"ByMeasure", {{1, 2, 3}, {2, 3, 1}, {3, 4, 2}}, 1, {{2, 3, 1}, {3, 4, 2}, {1, 2, 3}}},
+                    // Each sort reverses equal-measure edges; a second sort restores them.
+                    SortCase{"EqualsFlip", {{1, 2, 5}, {2, 3, 5}, {3, 4, 5}}, 1, {{3, 4, 5}, {2, 3, 5}, {1, 2, 5}}},
+                    SortCase{"EqualsFlipBack", {{1, 2, 5}, {2, 3, 5}, {3, 4, 5}}, 2, {{1, 2, 5}, {2, 3, 5}, {3, 4, 5}}},
+                    SortCase{"MixedOnce", {{1, 3, 2}, {2, 3, 2}, {4, 1, 1}}, 1, {{4, 1, 1}, {2, 3, 2}, {1, 3, 2}}},
+                    SortCase{"MixedTwice", {{1, 3, 2}, {2, 3, 2}, {4, 1, 1}}, 2, {{4, 1, 1}, {1, 3, 2}, {2, 3, 2}}},
+                    // Odd lengths and runs of equals on both sides of a split.
+                    SortCase{"EqualsAcrossSplits",
+                             {{1, 1, 7}, {2, 2, 3}, {3, 3, 7}, {4, 4, 3}, {5, 5, 7}},
+                             1,
+                             {{4, 4, 3}, {2, 2, 3}, {5, 5, 7}, {3, 3, 7}, {1, 1, 7}}},
+                    SortCase{"SingleRecord", {{2, 1, 9}}, 3, {{2, 1, 9}}},
+                    SortCase{
+                        "AlreadyIncreasing", {{1, 2, -4}, {2, 3, 0}, {3, 4, 9}}, 5, {{1, 2, -4}, {2, 3, 0}, {3, 4, 9}}},
+                    SortCase{"ExtremeMeasures",
+                             {{1, 2, 2147483647}, {2, 3, -2147483647 - 1}, {3, 4, 0}},
+                             1,
+                             {{2, 3, -2147483647 - 1}, {3, 4, 0}, {1, 2, 2147483647}}}),
     [](const testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
 
 TEST(MergeSort, EmptyRangeIsLeftAlone) {
@@ -96,34 +94,37 @@ TEST_P(KruskalFinds, TheTreeInAcceptanceOrder) {
   EXPECT_EQ(KruskalTree(GetParam().rows, GetParam().nON, GetParam().calls), GetParam().tree);
 }
 
-const Rows kEightNodes = {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {1, 3, 4},
-                          {7, 8, 5}, {5, 7, 6}, {1, 5, 7}, {2, 8, 9}};
+const Rows kEightNodes = {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {1, 3, 4}, {7, 8, 5}, {5, 7, 6}, {1, 5, 7}, {2, 8, 9}};
 const Rows kTies = {{1, 3, 2}, {2, 3, 2}};
 
 INSTANTIATE_TEST_SUITE_P(
     Networks, KruskalFinds,
-    testing::Values(
-        KruskalCase{"WorkedExample", {{1, 2, 4}, {2, 3, 1}, {1, 3, 3}}, 3, 1, {{2, 3, 1}, {1, 3, 3}}},
-        // Joins of two components relabel: 1-3 joins {1,2} and {3,4}; 1-5 joins two pairs of
-        // pairs; 2-8 is then inside one component and never needed.
-        KruskalCase{"EightNodes", kEightNodes, 8, 1,
-                    {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {1, 3, 4}, {7, 8, 5}, {5, 7, 6}, {1, 5, 7}}},
-        // The first call meets the tie in reverse file order, the second in file order.
-        KruskalCase{"TiesFirstCall", kTies, 3, 1, {{2, 3, 2}, {1, 3, 2}}},
-        KruskalCase{"TiesSecondCall", kTies, 3, 2, {{1, 3, 2}, {2, 3, 2}}},
-        // 3-1 closes a cycle inside one component: skipped, not counted.
-        KruskalCase{"SameComponentSkipped",
-                    {{1, 2, 1}, {2, 3, 2}, {3, 1, 3}, {3, 4, 4}},
-                    4, 1, {{1, 2, 1}, {2, 3, 2}, {3, 4, 4}}},
-        // A self-loop is never recorded, even at a node in no component yet.
-        KruskalCase{"SelfLoopsSkipped",
-                    {{1, 1, -9}, {2, 2, -8}, {1, 2, 5}, {2, 2, 1}},
-                    2, 1, {{1, 2, 5}}},
-        // A relabel that absorbs the second end's component must reach every node of it.
-        KruskalCase{"AbsorbsWholeComponent",
-                    {{3, 4, 1}, {4, 5, 1}, {1, 2, 2}, {2, 3, 3}, {1, 5, 4}, {5, 6, 5}},
-                    6, 2, {{3, 4, 1}, {4, 5, 1}, {1, 2, 2}, {2, 3, 3}, {5, 6, 5}}},
-        KruskalCase{"NotConnected", {{1, 2, 5}, {3, 4, 1}}, 4, 1, {{3, 4, 1}, {1, 2, 5}, {0, 0, -99}}}),
+    testing::Values(KruskalCase{"WorkedExample", {{1, 2, 4}, {2, 3, 1}, {1, 3, 3}}, 3, 1, {{2, 3, 1}, {1, 3, 3}}},
+                    // Joins of two components relabel: 1-3 joins {1,2} and {3,4}; 1-5 joins two pairs of
+                    // pairs; 2-8 is then inside one component and never needed.
+                    KruskalCase{"EightNodes",
+                                kEightNodes,
+                                8,
+                                1,
+                                {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {1, 3, 4}, {7, 8, 5}, {5, 7, 6}, {1, 5, 7}}},
+                    // The first call meets the tie in reverse file order, the second in file order.
+                    KruskalCase{"TiesFirstCall", kTies, 3, 1, {{2, 3, 2}, {1, 3, 2}}},
+                    KruskalCase{"TiesSecondCall", kTies, 3, 2, {{1, 3, 2}, {2, 3, 2}}},
+                    // 3-1 closes a cycle inside one component: skipped, not counted.
+                    KruskalCase{"SameComponentSkipped",
+                                {{1, 2, 1}, {2, 3, 2}, {3, 1, 3}, {3, 4, 4}},
+                                4,
+                                1,
+                                {{1, 2, 1}, {2, 3, 2}, {3, 4, 4}}},
+                    // A self-loop is never recorded, even at a node in no component yet.
+                    KruskalCase{"SelfLoopsSkipped", {{1, 1, -9}, {2, 2, -8}, {1, 2, 5}, {2, 2, 1}}, 2, 1, {{1, 2, 5}}},
+                    // A relabel that absorbs the second end's component must reach every node of it.
+                    KruskalCase{"AbsorbsWholeComponent",
+                                {{3, 4, 1}, {4, 5, 1}, {1, 2, 2}, {2, 3, 3}, {1, 5, 4}, {5, 6, 5}},
+                                6,
+                                2,
+                                {{3, 4, 1}, {4, 5, 1}, {1, 2, 2}, {2, 3, 3}, {5, 6, 5}}},
+                    KruskalCase{"NotConnected", {{1, 2, 5}, {3, 4, 1}}, 4, 1, {{3, 4, 1}, {1, 2, 5}, {0, 0, -99}}}),
     [](const testing::TestParamInfo<KruskalCase>& info) { return std::string(info.param.name); });
 
 // The driver reports the tree of the last of its runs, which meets ties in file order.
@@ -204,7 +205,8 @@ TEST(ObservedRoutines, RecordTheTimedTreesAndCountWhatTheoryGives) {
         }
       }
       EXPECT_EQ(step.decision == KruskalDecision::kSelfLoop, edge.node1 == edge.node2);
-      accepted += step.decision == KruskalDecision::kNewComponent || step.decision == KruskalDecision::kJoinsComponent ||
+      accepted += step.decision == KruskalDecision::kNewComponent ||
+                  step.decision == KruskalDecision::kJoinsComponent ||
                   step.decision == KruskalDecision::kMergesComponents;
       merges += step.decision == KruskalDecision::kMergesComponents;
     }

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "timing/library_routines.h"
-#include "timing/routine_timing.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
 #include "tests/support/random_test_networks.h"
 #include "tests/support/tree_checker.h"
+#include "timing/library_routines.h"
+#include "timing/routine_timing.h"
 
 using namespace mst;
 
@@ -27,8 +27,8 @@ TEST(LibraryOracle, BothRoutinesMatchTheLibraryTotalFrom2To300Nodes) {
     std::vector<Edges> edges = RandomTestNetwork(rng, nON);
     const std::vector<Edges> fileOrder = edges;
     const int nOE = static_cast<int>(edges.size());
-    SCOPED_TRACE("trial " + std::to_string(trial) + ": " + std::to_string(nON) + " nodes, " +
-                 std::to_string(nOE) + " edges");
+    SCOPED_TRACE("trial " + std::to_string(trial) + ": " + std::to_string(nON) + " nodes, " + std::to_string(nOE) +
+                 " edges");
     const std::int64_t expected = LibraryKruskalTotal(fileOrder.data(), nOE, nON);
 
     std::vector<Edges> tree(static_cast<std::size_t>(nON));
@@ -59,8 +59,9 @@ TEST(LibraryOracle, ShiftedMeasuresGiveTheLibraryPrimTheSameTree) {
   for (std::size_t v = 1; v < 4; ++v) {
     std::int32_t cheapest = INT32_MAX;  // the tree edge to the parent: the cheapest such row
     for (const Edges& e : negative) {
-      const bool joins = (static_cast<std::size_t>(e.node1) == v && static_cast<std::size_t>(e.node2) == predecessors[v]) ||
-                         (static_cast<std::size_t>(e.node2) == v && static_cast<std::size_t>(e.node1) == predecessors[v]);
+      const bool joins =
+          (static_cast<std::size_t>(e.node1) == v && static_cast<std::size_t>(e.node2) == predecessors[v]) ||
+          (static_cast<std::size_t>(e.node2) == v && static_cast<std::size_t>(e.node1) == predecessors[v]);
       if (joins) cheapest = std::min(cheapest, e.measure);
     }
     total += cheapest;

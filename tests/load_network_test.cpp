@@ -42,8 +42,7 @@ TEST(NetworkFileName, NetworkIndexPicksTheDigit) {
 
 // Every layout that separates the numbers by white space gives the same edge list.
 TEST(LoadNetwork, AcceptsAnyWhiteSpaceLayout) {
-  const Rows expected = {{3, 7, 12}, {1, 3, -5}, {2, 7, 4}, {1, 2, 4}, {3, 4, 1}, {4, 5, 1},
-                         {5, 6, 2}};
+  const Rows expected = {{3, 7, 12}, {1, 3, -5}, {2, 7, 4}, {1, 2, 4}, {3, 4, 1}, {4, 5, 1}, {5, 6, 2}};
   const std::vector<std::string> layouts = {
       "7\t7\n3\t7\t12\n1\t3\t-5\n2\t7\t4\n1\t2\t4\n3\t4\t1\n4\t5\t1\n5\t6\t2\n",
       "7 7\n3 7 12\n1 3 -5\n2 7 4\n1 2 4\n3 4 1\n4 5 1\n5 6 2",
@@ -53,7 +52,8 @@ TEST(LoadNetwork, AcceptsAnyWhiteSpaceLayout) {
       // Anything after the last announced row is ignored, garbage included.
       "7 7\n3 7 12\n1 3 -5\n2 7 4\n1 2 4\n3 4 1\n4 5 1\n5 6 2\n9 9 9 extra rows; notes\n",
       // A UTF-8 byte order mark, as some Windows editors save.
-      "\xEF\xBB\xBF" "7\t7\r\n3\t7\t12\r\n1\t3\t-5\r\n2\t7\t4\r\n1\t2\t4\r\n3\t4\t1\r\n4\t5\t1\r\n5\t6\t2\r\n",
+      "\xEF\xBB\xBF"
+      "7\t7\r\n3\t7\t12\r\n1\t3\t-5\r\n2\t7\t4\r\n1\t2\t4\r\n3\t4\t1\r\n4\t5\t1\r\n5\t6\t2\r\n",
   };
   for (const std::string& text : layouts) {
     SCOPED_TRACE(text);
@@ -78,8 +78,7 @@ TEST(LoadNetwork, StoresEndsZeroBasedAsGiven) {
 TEST(LoadNetwork, AcceptsTheWholeSigned32BitRangeOfMeasures) {
   const LoadedNetwork network = LoadText("3 3\n1 2 2147483647\n2 3 -2147483648\n3 1 -0\n");
   ASSERT_TRUE(network.loaded) << network.reason;
-  EXPECT_EQ(RowsOf(network.edges.data(), 3),
-            (Rows{{1, 2, 2147483647}, {2, 3, -2147483647 - 1}, {3, 1, 0}}));
+  EXPECT_EQ(RowsOf(network.edges.data(), 3), (Rows{{1, 2, 2147483647}, {2, 3, -2147483647 - 1}, {3, 1, 0}}));
 }
 
 struct BadFile {
@@ -107,26 +106,39 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"OnlyWhiteSpace", " \r\n\t", "header: the file ends before the edge count"},
         BadFile{"NoNodeCount", "3\n", "header: the file ends before the node count"},
         BadFile{"WordInHeader", "edges 3\n", "header: the edge count is not a decimal integer"},
-        BadFile{"Utf16LittleEndian", std::string("\xFF\xFE" "1\0 \0" "2\0", 8),
+        BadFile{"Utf16LittleEndian",
+                std::string("\xFF\xFE"
+                            "1\0 \0"
+                            "2\0",
+                            8),
                 "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)"},
-        BadFile{"Utf16BigEndian", std::string("\xFE\xFF\0" "1\0 \0" "2", 8),
+        BadFile{"Utf16BigEndian",
+                std::string("\xFE\xFF\0"
+                            "1\0 \0"
+                            "2",
+                            8),
                 "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)"},
-        BadFile{"BrokenByteOrderMark", "\xEF\xBB" "1 2\n1 2 5\n", "header: the edge count is not a decimal integer"},
-        BadFile{"ByteOrderMarkTwice", "\xEF\xBB\xBF\xEF\xBB\xBF" "1 2\n1 2 5\n",
+        BadFile{"BrokenByteOrderMark",
+                "\xEF\xBB"
+                "1 2\n1 2 5\n",
                 "header: the edge count is not a decimal integer"},
-        BadFile{"LoneFF", "\xFF" "1 2\n1 2 5\n", "header: the edge count is not a decimal integer"},
+        BadFile{"ByteOrderMarkTwice",
+                "\xEF\xBB\xBF\xEF\xBB\xBF"
+                "1 2\n1 2 5\n",
+                "header: the edge count is not a decimal integer"},
+        BadFile{"LoneFF",
+                "\xFF"
+                "1 2\n1 2 5\n",
+                "header: the edge count is not a decimal integer"},
         BadFile{"FractionInHeader", "3 2.5\n", "header: the node count is not a decimal integer"},
-        BadFile{"HugeHeader", "99999999999 3\n",
-                "header: the edge count is outside the signed 32-bit range"},
+        BadFile{"HugeHeader", "99999999999 3\n", "header: the edge count is outside the signed 32-bit range"},
         BadFile{"NoEdges", "0 2\n", "header: the edge count 0 is below 1"},
         BadFile{"NegativeEdges", "-4 2\n1 2 1\n", "header: the edge count -4 is below 1"},
         BadFile{"OneNode", "1 1\n1 1 1\n", "header: the node count 1 is below 2"},
         BadFile{"MissingRow", "2 3\n1 2 5\n", "the file ends before edge row 2 of 2"},
         BadFile{"RowCutShort", "2 3\n1 2 5\n2 3", "edge row 2: the file ends before its measure"},
-        BadFile{"RowCutAfterOneEnd", "2 3\n1 2 5\n2",
-                "edge row 2: the file ends before its second end node"},
-        BadFile{"BillionsAnnounced", "2000000000 3\n1 2 1\n2 3 1\n",
-                "the file ends before edge row 3 of 2000000000"},
+        BadFile{"RowCutAfterOneEnd", "2 3\n1 2 5\n2", "edge row 2: the file ends before its second end node"},
+        BadFile{"BillionsAnnounced", "2000000000 3\n1 2 1\n2 3 1\n", "the file ends before edge row 3 of 2000000000"},
         BadFile{"MeasureTooLarge", "1 2\n1 2 2147483648\n",
                 "edge row 1: the measure is outside the signed 32-bit range"},
         BadFile{"MeasureTooSmall", "1 2\n1 2 -2147483649\n",
@@ -139,21 +151,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "header: the edge count is outside the signed 32-bit range"},
         BadFile{"ManyDigits", "1 2\n1 2 000000000000000000000000000000000000000000001x\n",
                 "edge row 1: the measure is not a decimal integer"},
-        BadFile{"FractionalMeasure", "2 3\n1 2 1.5\n2 3 1\n",
-                "edge row 1: the measure is not a decimal integer"},
+        BadFile{"FractionalMeasure", "2 3\n1 2 1.5\n2 3 1\n", "edge row 1: the measure is not a decimal integer"},
         BadFile{"TrailingLetters", "1 2\n1 2 5x\n", "edge row 1: the measure is not a decimal integer"},
         BadFile{"LoneSign", "1 2\n1 + 5\n", "edge row 1: the second end node is not a decimal integer"},
         BadFile{"DoubleSign", "1 2\n--1 2 5\n", "edge row 1: the first end node is not a decimal integer"},
-        BadFile{"Comma", "2 3\n1,2,5\n2 3 1\n",
-                "edge row 1: the first end node is not a decimal integer"},
+        BadFile{"Comma", "2 3\n1,2,5\n2 3 1\n", "edge row 1: the first end node is not a decimal integer"},
         BadFile{"NulByte", std::string("1 2\n1 2 \0", 9), "edge row 1: the measure is not a decimal integer"},
         BadFile{"EndZero", "1 2\n0 2 5\n", "edge row 1: the first end node 0 is outside 1 to 2"},
-        BadFile{"EndBeyondNodes", "2 3\n1 2 5\n2 4 1\n",
-                "edge row 2: the second end node 4 is outside 1 to 3"},
-        BadFile{"NegativeEnd", "1 2\n-1 2 5\n",
-                "edge row 1: the first end node -1 is outside 1 to 2"},
-        BadFile{"TooFewEdges", "2 4\n1 2 1\n3 4 1\n",
-                "the network is not connected: 2 edges cannot join 4 nodes"},
+        BadFile{"EndBeyondNodes", "2 3\n1 2 5\n2 4 1\n", "edge row 2: the second end node 4 is outside 1 to 3"},
+        BadFile{"NegativeEnd", "1 2\n-1 2 5\n", "edge row 1: the first end node -1 is outside 1 to 2"},
+        BadFile{"TooFewEdges", "2 4\n1 2 1\n3 4 1\n", "the network is not connected: 2 edges cannot join 4 nodes"},
         BadFile{"BillionsOfNodes", "1 2000000000\n1 2 1\n",
                 "the network is not connected: 1 edges cannot join 2000000000 nodes"},
         BadFile{"TwoComponents", "3 4\n1 2 1\n3 4 1\n2 1 5\n",

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graph/connectivity.h"
@@ -39,10 +39,13 @@ NetworkRequest Request(int nodes, int edges, std::uint64_t seed, std::int32_t mi
 }
 
 TEST(Generate, MeetsEveryRequest) {
-  const std::vector<NetworkRequest> requests = {
-      Request(2, 1, 1, 1, 1),       Request(2, 9, 5, 0, 0),    Request(10, 9, 3, -50, -10),
-      Request(40, 300, 7, 1, 1000), Request(100, 99, 11, 5, 5),
-      Request(64, 2016, 2, -2147483647 - 1, 2147483647), Request(250, 2500, 1234567890123ULL, -3, 3)};
+  const std::vector<NetworkRequest> requests = {Request(2, 1, 1, 1, 1),
+                                                Request(2, 9, 5, 0, 0),
+                                                Request(10, 9, 3, -50, -10),
+                                                Request(40, 300, 7, 1, 1000),
+                                                Request(100, 99, 11, 5, 5),
+                                                Request(64, 2016, 2, -2147483647 - 1, 2147483647),
+                                                Request(250, 2500, 1234567890123ULL, -3, 3)};
   for (const NetworkRequest& request : requests) {
     SCOPED_TRACE(std::to_string(request.nodes) + " nodes, " + std::to_string(request.edges) + " edges");
     const std::vector<Edges> edges = Generate(request).edges;
@@ -80,11 +83,11 @@ TEST(Generate, EveryFamilyMakesItsShape) {
     int edges;
   };
   const Case cases[] = {
-      {NetworkFamily::kRandom, true, 64, 200},    {NetworkFamily::kRandom, true, 64, 1500},
-      {NetworkFamily::kRandom, true, 64, 2016},   {NetworkFamily::kRandom, true, 2, 1},
-      {NetworkFamily::kComplete, false, 2, 1},    {NetworkFamily::kComplete, false, 37, 666},
-      {NetworkFamily::kGrid, false, 2, 1},        {NetworkFamily::kGrid, false, 5, 5},
-      {NetworkFamily::kGrid, false, 10, 13},      {NetworkFamily::kGrid, false, 64, 112},
+      {NetworkFamily::kRandom, true, 64, 200},   {NetworkFamily::kRandom, true, 64, 1500},
+      {NetworkFamily::kRandom, true, 64, 2016},  {NetworkFamily::kRandom, true, 2, 1},
+      {NetworkFamily::kComplete, false, 2, 1},   {NetworkFamily::kComplete, false, 37, 666},
+      {NetworkFamily::kGrid, false, 2, 1},       {NetworkFamily::kGrid, false, 5, 5},
+      {NetworkFamily::kGrid, false, 10, 13},     {NetworkFamily::kGrid, false, 64, 112},
       {NetworkFamily::kGrid, false, 1000, 1936},
   };
   for (const Case& c : cases) {
@@ -136,8 +139,11 @@ TEST(GeometricNetwork, RoundedDistanceIsExact) {
   const struct {
     Point a, b;
     std::int32_t distance;
-  } cases[] = {{{0, 0}, {3, 4}, 5},          {{0, 0}, {1, 1}, 1},        {{2, 2}, {0, 0}, 3},
-               {{5, 5}, {5, 5}, 0},          {{0, 0}, {10000, 10000}, 14142},
+  } cases[] = {{{0, 0}, {3, 4}, 5},
+               {{0, 0}, {1, 1}, 1},
+               {{2, 2}, {0, 0}, 3},
+               {{5, 5}, {5, 5}, 0},
+               {{0, 0}, {10000, 10000}, 14142},
                {{0, 0}, {2, 6}, 6},  // sqrt(40) = 6.32
                {{0, 0}, {6, 3}, 7},  // sqrt(45) = 6.708
                {{0, 0}, {9999, 1}, 9999}};
@@ -159,8 +165,7 @@ TEST(GeometricNetwork, ConnectedExactCountsMeasuresAreTheDistances) {
     std::set<std::pair<int, int>> pairs;
     for (const Edges& e : network.edges) {
       ASSERT_NE(e.node1, e.node2);
-      EXPECT_TRUE(pairs.insert({std::min(e.node1, e.node2), std::max(e.node1, e.node2)}).second)
-          << "a parallel edge";
+      EXPECT_TRUE(pairs.insert({std::min(e.node1, e.node2), std::max(e.node1, e.node2)}).second) << "a parallel edge";
       EXPECT_EQ(e.measure, RoundedDistance(network.points[static_cast<std::size_t>(e.node1)],
                                            network.points[static_cast<std::size_t>(e.node2)]));
     }
@@ -235,12 +240,10 @@ TEST(Generate, DistinctPairsArePinnedEitherSideOfTheSwitch) {
   EXPECT_EQ(Fingerprint(Text(Generate(leftOut).edges, 8)), 10360866157274431558ULL);
 }
 
-
 TEST(NetgenArguments, ReadsEveryOptionInBothForms) {
   NetworkRequest request;
   std::string error;
-  ASSERT_EQ(Parse({"--nodes", "40", "--edges=300", "--seed", "18446744073709551615", "--min",
-                   "-50", "--max=+7"},
+  ASSERT_EQ(Parse({"--nodes", "40", "--edges=300", "--seed", "18446744073709551615", "--min", "-50", "--max=+7"},
                   request, error),
             NetgenCommand::kGenerate)
       << error;
@@ -253,13 +256,13 @@ TEST(NetgenArguments, ReadsEveryOptionInBothForms) {
   // The defaults --help states are the ones used.
   NetworkRequest none;
   ASSERT_EQ(Parse({}, none, error), NetgenCommand::kGenerate);
-  EXPECT_EQ(std::vector<long long>({none.nodes, none.edges, static_cast<long long>(none.seed), none.minMeasure,
-                                    none.maxMeasure}),
+  EXPECT_EQ(std::vector<long long>(
+                {none.nodes, none.edges, static_cast<long long>(none.seed), none.minMeasure, none.maxMeasure}),
             std::vector<long long>({10, 20, 1, 1, 1000}));
   const std::string help = NetgenUsage();
-  for (const char* stated : {"number of nodes, at least 2 (default 10)", "(default 2 * N)",
-                             "18446744073709551615 (default 1)", "smallest measure (default 1)",
-                             "largest measure (default 1000)"}) {
+  for (const char* stated :
+       {"number of nodes, at least 2 (default 10)", "(default 2 * N)", "18446744073709551615 (default 1)",
+        "smallest measure (default 1)", "largest measure (default 1000)"}) {
     EXPECT_NE(help.find(stated), std::string::npos) << stated;
   }
   NetworkRequest output;
@@ -339,7 +342,8 @@ TEST(NetgenArguments, RefusesBadOnesWithAMessage) {
       {{"--geometric", "--max", "5"}, "--min and --max do not apply to --geometric: the measures are the distances"},
       {{"--max=5", "--geometric"}, "--min and --max do not apply to --geometric: the measures are the distances"},
       {{"--geometric", "--min", "1"}, "--min and --max do not apply to --geometric: the measures are the distances"},
-      {{"--geometric", "--nodes", "4", "--edges", "7"}, "--geometric: 4 nodes have at most 6 edges (no parallel edges)"},
+      {{"--geometric", "--nodes", "4", "--edges", "7"},
+       "--geometric: 4 nodes have at most 6 edges (no parallel edges)"},
       {{"--geometric", "--nodes", "20001"}, "--geometric: at most 20000 nodes"},
       {{"--positions", "p.txt"}, "--positions needs --geometric"},
       {{"--geometric", "--positions="}, "--positions needs a file name"},

@@ -26,8 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using Words = std::map<int, std::set<std::string>>;  // 1-based row -> its state words
 
-const std::set<std::string> kStateWords = {"prim-tree",        "prim-cut",       "prim-chosen",    "kruskal-tree",
-                                           "kruskal-rejected", "kruskal-cycle",  "kruskal-current"};
+const std::set<std::string> kStateWords = {"prim-tree",        "prim-cut",      "prim-chosen",    "kruskal-tree",
+                                           "kruskal-rejected", "kruskal-cycle", "kruskal-current"};
 
 std::string ReadAll(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -107,9 +107,9 @@ class PageInBrowser : public testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     page_ = dir_ / "page.html";
-    ASSERT_TRUE(RunCommand("'" MST_DRAW_PATH "' '" + network + "' | '" NEATO_PATH "' -Tsvg > '" + (dir_ / "drawing.svg").string() +
-                    "' && '" MST_TRACE_PATH "' --page '" + (dir_ / "drawing.svg").string() + "' '" + network + "' > '" +
-                    page_.string() + "'"));
+    ASSERT_TRUE(RunCommand("'" MST_DRAW_PATH "' '" + network + "' | '" NEATO_PATH "' -Tsvg > '" +
+                           (dir_ / "drawing.svg").string() + "' && '" MST_TRACE_PATH "' --page '" +
+                           (dir_ / "drawing.svg").string() + "' '" + network + "' > '" + page_.string() + "'"));
     Network loaded;
     std::string reason;
     ASSERT_TRUE(LoadNetworkFile(network, loaded, reason)) << reason;
@@ -118,8 +118,8 @@ class PageInBrowser : public testing::Test {
 
   std::string Dump(const std::string& fragment) {
     const fs::path out = dir_ / "dom.html";
-    EXPECT_TRUE(RunCommand("'" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --dump-dom 'file://" + page_.string() +
-                    fragment + "' > '" + out.string() + "' 2> /dev/null"));
+    EXPECT_TRUE(RunCommand("'" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --dump-dom 'file://" +
+                           page_.string() + fragment + "' > '" + out.string() + "' 2> /dev/null"));
     return ReadAll(out);
   }
 
@@ -165,8 +165,8 @@ class PageInBrowser : public testing::Test {
     const fs::path driven = dir_ / "driven.html";
     std::ofstream(driven, std::ios::binary) << page;
     const fs::path out = dir_ / "driven-dom.html";
-    EXPECT_TRUE(RunCommand("'" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --dump-dom 'file://" + driven.string() +
-                           "' > '" + out.string() + "' 2> /dev/null"));
+    EXPECT_TRUE(RunCommand("'" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --dump-dom 'file://" +
+                           driven.string() + "' > '" + out.string() + "' 2> /dev/null"));
     const std::string dom = ReadAll(out);
     const std::string marker = "<pre id=\"seen\">";
     const std::size_t start = dom.find(marker);
@@ -176,7 +176,8 @@ class PageInBrowser : public testing::Test {
     std::istringstream text(dom.substr(from, dom.find("</pre>", from) - from));
     for (std::string line; std::getline(text, line);) {
       // The dump escapes the text's markup characters.
-      for (const auto& [escaped, plain] : {std::pair<std::string, std::string>{"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
+      for (const auto& [escaped, plain] :
+           {std::pair<std::string, std::string>{"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
         for (std::size_t at = line.find(escaped); at != std::string::npos; at = line.find(escaped, at + 1)) {
           line.replace(at, escaped.size(), plain);
         }
@@ -204,7 +205,8 @@ TEST_F(PageInBrowser, ClassWordsAreTheTraceAtEveryStepAskedFor) {
   const int lastK = static_cast<int>(trace_.prim.size());
   const int lastJ = static_cast<int>(trace_.kruskal.size());
   int rejected = 0;  // the first rejected step, with its cycle
-  while (rejected < lastJ && trace_.kruskal[static_cast<std::size_t>(rejected)].decision != KruskalDecision::kSameComponent) {
+  while (rejected < lastJ &&
+         trace_.kruskal[static_cast<std::size_t>(rejected)].decision != KruskalDecision::kSameComponent) {
     ++rejected;
   }
   ASSERT_LT(rejected, lastJ) << "the network must have a rejected edge";
@@ -222,8 +224,8 @@ TEST_F(PageInBrowser, ClassWordsAreTheTraceAtEveryStepAskedFor) {
   }
   // Steps beyond the end show the end.
   std::set<int> nodes;
-  EXPECT_EQ(Shown(Dump("#prim=999&kruskal=999"), nodes), Shown(Dump("#prim=" + std::to_string(lastK) + "&kruskal=" +
-                                                                    std::to_string(lastJ)), nodes));
+  EXPECT_EQ(Shown(Dump("#prim=999&kruskal=999"), nodes),
+            Shown(Dump("#prim=" + std::to_string(lastK) + "&kruskal=" + std::to_string(lastJ)), nodes));
 }
 
 // Above 300 edges the drawing holds the trees only; the page adds what the state needs.
@@ -254,13 +256,25 @@ TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
   Make(NETWORKS_DIR "/matrix1.txt");
   const int lastK = static_cast<int>(trace_.prim.size());
   const int lastJ = static_cast<int>(trace_.kruskal.size());
-  std::string acts = "look(); key('ArrowRight'); look(); key('ArrowLeft'); look(); key('ArrowLeft'); look();"
-                     "key('ArrowRight'); look(); key('Home'); look(); key('End'); look(); key('Home'); look();"
-                     "click('prim', 'forward'); click('prim', 'forward'); click('prim', 'forward'); look();"
-                     "click('kruskal', 'end'); look(); click('kruskal', 'back'); look();"
-                     "click('prim', 'end'); look(); click('prim', 'back'); look(); click('kruskal', 'start'); look();";
-  std::vector<std::pair<int, int>> states = {{0, 0}, {1, 1}, {0, 0}, {0, 0}, {1, 1}, {0, 0}, {lastK, lastJ}, {0, 0}, {3, 0},
-                                             {3, lastJ}, {3, lastJ - 1}, {lastK, lastJ - 1}, {lastK - 1, lastJ - 1},
+  std::string acts =
+      "look(); key('ArrowRight'); look(); key('ArrowLeft'); look(); key('ArrowLeft'); look();"
+      "key('ArrowRight'); look(); key('Home'); look(); key('End'); look(); key('Home'); look();"
+      "click('prim', 'forward'); click('prim', 'forward'); click('prim', 'forward'); look();"
+      "click('kruskal', 'end'); look(); click('kruskal', 'back'); look();"
+      "click('prim', 'end'); look(); click('prim', 'back'); look(); click('kruskal', 'start'); look();";
+  std::vector<std::pair<int, int>> states = {{0, 0},
+                                             {1, 1},
+                                             {0, 0},
+                                             {0, 0},
+                                             {1, 1},
+                                             {0, 0},
+                                             {lastK, lastJ},
+                                             {0, 0},
+                                             {3, 0},
+                                             {3, lastJ},
+                                             {3, lastJ - 1},
+                                             {lastK, lastJ - 1},
+                                             {lastK - 1, lastJ - 1},
                                              {lastK - 1, 0}};
   for (int j = 1; j <= lastJ; ++j) {  // then Kruskal forward, one step at a time
     acts += "click('kruskal', 'forward'); look();";
@@ -306,7 +320,8 @@ TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
     // Every edge label is its measure.
     for (const std::string& pair : Split(shown[3], ',')) {
       const int row = std::stoi(pair.substr(0, pair.find('=')));
-      EXPECT_EQ(pair.substr(pair.find('=') + 1), std::to_string(trace_.rows[static_cast<std::size_t>(row - 1)].measure));
+      EXPECT_EQ(pair.substr(pair.find('=') + 1),
+                std::to_string(trace_.rows[static_cast<std::size_t>(row - 1)].measure));
     }
     // The sorted list: examined positions marked by their decision, the last one current, the
     // rest ahead or never looked at.
@@ -317,7 +332,7 @@ TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
         const KruskalTraceStep& step = trace_.kruskal[static_cast<std::size_t>(position - 1)];
         expected = step.decision == KruskalDecision::kSameComponent ? "rejected"
                    : step.decision == KruskalDecision::kSelfLoop    ? "skipped"
-                                                                     : "accepted";
+                                                                    : "accepted";
         if (position == j) expected += " current";
       } else {
         expected = position <= lastJ ? "ahead" : "never";
@@ -339,11 +354,12 @@ TEST_F(PageInBrowser, ThreeHundredEdgesIsTheBoundary) {
     std::ofstream(network) << text;
     Make(network);
     const std::string dom = Dump("#prim=1&kruskal=0");
-    EXPECT_EQ(dom.find("<p id=\"large-note\" hidden"), parallel == 299 ? dom.find("<p id=\"large-note\"") : std::string::npos);
+    EXPECT_EQ(dom.find("<p id=\"large-note\" hidden"),
+              parallel == 299 ? dom.find("<p id=\"large-note\"") : std::string::npos);
     std::set<int> nodes;
     const Words shown = Shown(dom, nodes);
-    const int cut = static_cast<int>(std::count_if(shown.begin(), shown.end(),
-                                                   [](const auto& row) { return row.second.count("prim-cut") > 0; }));
+    const int cut = static_cast<int>(
+        std::count_if(shown.begin(), shown.end(), [](const auto& row) { return row.second.count("prim-cut") > 0; }));
     EXPECT_EQ(cut, parallel);
   }
 }

@@ -119,8 +119,8 @@ TEST_P(EachVectorScan, AgreesWithThePortableScanOnRandomCutsAtEveryLimit) {
   std::mt19937 rng(7);
   auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   // Node counts on both sides of every table size, small ones, and one well past them all.
-  for (int nON : {2, 3, 31, 32, 33, 63, 64, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 2047, 2048, 2049,
-                  4095, 4096, 4097, 8191, 8192, 8193, 16383, 16384, 16385, 65535, 65536, 65537}) {
+  for (int nON : {2,    3,    31,   32,   33,   63,   64,   255,  256,  257,   511,   512,   513,   1023,  1024, 1025,
+                  2047, 2048, 2049, 4095, 4096, 4097, 8191, 8192, 8193, 16383, 16384, 16385, 65535, 65536, 65537}) {
     if (nON > limit) continue;
     for (int trial = 0; trial < (nON > 4097 ? 12 : 60); ++trial) {
       const int nOE = 1 + below(trial % 2 == 0 ? 100 : 2000);
@@ -167,8 +167,8 @@ TEST_P(EachVectorScan, GrowsTheSameTreeAsThePortableScan) {
   // Whole runs of Prim: the tree held in registers grows across table words and registers.
   const int limit = PrimScanMaxNodes(GetParam());
   std::mt19937 rng(11);
-  for (int nON : {2, 31, 32, 33, 63, 64, 65, 255, 256, 257, 511, 512, 513, 1023, 1024, 1025, 2047, 2048, 2049,
-                  4095, 4096, 4097}) {
+  for (int nON : {2,   31,  32,   33,   63,   64,   65,   255,  256,  257,  511,
+                  512, 513, 1023, 1024, 1025, 2047, 2048, 2049, 4095, 4096, 4097}) {
     if (nON > limit) continue;
     for (int trial = 0; trial < 3; ++trial) {
       const int nOE = nON - 1 + static_cast<int>(rng() % static_cast<unsigned>(2 * nON + 40));
@@ -197,7 +197,8 @@ TEST_P(EachVectorScan, GrowsTheSameTreeAmongTheLargestNodeNumbers) {
     std::vector<int> part = {0, nON - 1, nON - 2, nON / 2, 32767 % nON, 65535 % nON, 65534 % nON};
     while (part.size() < 150) part.push_back(1 + below(nON - 1));
     std::vector<Edges> edges = RandomNetwork(rng, static_cast<int>(part.size()), 600, 3);
-    for (Edges& e : edges) e.set(part[static_cast<std::size_t>(e.node1)], part[static_cast<std::size_t>(e.node2)], e.measure);
+    for (Edges& e : edges)
+      e.set(part[static_cast<std::size_t>(e.node1)], part[static_cast<std::size_t>(e.node2)], e.measure);
     for (int k = 0; k < 300; ++k) {
       Edges outside;
       outside.set(1 + below(nON - 1), 1 + below(nON - 1), below(3));
@@ -224,7 +225,6 @@ TEST(ChoosePrimScan, ChoosesARunnableScanThatHandlesTheNetwork) {
     }
   }
 }
-
 
 #ifdef MST_X86_SCANS
 // What the processor and the operating system offer, read from CPUID and XCR0 here rather than
@@ -272,22 +272,14 @@ TEST(ChoosePrimScan, FollowsTheTableForStatedInstructionSets) {
     PrimScan expected;
   };
   const Case cases[] = {
-      {none, 10, 22, PrimScan::kPortablePairs64},
-      {none, 64, 200, PrimScan::kPortablePairs64},
-      {none, 65, 200, PrimScan::kPortable},
-      {none, 16383, 16382, PrimScan::kPortable},
-      {none, 16384, 16383, PrimScan::kPortableMarks},
-      {avx2, 10, 47, PrimScan::kPortablePairs64},
-      {avx2, 64, 48, PrimScan::kAvx2Marks16},
-      {avx2, 256, 300, PrimScan::kAvx2Marks16},
-      {avx2, 257, 256, PrimScan::kAvx2Marks16},
-      {avx2, 65536, 65535, PrimScan::kAvx2Marks16},
-      {avx2, 70000, 69999, PrimScan::kAvx2Marks},
-      {avx512, 10, 31, PrimScan::kPortablePairs64},
-      {avx512, 10, 32, PrimScan::kAvx512Pairs64},
-      {avx512, 64, 63, PrimScan::kAvx512Pairs64},
-      {avx512, 65, 64, PrimScan::kAvx512Marks16},
-      {avx512, 65536, 65535, PrimScan::kAvx512Marks16},
+      {none, 10, 22, PrimScan::kPortablePairs64},     {none, 64, 200, PrimScan::kPortablePairs64},
+      {none, 65, 200, PrimScan::kPortable},           {none, 16383, 16382, PrimScan::kPortable},
+      {none, 16384, 16383, PrimScan::kPortableMarks}, {avx2, 10, 47, PrimScan::kPortablePairs64},
+      {avx2, 64, 48, PrimScan::kAvx2Marks16},         {avx2, 256, 300, PrimScan::kAvx2Marks16},
+      {avx2, 257, 256, PrimScan::kAvx2Marks16},       {avx2, 65536, 65535, PrimScan::kAvx2Marks16},
+      {avx2, 70000, 69999, PrimScan::kAvx2Marks},     {avx512, 10, 31, PrimScan::kPortablePairs64},
+      {avx512, 10, 32, PrimScan::kAvx512Pairs64},     {avx512, 64, 63, PrimScan::kAvx512Pairs64},
+      {avx512, 65, 64, PrimScan::kAvx512Marks16},     {avx512, 65536, 65535, PrimScan::kAvx512Marks16},
       {avx512, 65537, 65536, PrimScan::kAvx512Marks},
   };
   for (const Case& c : cases) {

@@ -31,9 +31,7 @@ void PrintTo(const PrimCase& c, std::ostream* os) { *os << c.name; }
 
 class PrimFinds : public testing::TestWithParam<PrimCase> {};
 
-TEST_P(PrimFinds, TheTreeInJoiningOrder) {
-  EXPECT_EQ(PrimTree(GetParam().rows, GetParam().nON), GetParam().tree);
-}
+TEST_P(PrimFinds, TheTreeInJoiningOrder) { EXPECT_EQ(PrimTree(GetParam().rows, GetParam().nON), GetParam().tree); }
 
 INSTANTIATE_TEST_SUITE_P(
     Networks, PrimFinds,
@@ -41,29 +39,19 @@ INSTANTIATE_TEST_SUITE_P(
         // Step 1 reaches only node 1's edges; step 2 takes 2-3 and node 2 joins.
         PrimCase{"WorkedExample", {{1, 2, 4}, {2, 3, 1}, {1, 3, 3}}, 3, {{1, 3, 3}, {2, 3, 1}}},
         // Of two equally cheap qualifying edges the earlier in the list wins.
-        PrimCase{"EqualMeasuresTakeTheFirst",
-                 {{2, 3, 1}, {1, 3, 5}, {1, 2, 5}},
-                 3,
-                 {{1, 3, 5}, {2, 3, 1}}},
+        PrimCase{"EqualMeasuresTakeTheFirst", {{2, 3, 1}, {1, 3, 5}, {1, 2, 5}}, 3, {{1, 3, 5}, {2, 3, 1}}},
         // The chosen edge is recorded as stored, not turned towards the tree.
         PrimCase{"EndsKeptAsStored", {{2, 1, 7}, {3, 2, 1}}, 3, {{2, 1, 7}, {3, 2, 1}}},
         // Parallel edges: the cheaper, and of equally cheap ones the earlier.
-        PrimCase{"ParallelEdges",
-                 {{1, 2, 9}, {2, 1, 4}, {1, 2, 4}, {2, 3, 2}, {3, 2, 2}},
-                 3,
-                 {{2, 1, 4}, {2, 3, 2}}},
+        PrimCase{"ParallelEdges", {{1, 2, 9}, {2, 1, 4}, {1, 2, 4}, {2, 3, 2}, {3, 2, 2}}, 3, {{2, 1, 4}, {2, 3, 2}}},
         // Self-loops never qualify, however cheap.
         PrimCase{"SelfLoopsIgnored", {{1, 1, -50}, {2, 2, -50}, {1, 2, 3}}, 2, {{1, 2, 3}}},
         // Measures of 32000 and beyond, up to INT_MAX, are chosen like any other.
-        PrimCase{"LargeMeasures",
-                 {{1, 2, 32000}, {2, 3, 2147483647}, {1, 3, 40000}},
-                 3,
-                 {{1, 2, 32000}, {1, 3, 40000}}},
-        PrimCase{"NegativeMeasures", {{1, 2, -3}, {2, 3, -8}, {1, 3, -5}}, 3,
-                 {{1, 3, -5}, {2, 3, -8}}},
+        PrimCase{
+            "LargeMeasures", {{1, 2, 32000}, {2, 3, 2147483647}, {1, 3, 40000}}, 3, {{1, 2, 32000}, {1, 3, 40000}}},
+        PrimCase{"NegativeMeasures", {{1, 2, -3}, {2, 3, -8}, {1, 3, -5}}, 3, {{1, 3, -5}, {2, 3, -8}}},
         PrimCase{"EightNodes",
-                 {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {1, 3, 4}, {7, 8, 5}, {5, 7, 6}, {1, 5, 7},
-                  {2, 8, 9}},
+                 {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {1, 3, 4}, {7, 8, 5}, {5, 7, 6}, {1, 5, 7}, {2, 8, 9}},
                  8,
                  {{1, 2, 1}, {1, 3, 4}, {3, 4, 2}, {1, 5, 7}, {5, 6, 3}, {5, 7, 6}, {7, 8, 5}}},
         // A network that is not connected: the step that finds nothing ends the routine and

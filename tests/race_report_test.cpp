@@ -53,9 +53,8 @@ TEST(RaceReport, TableShowsMedianMinMaxAndMultipleOfTheFastest) {
   RoutineCounts counts;
   counts.prim.primEdgeVisits = 1234567;
   counts.prim.primScans = 1000;
-  const std::string table =
-      RaceTable({Timing("kruskal", 6, 5.5, 7.25), Timing("prim", 2, 1.5, 2.5), Timing("library-kruskal", 8, 7, 9)},
-                counts);
+  const std::string table = RaceTable(
+      {Timing("kruskal", 6, 5.5, 7.25), Timing("prim", 2, 1.5, 2.5), Timing("library-kruskal", 8, 7, 9)}, counts);
   EXPECT_EQ(table,
             "routine                median          min          max x fastest  one call does\n"
             "kruskal                 6.000        5.500        7.250      3.00  0 comparisons, 0 record moves, "
@@ -67,15 +66,21 @@ TEST(RaceReport, TableShowsMedianMinMaxAndMultipleOfTheFastest) {
 }
 
 TEST(RaceReport, ThousandsAndTheLibraryNote) {
-  const std::pair<std::int64_t, const char*> numbers[] = {
-      {0, "0"},           {999, "999"},         {1000, "1,000"},        {123456, "123,456"},
-      {1234567, "1,234,567"}, {-1234, "-1,234"}, {-123, "-123"}, {1000000000, "1,000,000,000"}};
+  const std::pair<std::int64_t, const char*> numbers[] = {{0, "0"},
+                                                          {999, "999"},
+                                                          {1000, "1,000"},
+                                                          {123456, "123,456"},
+                                                          {1234567, "1,234,567"},
+                                                          {-1234, "-1,234"},
+                                                          {-123, "-123"},
+                                                          {1000000000, "1,000,000,000"}};
   for (const auto& [value, text] : numbers) EXPECT_EQ(Thousands(value), text);
   EXPECT_EQ(LibraryNote(true, true, 0), "");
   EXPECT_EQ(LibraryNote(true, true, 41),
             "\n(library-prim ran with 41 added to every measure: it takes no negative measures, and\n"
             "adding one constant to all changes no spanning tree's rank)\n");
-  EXPECT_EQ(LibraryNote(true, false, 0), "\n(library-prim is not in the race: the measures span more than it can take)\n");
+  EXPECT_EQ(LibraryNote(true, false, 0),
+            "\n(library-prim is not in the race: the measures span more than it can take)\n");
   EXPECT_EQ(LibraryNote(false, false, 0), "\n(built without Boost.Graph: the library routines are not in the race)\n");
 }
 

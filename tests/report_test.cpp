@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "tests/test_networks.h"
 #include "driver/long_run_notice.h"
 #include "driver/timing_line.h"
 #include "driver/tree_report.h"
+#include "tests/test_networks.h"
 
 using namespace mst;
 
@@ -21,8 +21,7 @@ std::string ReportOf(const std::vector<std::vector<int>>& rows) {
 }
 
 TEST(PrintEdge, PrintsRowsOneBasedAndTheTotal) {
-  EXPECT_EQ(ReportOf({{1, 3, 3}, {2, 3, 1}}),
-            kHyphens + "1\t3\t3\n2\t3\t1\n\nTotal Measure\t4\n" + kHyphens + "\n");
+  EXPECT_EQ(ReportOf({{1, 3, 3}, {2, 3, 1}}), kHyphens + "1\t3\t3\n2\t3\t1\n\nTotal Measure\t4\n" + kHyphens + "\n");
 }
 
 TEST(PrintEdge, EmptyTreePrintsAZeroTotal) {
@@ -30,17 +29,14 @@ TEST(PrintEdge, EmptyTreePrintsAZeroTotal) {
 }
 
 TEST(PrintEdge, NegativeMeasuresLowerTheTotal) {
-  EXPECT_EQ(ReportOf({{2, 1, -7}, {2, 3, 5}}),
-            kHyphens + "2\t1\t-7\n2\t3\t5\n\nTotal Measure\t-2\n" + kHyphens + "\n");
+  EXPECT_EQ(ReportOf({{2, 1, -7}, {2, 3, 5}}), kHyphens + "2\t1\t-7\n2\t3\t5\n\nTotal Measure\t-2\n" + kHyphens + "\n");
 }
 
 TEST(PrintEdge, TotalDoesNotOverflow) {
   EXPECT_EQ(ReportOf({{1, 2, 2147483647}, {2, 3, 2147483647}, {3, 4, 2}}),
-            kHyphens + "1\t2\t2147483647\n2\t3\t2147483647\n3\t4\t2\n\nTotal Measure\t4294967296\n" +
-                kHyphens + "\n");
+            kHyphens + "1\t2\t2147483647\n2\t3\t2147483647\n3\t4\t2\n\nTotal Measure\t4294967296\n" + kHyphens + "\n");
   EXPECT_EQ(ReportOf({{1, 2, -2147483647 - 1}, {2, 3, -2147483647 - 1}}),
-            kHyphens + "1\t2\t-2147483648\n2\t3\t-2147483648\n\nTotal Measure\t-4294967296\n" +
-                kHyphens + "\n");
+            kHyphens + "1\t2\t-2147483648\n2\t3\t-2147483648\n\nTotal Measure\t-4294967296\n" + kHyphens + "\n");
 }
 
 TEST(PrintTimingLine, ColumnsLineUpForBothRoutines) {

@@ -35,8 +35,7 @@ TEST(SpanningTreeProperty, BothRoutinesFindMinimumTreesOfEqualTotal) {
     // Like the driver, Kruskal runs on the same list after Prim, and more than once.
     for (int call = 1; call <= 2; ++call) {
       Kruskal(edges.data(), tree.data(), nOE, nON);
-      ASSERT_EQ(MinimumSpanningTreeFault(fileOrder.data(), nOE, nON, tree.data(), nON - 1), "")
-          << "call " << call;
+      ASSERT_EQ(MinimumSpanningTreeFault(fileOrder.data(), nOE, nON, tree.data(), nON - 1), "") << "call " << call;
       ASSERT_EQ(TreeTotal(tree.data(), nON - 1), primTotal);
     }
   }

@@ -79,7 +79,8 @@ TEST_P(StepTraceMatches, TheReportsAndTheRoutinesRules) {
       const Edges& e = c.edges[static_cast<std::size_t>(r)];
       if (inTree[static_cast<std::size_t>(e.node1)] == inTree[static_cast<std::size_t>(e.node2)]) continue;
       ++crossing;
-      if (r != step.row && (runnerUp < 0 || e.measure < c.edges[static_cast<std::size_t>(runnerUp)].measure)) runnerUp = r;
+      if (r != step.row && (runnerUp < 0 || e.measure < c.edges[static_cast<std::size_t>(runnerUp)].measure))
+        runnerUp = r;
     }
     EXPECT_EQ(step.crossing, crossing);
     EXPECT_EQ(step.runnerUp, runnerUp);
@@ -142,33 +143,36 @@ INSTANTIATE_TEST_SUITE_P(Networks, StepTraceMatches, testing::ValuesIn(Cases()),
 TEST(StepTraceForms, TextAndJsonArePinned) {
   const std::vector<Edges> edges = EdgesFromRows({{1, 2, 4}, {2, 3, 1}, {1, 3, 3}, {3, 3, 0}, {2, 1, 4}});
   const StepTrace trace = TraceRoutines(edges.data(), 5, 3);
-  EXPECT_EQ(TraceText(trace, "t\"<x>"),
-            "Prim's routine on t\"<x> (3 nodes, 5 edges): the tree grows from node 1, taking at each step\n"
-            "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n"
-            "step  tree nodes  crossing  row  edge  measure  joins  runner-up\n"
-            "   1           1         3    3  1-3         3      3  row 1: 1-2, measure 4\n"
-            "   2           2         3    2  2-3         1      2  row 1: 1-2, measure 4\n\n"
-            "Kruskal's routine on t\"<x>, the call mst-bench reports: the edges in sorted order (equal\n"
-            "measures in file order), each accepted when it joins two components, else rejected\n\n"
-            "step  row  edge  measure  decision\n"
-            "   1    4  3-3         0  skipped: a self-loop\n"
-            "   2    2  2-3         1  accepted: a new component, 1\n"
-            "   3    3  1-3         3  accepted: node 1 joins component 1\n\n"
-            "Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are never looked at.\n");
-  EXPECT_EQ(TraceJson(trace, "t\"<x>"),
-            "{\n  \"network\": \"t\\\"\\u003cx>\",\n  \"nodes\": 3,\n  \"edges\": 5,\n"
-            "  \"rows\": [[1,2,4],[2,3,1],[1,3,3],[3,3,0],[2,1,4]],\n"
-            "  \"prim\": {\n    \"steps\": [\n"
-            "      {\"step\": 1, \"treeNodes\": [1], \"crossing\": 3, \"row\": 3, \"joins\": 3, \"runnerUp\": 1},\n"
-            "      {\"step\": 2, \"treeNodes\": [1,3], \"crossing\": 3, \"row\": 2, \"joins\": 2, \"runnerUp\": 1}\n"
-            "    ]\n  },\n"
-            "  \"kruskal\": {\n    \"order\": [4,2,3,1,5],\n    \"steps\": [\n"
-            "      {\"step\": 1, \"position\": 1, \"row\": 4, \"decision\": \"self-loop\"},\n"
-            "      {\"step\": 2, \"position\": 2, \"row\": 2, \"decision\": \"new-component\", \"label\": 1},\n"
-            "      {\"step\": 3, \"position\": 3, \"row\": 3, \"decision\": \"joins-component\", \"label\": 1, \"joins\": 1}\n"
-            "    ],\n    \"examined\": 3,\n    \"neverExamined\": 2,\n"
-            "    \"summary\": \"Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are "
-            "never looked at.\"\n  }\n}\n");
+  EXPECT_EQ(
+      TraceText(trace, "t\"<x>"),
+      "Prim's routine on t\"<x> (3 nodes, 5 edges): the tree grows from node 1, taking at each step\n"
+      "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n"
+      "step  tree nodes  crossing  row  edge  measure  joins  runner-up\n"
+      "   1           1         3    3  1-3         3      3  row 1: 1-2, measure 4\n"
+      "   2           2         3    2  2-3         1      2  row 1: 1-2, measure 4\n\n"
+      "Kruskal's routine on t\"<x>, the call mst-bench reports: the edges in sorted order (equal\n"
+      "measures in file order), each accepted when it joins two components, else rejected\n\n"
+      "step  row  edge  measure  decision\n"
+      "   1    4  3-3         0  skipped: a self-loop\n"
+      "   2    2  2-3         1  accepted: a new component, 1\n"
+      "   3    3  1-3         3  accepted: node 1 joins component 1\n\n"
+      "Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are never looked at.\n");
+  EXPECT_EQ(
+      TraceJson(trace, "t\"<x>"),
+      "{\n  \"network\": \"t\\\"\\u003cx>\",\n  \"nodes\": 3,\n  \"edges\": 5,\n"
+      "  \"rows\": [[1,2,4],[2,3,1],[1,3,3],[3,3,0],[2,1,4]],\n"
+      "  \"prim\": {\n    \"steps\": [\n"
+      "      {\"step\": 1, \"treeNodes\": [1], \"crossing\": 3, \"row\": 3, \"joins\": 3, \"runnerUp\": 1},\n"
+      "      {\"step\": 2, \"treeNodes\": [1,3], \"crossing\": 3, \"row\": 2, \"joins\": 2, \"runnerUp\": 1}\n"
+      "    ]\n  },\n"
+      "  \"kruskal\": {\n    \"order\": [4,2,3,1,5],\n    \"steps\": [\n"
+      "      {\"step\": 1, \"position\": 1, \"row\": 4, \"decision\": \"self-loop\"},\n"
+      "      {\"step\": 2, \"position\": 2, \"row\": 2, \"decision\": \"new-component\", \"label\": 1},\n"
+      "      {\"step\": 3, \"position\": 3, \"row\": 3, \"decision\": \"joins-component\", \"label\": 1, \"joins\": "
+      "1}\n"
+      "    ],\n    \"examined\": 3,\n    \"neverExamined\": 2,\n"
+      "    \"summary\": \"Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are "
+      "never looked at.\"\n  }\n}\n");
   // A merge: 1-2 and 3-4 make components 1 and 2, then 2-3 joins them and node 2's survives.
   const std::vector<Edges> merging = EdgesFromRows({{2, 3, 3}, {1, 2, 1}, {3, 4, 2}});
   const StepTrace merged = TraceRoutines(merging.data(), 3, 4);

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "timing/routine_timing.h"
 #include "bench/study_networks.h"
+#include "timing/routine_timing.h"
 
 using namespace mst;
 
@@ -45,8 +45,8 @@ TEST(Studies, DensityNetworksSpanFromNearlyATreeToTheCompleteGraph) {
   const std::vector<StudyNetwork> networks = DensityNetworks(64, 4);
   ASSERT_EQ(networks.size(), 10u);
   const std::vector<std::pair<std::string, int>> expected = {
-      {"random", 69},     {"random", 213},     {"random", 655},     {"random", 2016}, {"geometric", 69},
-      {"geometric", 213}, {"geometric", 655}, {"geometric", 2016}, {"grid", 112},   {"complete", 2016}};
+      {"random", 69},     {"random", 213},    {"random", 655},     {"random", 2016}, {"geometric", 69},
+      {"geometric", 213}, {"geometric", 655}, {"geometric", 2016}, {"grid", 112},    {"complete", 2016}};
   for (std::size_t k = 0; k < networks.size(); ++k) {
     EXPECT_EQ(networks[k].family, expected[k].first);
     EXPECT_EQ(static_cast<int>(networks[k].edges.size()), expected[k].second) << networks[k].family;

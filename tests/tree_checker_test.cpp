@@ -31,9 +31,12 @@ TEST(TreeChecker, RefusesEveryWrongTree) {
       {"a row used twice", {{2, 3, 2}, {2, 3, 2}, {3, 4, 3}}, "tree edge 2 is not a row of the network"},
       {"a cycle", {{1, 2, 1}, {1, 2, 1}, {3, 4, 3}}, "tree edge 2 closes a cycle"},
       {"a self-loop", {{2, 2, -5}, {1, 2, 1}, {3, 4, 3}}, "tree edge 1 closes a cycle"},
-      {"spanning but dearer", {{1, 2, 1}, {2, 3, 2}, {4, 1, 4}},
+      {"spanning but dearer",
+       {{1, 2, 1}, {2, 3, 2}, {4, 1, 4}},
        "row 3 is cheaper than a tree edge on its cycle: not minimal"},
-      {"the diagonal", {{1, 2, 1}, {1, 3, 9}, {3, 4, 3}}, "row 2 is cheaper than a tree edge on its cycle: not minimal"},
+      {"the diagonal",
+       {{1, 2, 1}, {1, 3, 9}, {3, 4, 3}},
+       "row 2 is cheaper than a tree edge on its cycle: not minimal"},
   };
   for (const CheckerCase& c : cases) {
     const std::vector<Edges> tree = EdgesFromRows(c.tree);

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "draw/tree_marks.h"
-#include "mst/reported_runs.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
+#include "mst/reported_runs.h"
 #include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
 
@@ -51,7 +51,7 @@ struct MarkedNetwork {
   const char* name;
   int nON;
   std::vector<std::vector<int>> rows;
-  std::vector<int> primStep;     // per file row, as mst-bench's reports give them
+  std::vector<int> primStep;  // per file row, as mst-bench's reports give them
   std::vector<int> kruskalStep;
 };
 
@@ -63,10 +63,8 @@ TEST(TreeMarks, StepsAreTheRowsOfEachReport) {
       // Identical parallel rows: both routines take the first.
       {"identical parallel rows", 3, {{1, 2, 5}, {1, 2, 5}, {2, 3, 1}}, {1, 0, 2}, {2, 0, 1}},
       // A cheaper parallel row later in the file wins; the self-loop is never taken.
-      {"parallel rows and a self-loop", 3, {{2, 2, -9}, {1, 2, 5}, {3, 2, 1}, {2, 1, 4}},
-       {0, 0, 2, 1}, {0, 0, 1, 2}},
-      {"negative measures", 4, {{1, 3, 2}, {2, 3, 2}, {4, 2, -1}, {1, 4, 2}}, {1, 2, 3, 0},
-       {2, 3, 1, 0}},
+      {"parallel rows and a self-loop", 3, {{2, 2, -9}, {1, 2, 5}, {3, 2, 1}, {2, 1, 4}}, {0, 0, 2, 1}, {0, 0, 1, 2}},
+      {"negative measures", 4, {{1, 3, 2}, {2, 3, 2}, {4, 2, -1}, {1, 4, 2}}, {1, 2, 3, 0}, {2, 3, 1, 0}},
   };
   for (const MarkedNetwork& c : cases) {
     SCOPED_TRACE(c.name);

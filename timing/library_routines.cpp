@@ -10,8 +10,7 @@ namespace mst {
 LibraryGraph MakeLibraryGraph(const Edges* in, int nOE, int nON) {
   LibraryGraph graph(static_cast<std::size_t>(nON));
   for (int r = 0; r < nOE; ++r) {
-    boost::add_edge(static_cast<std::size_t>(in[r].node1), static_cast<std::size_t>(in[r].node2),
-                    in[r].measure, graph);
+    boost::add_edge(static_cast<std::size_t>(in[r].node1), static_cast<std::size_t>(in[r].node2), in[r].measure, graph);
   }
   return graph;
 }

@@ -16,9 +16,8 @@ namespace mst {
 // The network as Boost.Graph's adjacency list: one vertex per node, one edge per row, in file
 // order, self-loops and parallel edges kept, each row's measure as its weight. Built once,
 // outside any timed part.
-using LibraryGraph =
-    boost::adjacency_list<boost::vecS, boost::vecS, boost::undirectedS, boost::no_property,
-                          boost::property<boost::edge_weight_t, std::int32_t>>;
+using LibraryGraph = boost::adjacency_list<boost::vecS, boost::vecS, boost::undirectedS, boost::no_property,
+                                           boost::property<boost::edge_weight_t, std::int32_t>>;
 using LibraryEdge = boost::graph_traits<LibraryGraph>::edge_descriptor;
 
 LibraryGraph MakeLibraryGraph(const Edges* in, int nOE, int nON);

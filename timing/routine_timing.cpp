@@ -15,7 +15,6 @@ namespace mst {
 
 namespace {
 
-
 // The routines set up on one network, each a call on state made outside the timing.
 struct Contestants {
   std::vector<Edges> primList, kruskalList, primTree, kruskalTree;
@@ -111,8 +110,7 @@ double ExpectedSeconds(const std::vector<Edges>& network, int nON, const TimingP
   for (const std::function<void()>& call : contestants.calls) {
     const double once = SecondsFor(call, 1);
     // Calibration takes about two tenths of the target (or a few calls), then the repetitions.
-    total += std::max(plan.targetSeconds * 0.2, 3 * once) +
-             plan.repetitions * std::max(plan.targetSeconds, once);
+    total += std::max(plan.targetSeconds * 0.2, 3 * once) + plan.repetitions * std::max(plan.targetSeconds, once);
   }
   return total;
 }

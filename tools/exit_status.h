@@ -5,9 +5,9 @@
 namespace mst {
 
 enum ExitStatus : int {
-  kExitDone = 0,            // the work was done and written
-  kExitUnusableInput = 1,   // an input could not be read or used, or an output not written
-  kExitBadUsage = 2,        // the command line asked for something the program cannot do
+  kExitDone = 0,           // the work was done and written
+  kExitUnusableInput = 1,  // an input could not be read or used, or an output not written
+  kExitBadUsage = 2,       // the command line asked for something the program cannot do
 };
 
 // The programs' version, the project's (from CMake), e.g. "1.0.0"; --version prints it.

@@ -6,14 +6,14 @@
 #include <string>
 
 #include "graph/network_loader.h"
-#include "trace/step_page.h"
-#include "trace/step_trace.h"
-#include "trace/trace_json.h"
-#include "trace/trace_text.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 #include "tools/network_input.h"
 #include "tools/output_file.h"
+#include "trace/step_page.h"
+#include "trace/step_trace.h"
+#include "trace/trace_json.h"
+#include "trace/trace_text.h"
 
 using namespace mst;
 

@@ -10,7 +10,7 @@ namespace mst {
 // script, nothing fetched) drawn on svg, Graphviz's SVG rendering of mst-draw's DOT for the same
 // network, whose edges carry id="e<row>" and nodes id="n<number>". Returns false, with why, when
 // svg holds no <svg> element.
-[[nodiscard]] bool StepPage(const StepTrace& trace, const std::string& title, const std::string& svg,
-                            std::string& page, std::string& why);
+[[nodiscard]] bool StepPage(const StepTrace& trace, const std::string& title, const std::string& svg, std::string& page,
+                            std::string& why);
 
 }  // namespace mst

@@ -120,8 +120,8 @@ std::string KruskalEnd(const StepTrace& trace) {
   const int accepted = static_cast<int>(std::count_if(trace.kruskal.begin(), trace.kruskal.end(), [](const auto& s) {
     return s.decision != KruskalDecision::kSameComponent && s.decision != KruskalDecision::kSelfLoop;
   }));
-  std::string end = "Kruskal stops after " + std::to_string(examined) + " of " + std::to_string(nOE) +
-                    " sorted edges: ";
+  std::string end =
+      "Kruskal stops after " + std::to_string(examined) + " of " + std::to_string(nOE) + " sorted edges: ";
   end += accepted == trace.nON - 1 ? "the tree is complete with " + std::to_string(accepted) + " edges; "
                                    : "the list is used up with " + std::to_string(accepted) + " edges accepted; ";
   return end + std::to_string(nOE - examined) + " edges are never looked at.";

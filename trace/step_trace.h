@@ -27,17 +27,17 @@ struct KruskalTraceStep {
   int position = 0;  // in the sorted list the call works on
   int row = 0;       // the edge's file row
   KruskalDecision decision = KruskalDecision::kSelfLoop;
-  int add = 0;       // the label both ends end with when accepted
-  int absorbed = 0;  // the label that vanishes when two components merge
-  int joining = -1;  // kJoinsComponent: the end that joins
+  int add = 0;             // the label both ends end with when accepted
+  int absorbed = 0;        // the label that vanishes when two components merge
+  int joining = -1;        // kJoinsComponent: the end that joins
   std::vector<int> cycle;  // kSameComponent: the rows of the forest's path between the ends
 };
 
 struct StepTrace {
   int nON = 0;
-  std::vector<Edges> rows;            // the network in file order
-  std::vector<PrimTraceStep> prim;    // one per step, N - 1 on a connected network
-  std::vector<int> kruskalOrder;      // file rows in the sorted order of the reported call
+  std::vector<Edges> rows;                // the network in file order
+  std::vector<PrimTraceStep> prim;        // one per step, N - 1 on a connected network
+  std::vector<int> kruskalOrder;          // file rows in the sorted order of the reported call
   std::vector<KruskalTraceStep> kruskal;  // one per edge examined, in that order
 };
 

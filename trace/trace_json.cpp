@@ -39,11 +39,16 @@ std::string JsonString(const std::string& text) {
 
 const char* DecisionName(KruskalDecision decision) {
   switch (decision) {
-    case KruskalDecision::kNewComponent: return "new-component";
-    case KruskalDecision::kJoinsComponent: return "joins-component";
-    case KruskalDecision::kMergesComponents: return "merges-components";
-    case KruskalDecision::kSameComponent: return "rejected";
-    case KruskalDecision::kSelfLoop: return "self-loop";
+    case KruskalDecision::kNewComponent:
+      return "new-component";
+    case KruskalDecision::kJoinsComponent:
+      return "joins-component";
+    case KruskalDecision::kMergesComponents:
+      return "merges-components";
+    case KruskalDecision::kSameComponent:
+      return "rejected";
+    case KruskalDecision::kSelfLoop:
+      return "self-loop";
   }
   return "";
 }
@@ -62,8 +67,8 @@ std::string TraceJson(const StepTrace& trace, const std::string& title) {
   std::string json;
   const auto add = [&json](const char* format, auto... values) { Append(json, format, values...); };
   const int nOE = static_cast<int>(trace.rows.size());
-  add("{\n  \"network\": %s,\n  \"nodes\": %d,\n  \"edges\": %d,\n  \"rows\": [", JsonString(title).c_str(),
-               trace.nON, nOE);
+  add("{\n  \"network\": %s,\n  \"nodes\": %d,\n  \"edges\": %d,\n  \"rows\": [", JsonString(title).c_str(), trace.nON,
+      nOE);
   for (int r = 0; r < nOE; ++r) {
     const Edges& e = trace.rows[static_cast<std::size_t>(r)];
     add("%s[%d,%d,%d]", r > 0 ? "," : "", e.node1 + 1, e.node2 + 1, e.measure);
@@ -72,16 +77,15 @@ std::string TraceJson(const StepTrace& trace, const std::string& title) {
   for (std::size_t k = 0; k < trace.prim.size(); ++k) {
     const PrimTraceStep& step = trace.prim[k];
     add("%s\n      {\"step\": %d, \"treeNodes\": %s, \"crossing\": %d, \"row\": %s, \"joins\": %s, "
-                       "\"runnerUp\": %s}",
-                 k > 0 ? "," : "", static_cast<int>(k + 1), OneBased(step.treeNodes).c_str(), step.crossing,
-                 RowOrNull(step.row).c_str(), RowOrNull(step.joining).c_str(), RowOrNull(step.runnerUp).c_str());
+        "\"runnerUp\": %s}",
+        k > 0 ? "," : "", static_cast<int>(k + 1), OneBased(step.treeNodes).c_str(), step.crossing,
+        RowOrNull(step.row).c_str(), RowOrNull(step.joining).c_str(), RowOrNull(step.runnerUp).c_str());
   }
-  add("\n    ]\n  },\n  \"kruskal\": {\n    \"order\": %s,\n    \"steps\": [",
-               OneBased(trace.kruskalOrder).c_str());
+  add("\n    ]\n  },\n  \"kruskal\": {\n    \"order\": %s,\n    \"steps\": [", OneBased(trace.kruskalOrder).c_str());
   for (std::size_t k = 0; k < trace.kruskal.size(); ++k) {
     const KruskalTraceStep& step = trace.kruskal[k];
     add("%s\n      {\"step\": %d, \"position\": %d, \"row\": %d, \"decision\": \"%s\"", k > 0 ? "," : "",
-                 static_cast<int>(k + 1), step.position + 1, step.row + 1, DecisionName(step.decision));
+        static_cast<int>(k + 1), step.position + 1, step.row + 1, DecisionName(step.decision));
     switch (step.decision) {
       case KruskalDecision::kNewComponent:
         add(", \"label\": %d", step.add);
@@ -101,8 +105,8 @@ std::string TraceJson(const StepTrace& trace, const std::string& title) {
     add("}");
   }
   add("\n    ],\n    \"examined\": %d,\n    \"neverExamined\": %d,\n    \"summary\": %s\n  }\n}\n",
-               static_cast<int>(trace.kruskal.size()), nOE - static_cast<int>(trace.kruskal.size()),
-               JsonString(KruskalEnd(trace)).c_str());
+      static_cast<int>(trace.kruskal.size()), nOE - static_cast<int>(trace.kruskal.size()),
+      JsonString(KruskalEnd(trace)).c_str());
   return json;
 }
 

@@ -62,10 +62,10 @@ std::string Decision(const StepTrace& trace, const KruskalTraceStep& step) {
 
 std::string TraceText(const StepTrace& trace, const std::string& title) {
   const int nOE = static_cast<int>(trace.rows.size());
-  std::string text = "Prim's routine on " + title + " (" + std::to_string(trace.nON) + " nodes, " +
-                     std::to_string(nOE) +
-                     " edges): the tree grows from node 1, taking at each step\n"
-                     "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n";
+  std::string text =
+      "Prim's routine on " + title + " (" + std::to_string(trace.nON) + " nodes, " + std::to_string(nOE) +
+      " edges): the tree grows from node 1, taking at each step\n"
+      "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n";
   std::vector<std::vector<std::string>> lines = {
       {"step", "tree nodes", "crossing", "row", "edge", "measure", "joins", "runner-up"}};
   for (std::size_t k = 0; k < trace.prim.size(); ++k) {

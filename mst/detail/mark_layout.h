@@ -26,15 +26,15 @@ namespace mst {
 // (words) of marks, padded to whole blocks of 64 edges, made once per call in one allocation
 // and one pass; every step still scans all of it.
 struct MarkLayout {
-  std::int32_t* node1 = nullptr;   // both null when the ends are packed
+  std::int32_t* node1 = nullptr;  // both null when the ends are packed
   std::int32_t* node2 = nullptr;
-  std::uint32_t* ends = nullptr;   // packed: node1 | node2 << 16, for up to 65536 nodes
+  std::uint32_t* ends = nullptr;  // packed: node1 | node2 << 16, for up to 65536 nodes
   std::int32_t* measure = nullptr;
   std::uint32_t* marks = nullptr;  // masks (uint16_t, read through masks()) or words
-  int edges = 0;                    // nOE
-  int paddedEdges = 0;              // nOE rounded up to kBlock
+  int edges = 0;                   // nOE
+  int paddedEdges = 0;             // nOE rounded up to kBlock
   bool wordPerEdge = false;
-  void* block = nullptr;            // the one allocation behind all of the above
+  void* block = nullptr;  // the one allocation behind all of the above
 
   static constexpr int kBlock = 64;  // edges per round of the kernels; padding: (0, 0, INT_MAX)
 

@@ -14,14 +14,14 @@ namespace mst {
 // Made once per call, in O(edges); every step still scans all of it. Lists of up to
 // kLocalPairs edges live in the layout itself, longer ones in one allocation.
 struct PairLayout {
-  static constexpr int kBlock = 16;         // edges per block of the scans; padding: pair 0
-  static constexpr int kLocalPairs = 256;   // edges held without an allocation
+  static constexpr int kBlock = 16;        // edges per block of the scans; padding: pair 0
+  static constexpr int kLocalPairs = 256;  // edges held without an allocation
 
   std::uint64_t* pairs = nullptr;
   std::uint64_t* keys = nullptr;
-  int edges = 0;            // nOE
-  int paddedEdges = 0;      // nOE rounded up to kBlock; padding edges never cross
-  void* heap = nullptr;     // the allocation behind pairs and keys, if any
+  int edges = 0;         // nOE
+  int paddedEdges = 0;   // nOE rounded up to kBlock; padding edges never cross
+  void* heap = nullptr;  // the allocation behind pairs and keys, if any
   alignas(64) std::uint64_t local[2 * kLocalPairs];
 
   PairLayout() = default;
@@ -36,8 +36,7 @@ struct PairLayout {
 
 // The key of edge index with the given measure, as above.
 inline std::uint64_t PairKey(std::int32_t measure, int index) {
-  return (std::uint64_t{static_cast<std::uint32_t>(measure) ^ 0x80000000u} << 32) |
-         static_cast<std::uint32_t>(index);
+  return (std::uint64_t{static_cast<std::uint32_t>(measure) ^ 0x80000000u} << 32) | static_cast<std::uint32_t>(index);
 }
 
 }  // namespace mst

@@ -46,18 +46,18 @@ MST_TARGET_AVX2 inline __m256i EdgeAtMinimum(const Lanes& lanes, __m256i minimum
 MST_TARGET_AVX2 inline int LowestOfLanes(const Lanes& a, const Lanes& b, const Lanes& c, const Lanes& d) {
   const __m256i minimum =
       SpreadMinSigned(_mm256_min_epi32(_mm256_min_epi32(a.min, b.min), _mm256_min_epi32(c.min, d.min)));
-  const __m256i edge = SpreadMinUnsigned(
-      _mm256_min_epu32(_mm256_min_epu32(EdgeAtMinimum(a, minimum), EdgeAtMinimum(b, minimum)),
-                       _mm256_min_epu32(EdgeAtMinimum(c, minimum), EdgeAtMinimum(d, minimum))));
+  const __m256i edge =
+      SpreadMinUnsigned(_mm256_min_epu32(_mm256_min_epu32(EdgeAtMinimum(a, minimum), EdgeAtMinimum(b, minimum)),
+                                         _mm256_min_epu32(EdgeAtMinimum(c, minimum), EdgeAtMinimum(d, minimum))));
   return _mm256_cvtsi256_si32(edge);
 }
 
 // The tree as one crossing mark per edge (mark_layout.h), in the sign bit of a word. The scan
 // flips the marks of the edges at the node that joined since the last scan, stores them, and
 // takes the crossing edges into the lanes: it visits the blocks from the last to the first, and a
-// lane takes an edge when it crosses and its measure is at most the lane's minimum so far. kPacked: the ends are packed in one
-// word (up to 65536 nodes): one load and one 16-bit compare against the joined node in both
-// halves instead of two loads and two compares.
+// lane takes an edge when it crosses and its measure is at most the lane's minimum so far. kPacked: the ends are packed
+// in one word (up to 65536 nodes): one load and one 16-bit compare against the joined node in both halves instead of
+// two loads and two compares.
 template <bool kPacked>
 struct Avx2MarksTree {
   MarkLayout& layout;
@@ -101,8 +101,8 @@ struct Avx2MarksTree {
     const __m256i measure = _mm256_load_si256(reinterpret_cast<const __m256i*>(layout.measure + first));
     // Sign bit set where the edge crosses and its measure is not above the lane's minimum.
     const __m256 take = _mm256_castsi256_ps(_mm256_andnot_si256(_mm256_cmpgt_epi32(measure, lanes.min), crosses));
-    lanes.min = _mm256_castps_si256(
-        _mm256_blendv_ps(_mm256_castsi256_ps(lanes.min), _mm256_castsi256_ps(measure), take));
+    lanes.min =
+        _mm256_castps_si256(_mm256_blendv_ps(_mm256_castsi256_ps(lanes.min), _mm256_castsi256_ps(measure), take));
     lanes.edge =
         _mm256_castps_si256(_mm256_blendv_ps(_mm256_castsi256_ps(lanes.edge), _mm256_castsi256_ps(round), take));
   }

@@ -44,11 +44,11 @@ struct Avx512PairsTree {
 
   explicit Avx512PairsTree(const PairLayout& pairLayout) : layout(pairLayout) {}
 
-  MST_TARGET_AVX512 static inline __m512i Take(const std::uint64_t* pairs, const std::uint64_t* keys,
-                                               __m512i tree, __m512i lowest) {
+  MST_TARGET_AVX512 static inline __m512i Take(const std::uint64_t* pairs, const std::uint64_t* keys, __m512i tree,
+                                               __m512i lowest) {
     const __m512i pair = _mm512_load_si512(pairs);
-    const __mmask8 crosses = _mm512_mask_cmpneq_epu64_mask(_mm512_test_epi64_mask(pair, tree),
-                                                           _mm512_and_si512(pair, tree), pair);
+    const __mmask8 crosses =
+        _mm512_mask_cmpneq_epu64_mask(_mm512_test_epi64_mask(pair, tree), _mm512_and_si512(pair, tree), pair);
     return _mm512_mask_min_epu64(lowest, crosses, lowest, _mm512_load_si512(keys));
   }
 
@@ -139,8 +139,8 @@ struct Avx512MarksTree {
 
   template <bool kFlip>
   MST_TARGET_AVX512 int Scan(int node) {
-    const __m512i joined = _mm512_set1_epi32(
-        kPacked ? static_cast<int>(static_cast<std::uint32_t>(node) * 0x10001u) : node);
+    const __m512i joined =
+        _mm512_set1_epi32(kPacked ? static_cast<int>(static_cast<std::uint32_t>(node) * 0x10001u) : node);
     Lanes a{_mm512_set1_epi32(INT_MAX), _mm512_set1_epi32(-1)};
     Lanes b = a;
     Lanes c = a;
@@ -153,9 +153,9 @@ struct Avx512MarksTree {
       Take<kFlip>(layout, first + 16, joined, round, c);
       Take<kFlip>(layout, first, joined, round, d);
     }
-    const unsigned long long key = _mm512_reduce_min_epu64(
-        _mm512_min_epu64(_mm512_min_epu64(LowestKey(Placed(a, 48)), LowestKey(Placed(b, 32))),
-                         _mm512_min_epu64(LowestKey(Placed(c, 16)), LowestKey(Placed(d, 0)))));
+    const unsigned long long key =
+        _mm512_reduce_min_epu64(_mm512_min_epu64(_mm512_min_epu64(LowestKey(Placed(a, 48)), LowestKey(Placed(b, 32))),
+                                                 _mm512_min_epu64(LowestKey(Placed(c, 16)), LowestKey(Placed(d, 0)))));
     return static_cast<int>(static_cast<std::uint32_t>(key));
   }
 

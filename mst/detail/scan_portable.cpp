@@ -69,7 +69,6 @@ struct PortablePairsTree {
   void Join(int node, int edge) { mask |= edge >= 0 ? layout.pairs[edge] : std::uint64_t{1} << node; }
 };
 
-
 // The tree as one crossing mark per edge, a word of 0 or all ones (mark_layout.h): each scan
 // flips the marks of the edges at the node that joined since the last scan and keeps the
 // lowest (measure, index) key of a crossing edge, in four running minima so that each compare

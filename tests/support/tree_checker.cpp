@@ -17,7 +17,8 @@ Row RowOf(const Edges& e) { return {e.node1, e.node2, e.measure}; }
 
 int Find(std::vector<int>& parent, int node) {
   while (parent[static_cast<std::size_t>(node)] != node) {
-    node = parent[static_cast<std::size_t>(node)] = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(node)])];
+    node = parent[static_cast<std::size_t>(node)] =
+        parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(node)])];
   }
   return node;
 }
@@ -25,7 +26,8 @@ int Find(std::vector<int>& parent, int node) {
 }  // namespace
 
 std::string SpanningTreeFault(const Edges* edges, int nOE, int nON, const Edges* tree, int treeSize) {
-  if (treeSize != nON - 1) return "the tree has " + std::to_string(treeSize) + " edges for " + std::to_string(nON) + " nodes";
+  if (treeSize != nON - 1)
+    return "the tree has " + std::to_string(treeSize) + " edges for " + std::to_string(nON) + " nodes";
   std::map<Row, int> unused;
   for (int r = 0; r < nOE; ++r) ++unused[RowOf(edges[r])];
   std::vector<int> parent(static_cast<std::size_t>(nON));
