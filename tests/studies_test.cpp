@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "bench/study_networks.h"
+#include "bench/study_summary.h"
 #include "timing/routine_timing.h"
 
 using namespace mst;
@@ -57,6 +59,39 @@ TEST(Studies, DensityNetworksSpanFromNearlyATreeToTheCompleteGraph) {
           << networks[k].family << " " << networks[k].edges.size();
     }
   }
+}
+
+// The scaling fit on curves whose answers are worked out by hand: Prim's time quadruples per
+// doubling of the nodes over the upper half (exponent 2), Kruskal's doubles (1); they change
+// order beyond their spreads between 16 and 32 nodes, where the medians' ratio goes from 1/2 to
+// 2, so at 16 * sqrt(2) = 22.6 nodes; the library's wide spreads make its crossings noise.
+TEST(Studies, ScalingFitFindsExponentsCrossoversAndNoise) {
+  std::string csv = "nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions\n";
+  const struct {
+    const char* routine;
+    double medians[4];
+    double spread;  // min and max: the median divided and multiplied by it
+  } curves[] = {
+      {"prim", {1, 2, 8, 32}, 1.01}, {"kruskal", {2, 4, 4, 8}, 1.01}, {"library-prim", {1.1, 1.9, 8.5, 33}, 100}};
+  for (const auto& curve : curves) {
+    for (int k = 0; k < 4; ++k) {
+      const int nodes = 8 << k;
+      const double m = curve.medians[k];
+      csv += std::to_string(nodes) + "," + std::to_string(3 * nodes) + "," + curve.routine + "," + std::to_string(m) +
+             "," + std::to_string(m / curve.spread) + "," + std::to_string(m * curve.spread) + ",7\n";
+    }
+  }
+  const std::string fit = ScalingFit(csv);
+  for (const char* line : {"prim                            3       2.00 (32 to 64)\n",
+                           "kruskal                         3       1.00 (32 to 64)\n",
+                           " 3 edges per node: prim and kruskal cross at about 23 nodes (prim faster below)\n",
+                           " 3 edges per node: prim and library-prim medians touch between 8 and 16 nodes\n",
+                           " 3 edges per node: prim and library-prim medians touch between 16 and 32 nodes\n",
+                           " 3 edges per node: kruskal and library-prim medians touch between 16 and 32 nodes\n"}) {
+    EXPECT_NE(fit.find(line), std::string::npos) << line << fit;
+  }
+  EXPECT_EQ(fit.find("prim and kruskal medians touch"), std::string::npos) << fit;
+  EXPECT_EQ(fit.find("library-prim cross"), std::string::npos) << fit;
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+// mst-study-summary: the statistics of the density and scaling studies, from their CSV, for the
+// scripts that run them. See kUsage.
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/study_summary.h"
+#include "tools/command_line.h"
+#include "tools/exit_status.h"
+#include "tools/output_file.h"
+
+using namespace mst;
+
+namespace {
+
+const char* const kUsage =
+    "Usage: mst-study-summary (--density | --scaling) CSV_FILE\n"
+    "Writes the summary of the density study (from density.csv) or the fit of the scaling study\n"
+    "(from scaling.csv) to standard output.\n"
+    "  --help, --version\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool density = false;
+  bool scaling = false;
+  std::vector<std::string> files;
+  CommandLine line("mst-study-summary", kUsage);
+  line.Flag("--density", density);
+  line.Flag("--scaling", scaling);
+  line.Exclusive("--density", "--scaling");
+  line.Files(files);
+  if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
+  if (files.size() != 1 || !(density || scaling)) {
+    std::fprintf(stderr, "mst-study-summary: give --density or --scaling and one CSV file\n%s", kUsage);
+    return kExitBadUsage;
+  }
+  std::ifstream file(files[0], std::ios::binary);
+  std::ostringstream csv;
+  if (!(file && csv << file.rdbuf())) {
+    std::fprintf(stderr, "mst-study-summary: %s: cannot read the file\n", files[0].c_str());
+    return kExitUnusableInput;
+  }
+  const std::string text = density ? DensitySummary(csv.str()) : ScalingFit(csv.str());
+  return WriteOutput("mst-study-summary", "", [&text](std::FILE* out) { std::fputs(text.c_str(), out); })
+             ? kExitDone
+             : kExitUnusableInput;
+}
