@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   for (const std::string& file : files) {
     std::string title;
     Network loaded;
-    if (const int ended = ReadNetworkArgument("mst-versus-plain", file, loaded, title); ended >= 0) return ended;
+    if (const int ended = ReadNetworkArgument("mst-versus-plain", file, "", loaded, title); ended >= 0) return ended;
     networks.push_back({title, loaded.edges, loaded.nON});
   }
   const std::vector<std::pair<int, int>> sizes =

@@ -17,15 +17,18 @@ using namespace mst;
 namespace {
 
 const char* const kUsage =
-    "Usage: mst-draw [--positions FILE] [--] NETWORK_FILE\n"
-    "Writes the network in NETWORK_FILE (the network file format mst-bench reads; - reads\n"
-    "standard input, ./- a file named -) as a Graphviz DOT graph to standard output, with the\n"
+    "Usage: mst-draw [--positions FILE] [--format NAME] [--] NETWORK_FILE\n"
+    "Writes the network in NETWORK_FILE (the network file format mst-bench reads, or any\n"
+    "format mst-import reads; - reads standard input, ./- a file named -) as a Graphviz DOT\n"
+    "graph to standard output, with the\n"
     "trees mst-bench reports for it marked: Prim's (class prim, blue, P<k> for its k-th edge)\n"
     "and Kruskal's (class kruskal, red, K<k>).\n"
     "Above 300 edges only the tree edges are drawn.\n"
     "\n"
     "  --positions FILE  pin node k at the k-th \"x y\" point of FILE (from mst-netgen\n"
     "                    --geometric --positions); render with neato\n"
+    "  --format NAME  the file's format, when its name does not tell it: network, dimacs,\n"
+    "                 mtx, edgelist, csv, metis, pajek or graphml (see mst-import --help)\n"
     "  --help            show this text\n"
     "  --version         show the program's version\n"
     "\n"
@@ -38,14 +41,16 @@ const char* const kUsage =
 
 int main(int argc, char** argv) {
   std::string file;
+  std::string format;
   std::string positionsPath;
   CommandLine line("mst-draw", kUsage);
   line.File("--positions", positionsPath);
+  line.Choice("--format", format, FormatNames());
   line.Network(file);
   Network network;
   std::string title;
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
-  if (const int ended = ReadNetworkArgument("mst-draw", file, network, title); ended >= 0) return ended;
+  if (const int ended = ReadNetworkArgument("mst-draw", file, format, network, title); ended >= 0) return ended;
 
   std::vector<Position> positions;
   std::string reason;

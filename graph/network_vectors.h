@@ -22,4 +22,8 @@ struct Network {
 // any other. A file that cannot be opened gives "cannot open the file (<the system's reason>)".
 [[nodiscard]] bool LoadNetworkFile(const std::string& path, Network& network, std::string& reason);
 
+// Writes a network in the network file format mst-bench reads: the edge count and the node
+// count, then one row per edge, its ends 1-based, tab-separated, in the order given.
+void WriteNetwork(std::FILE* file, const std::vector<Edges>& edges, int nodes);
+
 }  // namespace mst

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "graph/network_vectors.h"
 #include "netgen/geometric_network.h"
 #include "netgen/netgen_options.h"
 #include "netgen/network_generator.h"

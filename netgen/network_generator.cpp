@@ -158,11 +158,4 @@ GeneratedNetwork Generate(const NetworkRequest& request) {
   return {std::move(edges), {}};
 }
 
-void WriteNetwork(std::FILE* file, const std::vector<Edges>& edges, int nodes) {
-  std::fprintf(file, "%d\t%d\n", static_cast<int>(edges.size()), nodes);
-  for (const Edges& edge : edges) {
-    std::fprintf(file, "%d\t%d\t%d\n", edge.node1 + 1, edge.node2 + 1, edge.measure);
-  }
-}
-
 }  // namespace mst

@@ -60,8 +60,4 @@ struct GeneratedNetwork {
 [[nodiscard]] long long GridColumns(long long n);
 [[nodiscard]] long long GridEdges(long long n);
 
-// Writes a network in the network file format: "edges\tnodes", then "first\tsecond\tmeasure"
-// per edge with 1-based ends, each line ending in "\n".
-void WriteNetwork(std::FILE* file, const std::vector<Edges>& edges, int nodes);
-
 }  // namespace mst

@@ -17,15 +17,18 @@ using namespace mst;
 namespace {
 
 const char* const kUsage =
-    "Usage: mst-race [--] NETWORK_FILE\n"
+    "Usage: mst-race [--format NAME] [--] NETWORK_FILE\n"
     "Times Prim's and Kruskal's routines as mst-bench runs them, and Boost.Graph's Prim and\n"
-    "Kruskal, on the network in NETWORK_FILE (the network file format mst-bench reads; -\n"
+    "Kruskal, on the network in NETWORK_FILE (the network file format mst-bench reads, or\n"
+    "any format mst-import reads; -\n"
     "reads standard input, ./- a file named -). Prints per routine the time per call (median,\n"
     "min and max of 7 repetitions of calibrated batches of about 25 ms), how many times the\n"
     "fastest's it takes and what one call does; then which routine is fastest here.\n"
     "Boost.Graph's Prim takes no negative measures: the race adds one constant to every\n"
     "measure for it, which changes no spanning tree's rank, and says so.\n"
     "\n"
+    "  --format NAME  the file's format, when its name does not tell it: network, dimacs,\n"
+    "                 mtx, edgelist, csv, metis, pajek or graphml (see mst-import --help)\n"
     "  --help     show this text\n"
     "  --version  show the program's version\n"
     "\n"
@@ -38,12 +41,14 @@ const char* const kUsage =
 
 int main(int argc, char** argv) {
   std::string file;
+  std::string format;
   CommandLine line("mst-race", kUsage);
+  line.Choice("--format", format, FormatNames());
   line.Network(file);
   Network network;
   std::string title;
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
-  if (const int ended = ReadNetworkArgument("mst-race", file, network, title); ended >= 0) return ended;
+  if (const int ended = ReadNetworkArgument("mst-race", file, format, network, title); ended >= 0) return ended;
   const int nON = network.nON;
   const TimingPlan plan;
   const double expected = ExpectedSeconds(network.edges, nON, plan);

@@ -341,7 +341,7 @@ TEST_F(EndToEnd, DrawBadUsageSaysWhatWasWrongThenTheUsageAndExitsTwo) {
     const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + c.arguments);
     EXPECT_EQ(run.status, 2) << c.arguments;
     EXPECT_EQ(run.out, "") << c.arguments;
-    EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what + "\nUsage: mst-draw [--positions FILE] [--] NETWORK_FILE\n" +
+    EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what + "\nUsage: mst-draw [--positions FILE] [--format NAME] [--] NETWORK_FILE\n" +
                            run.err.substr(run.err.find("Writes the network")))
         << c.arguments;
   }
@@ -395,8 +395,8 @@ TEST_F(EndToEnd, RaceTablesTheRoutinesAndRefusesAsTheOtherCompanionsDo) {
   } cases[] = {
       {"missing.txt", 1, "mst-race: missing.txt: cannot open the file (No such file or directory)\n"},
       {"bad.txt", 1, "mst-race: bad.txt: edge row 2: the second end node 4 is outside 1 to 3\n"},
-      {"", 2, "mst-race: no network file given\nUsage: mst-race [--] NETWORK_FILE\n"},
-      {"--fast three.txt", 2, "mst-race: unknown option '--fast'\nUsage: mst-race [--] NETWORK_FILE\n"},
+      {"", 2, "mst-race: no network file given\nUsage: mst-race [--format NAME] [--] NETWORK_FILE\n"},
+      {"--fast three.txt", 2, "mst-race: unknown option '--fast'\nUsage: mst-race [--format NAME] [--] NETWORK_FILE\n"},
       {"three.txt bad.txt", 2, "mst-race: one network file only, but 'three.txt' and 'bad.txt' were given\nUsage: "},
   };
   for (const auto& c : cases) {
@@ -425,7 +425,7 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
       {"--page none.svg good.txt", 1, "mst-trace: none.svg: cannot open the file (No such file or directory)\n"},
       {"--page plain.svg good.txt", 1,
        "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
-      {"", 2, "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--] NETWORK_FILE\n"},
+      {"", 2, "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--format NAME] [--] NETWORK_FILE\n"},
       {"good.txt good.txt", 2, "mst-trace: one network file only, but 'good.txt' and 'good.txt' were given\nUsage: "},
       {"--json=yes good.txt", 2, "mst-trace: unknown option '--json=yes'\nUsage: "},
       {"--json --json good.txt", 2, "mst-trace: --json given twice\nUsage: "},

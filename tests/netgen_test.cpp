@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "graph/connectivity.h"
+#include "graph/network_vectors.h"
 #include "netgen/geometric_network.h"
 #include "netgen/netgen_options.h"
 #include "netgen/network_generator.h"

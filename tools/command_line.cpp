@@ -1,8 +1,11 @@
 #include "tools/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "tools/exit_status.h"
@@ -152,6 +155,23 @@ void CommandLine::Choice(const char* name, std::string& value, std::vector<std::
     return false;
   };
   entry.store = [&value](const std::string& text) { value = text; };
+}
+
+void CommandLine::Positive(const char* name, double& value) {
+  Entry& entry = table_->Add(name, true);
+  const auto parse = [](const std::string& text, double& number) {
+    char* end = nullptr;
+    number = text.empty() || std::isspace(static_cast<unsigned char>(text[0])) ? 0 : std::strtod(text.c_str(), &end);
+    return end != nullptr && *end == '\0' && std::isfinite(number) && number > 0;
+  };
+  const std::string label = name;
+  entry.check = [label, parse](const std::string& text, std::string& why) {
+    double number = 0;
+    if (parse(text, number)) return true;
+    why = label + ": '" + text + "' is not a number above 0";
+    return false;
+  };
+  entry.store = [&value, parse](const std::string& text) { (void)parse(text, value); };
 }
 
 void CommandLine::Exclusive(const char* one, const char* other) { table_->exclusive.emplace_back(one, other); }

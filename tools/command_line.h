@@ -36,6 +36,8 @@ class CommandLine {
   void Whole(const char* name, long long& value, long long low, long long high, bool* given = nullptr);
   void Whole(const char* name, std::uint64_t& value, bool* given = nullptr);
   void Choice(const char* name, std::string& value, std::vector<std::string> choices);
+  // A finite decimal number above 0 (as strtod reads it, nothing after it).
+  void Positive(const char* name, double& value);
   void Exclusive(const char* one, const char* other);  // not both on one line
   // The arguments: exactly one network file (not empty), or any number of file names.
   void Network(std::string& file);

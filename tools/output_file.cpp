@@ -4,6 +4,9 @@
 #include <chrono>
 #include <cstring>
 
+#include <sys/stat.h>
+#include <sys/types.h>
+
 namespace mst {
 namespace {
 
@@ -25,6 +28,17 @@ bool WriteAndClose(std::FILE* file, const std::function<void(std::FILE*)>& write
   return std::fclose(file) == 0 && written;
 }
 
+// Whether path names a plain file or nothing at all (not a device, pipe, folder or link).
+bool PlainFileOrNone(const std::string& path) {
+#ifdef _WIN32
+  struct _stat64 info;
+  return _stat64(path.c_str(), &info) != 0 || (info.st_mode & _S_IFMT) == _S_IFREG;
+#else
+  struct stat info;
+  return lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode);
+#endif
+}
+
 }  // namespace
 
 bool WriteOutput(const char* program, const std::string& path, const std::function<void(std::FILE*)>& write) {
@@ -35,6 +49,11 @@ bool WriteOutput(const char* program, const std::string& path, const std::functi
       return false;
     }
     return true;
+  }
+  if (!PlainFileOrNone(path)) {
+    // A device (/dev/stdout), a pipe or a symbolic link: renaming a new file over it would
+    // replace the device or the link itself, so it is written in place.
+    return WriteFile(program, path, write);
   }
   const std::string partial =
       path + ".partial-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());

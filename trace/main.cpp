@@ -20,9 +20,10 @@ using namespace mst;
 namespace {
 
 const char* const kUsage =
-    "Usage: mst-trace [--json | --page SVG_FILE] [--] NETWORK_FILE\n"
+    "Usage: mst-trace [--json | --page SVG_FILE] [--format NAME] [--] NETWORK_FILE\n"
     "Writes the steps of Prim's and Kruskal's routines on the network in NETWORK_FILE (the\n"
-    "network file format mst-bench reads; - reads standard input, ./- a file named -) to\n"
+    "network file format mst-bench reads, or any format mst-import reads; - reads standard\n"
+    "input, ./- a file named -) to\n"
     "standard output, as mst-bench runs them: Prim's call, and the Kruskal call whose tree it\n"
     "reports. Prim: per step the tree's size, how many edges cross, the chosen edge, the node\n"
     "that joins and the runner-up. Kruskal: per edge in sorted order what the routine did:\n"
@@ -32,6 +33,8 @@ const char* const kUsage =
     "  --page SVG_FILE  a self-contained HTML page that plays the steps on the drawing in\n"
     "                   SVG_FILE, made by: mst-draw NETWORK_FILE | neato -Tsvg > SVG_FILE\n"
     "                   (scripts/show-steps runs the whole pipeline)\n"
+    "  --format NAME  the file's format, when its name does not tell it: network, dimacs,\n"
+    "                 mtx, edgelist, csv, metis, pajek or graphml (see mst-import --help)\n"
     "  --help           show this text\n"
     "  --version        show the program's version\n"
     "\n"
@@ -61,17 +64,19 @@ bool ReadWhole(const std::string& path, std::string& text, std::string& why) {
 
 int main(int argc, char** argv) {
   std::string file;
+  std::string format;
   std::string svgPath;
   bool json = false;
   CommandLine line("mst-trace", kUsage);
   line.Flag("--json", json);
   line.File("--page", svgPath);
   line.Exclusive("--json", "--page");
+  line.Choice("--format", format, FormatNames());
   line.Network(file);
   Network network;
   std::string title;
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
-  if (const int ended = ReadNetworkArgument("mst-trace", file, network, title); ended >= 0) return ended;
+  if (const int ended = ReadNetworkArgument("mst-trace", file, format, network, title); ended >= 0) return ended;
 
   std::string why;
   std::string svg;
