@@ -221,7 +221,8 @@ TEST_F(EndToEnd, EveryCompanionTellsItsVersion) {
   const std::pair<const char*, const char*> programs[] = {{MST_NETGEN_PATH, "mst-netgen"},
                                                           {MST_DRAW_PATH, "mst-draw"},
                                                           {MST_TRACE_PATH, "mst-trace"},
-                                                          {MST_RACE_PATH, "mst-race"}};
+                                                          {MST_RACE_PATH, "mst-race"},
+                                                          {MST_IMPORT_PATH, "mst-import"}};
   for (const auto& [path, name] : programs) {
     const BenchRun run = RunInScratch("'" + std::string(path) + "' --version missing.txt");
     EXPECT_EQ(run.status, 0) << name;
@@ -341,7 +342,8 @@ TEST_F(EndToEnd, DrawBadUsageSaysWhatWasWrongThenTheUsageAndExitsTwo) {
     const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + c.arguments);
     EXPECT_EQ(run.status, 2) << c.arguments;
     EXPECT_EQ(run.out, "") << c.arguments;
-    EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what + "\nUsage: mst-draw [--positions FILE] [--format NAME] [--] NETWORK_FILE\n" +
+    EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what +
+                           "\nUsage: mst-draw [--positions FILE] [--format NAME] [--] NETWORK_FILE\n" +
                            run.err.substr(run.err.find("Writes the network")))
         << c.arguments;
   }
@@ -425,7 +427,9 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
       {"--page none.svg good.txt", 1, "mst-trace: none.svg: cannot open the file (No such file or directory)\n"},
       {"--page plain.svg good.txt", 1,
        "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
-      {"", 2, "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--format NAME] [--] NETWORK_FILE\n"},
+      {"", 2,
+       "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--format NAME] [--] "
+       "NETWORK_FILE\n"},
       {"good.txt good.txt", 2, "mst-trace: one network file only, but 'good.txt' and 'good.txt' were given\nUsage: "},
       {"--json=yes good.txt", 2, "mst-trace: unknown option '--json=yes'\nUsage: "},
       {"--json --json good.txt", 2, "mst-trace: --json given twice\nUsage: "},
@@ -488,6 +492,40 @@ TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_EQ(unwritable.out, "");
   EXPECT_EQ(unwritable.err.rfind("mst-netgen: cannot write no-such-folder/points.txt", 0), 0u) << unwritable.err;
+}
+
+// mst-import writes a network file and a node map, reports what it merged and dropped, and on
+// any refusal writes nothing: the --output and --node-map files keep their contents.
+TEST_F(EndToEnd, ImportConvertsOrLeavesEveryOutputAsItWas) {
+  Write("roads.gr", "c two roads\np sp 3 5\na 10 20 7\n");  // node 10 is outside 1 to 3
+  Write("good.gr", "p sp 3 5\na 3 1 7\na 1 3 7\na 1 2 4\na 2 1 9\na 2 2 1\n");
+  Write("old.txt", "old network\n");
+  Write("old.names", "old names\n");
+  const BenchRun bad = RunInScratch("'" MST_IMPORT_PATH "' --output old.txt --node-map old.names roads.gr");
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err, "mst-import: roads.gr: line 3: node 10 is outside 1 to 3\n");
+  EXPECT_EQ(ReadAll(dir_ / "old.txt"), "old network\n");
+  EXPECT_EQ(ReadAll(dir_ / "old.names"), "old names\n");
+  const BenchRun good = RunInScratch("'" MST_IMPORT_PATH "' --output old.txt --node-map old.names good.gr");
+  EXPECT_EQ(good.status, 0) << good.err;
+  EXPECT_EQ(ReadAll(dir_ / "old.txt"), "2\t3\n1\t2\t7\n2\t3\t4\n");
+  EXPECT_EQ(ReadAll(dir_ / "old.names"), "1\t3\n2\t1\n3\t2\n");
+  EXPECT_EQ(good.err,
+            "mst-import: good.gr: 3 nodes, 2 edges from 5 listed; 2 listings of a pair already listed merged (the "
+            "smaller measure kept); 1 self-loops dropped\n");
+  // Standard input needs its format; bad usage exits 2.
+  const BenchRun piped = RunInScratch("{ cat good.gr | '" MST_IMPORT_PATH "' --format dimacs -; }");
+  EXPECT_EQ(piped.out, "2\t3\n1\t2\t7\n2\t3\t4\n");
+  EXPECT_EQ(RunInScratch("'" MST_IMPORT_PATH "' -").status, 2);
+  EXPECT_EQ(RunInScratch("'" MST_IMPORT_PATH "' --scale 0 good.gr").status, 2);
+  EXPECT_EQ(RunInScratch("'" MST_IMPORT_PATH "' --format gml good.gr").status, 2);
+  // The companions read the file directly, with the same rules and refusals.
+  const BenchRun traced = RunInScratch("'" MST_TRACE_PATH "' --json good.gr");
+  EXPECT_EQ(traced.status, 0) << traced.err;
+  EXPECT_NE(traced.out.find("\"rows\": [[1,2,7],[2,3,4]]"), std::string::npos) << traced.out;
+  const BenchRun drawn = RunInScratch("'" MST_DRAW_PATH "' roads.gr");
+  EXPECT_EQ(drawn.status, 1);
+  EXPECT_EQ(drawn.err, "mst-draw: roads.gr: line 3: node 10 is outside 1 to 3\n");
 }
 
 }  // namespace
