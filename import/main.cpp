@@ -37,7 +37,8 @@ const char* const kUsage =
     "                        key named weight (or cost, length, distance), labels the node key label\n"
     "\n"
     "Rules:\n"
-    "  - Nodes are numbered 1..N in order of first appearance (declared nodes in no edge last).\n"
+    "  - Nodes are numbered 1..N in order of first appearance; a declared node in no edge is a\n"
+    "    part of its own.\n"
     "  - A pair listed twice (both directions, or twice one way) becomes one edge, where it is\n"
     "    first listed, with the smaller measure; self-loops are dropped; both are counted on\n"
     "    standard error.\n"
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "\n");
   }
   if (imported.partsLeft > 0) {
-    std::fprintf(stderr, "mst-import: --largest-part: left out %d other parts, %lld nodes and %lld edges\n",
+    std::fprintf(stderr, "mst-import: --largest-part: left out %lld other parts, %lld nodes and %lld edges\n",
                  imported.partsLeft, imported.nodesLeft, imported.edgesLeft);
   }
   if (!nodeMap.empty()) {

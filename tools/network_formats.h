@@ -12,9 +12,9 @@
 // mst-trace and mst-race read these files directly through the same reader.
 //
 // The rules, whatever the format:
-// - Nodes are numbered 1..N in order of first appearance in the file (a node declared by a
-//   header or a vertex list but in no edge comes after those that are, in its own order), and
-//   each keeps its original id, or its label where the format has one.
+// - Nodes are numbered 1..N in order of first appearance in the file, and each keeps its
+//   original id, or its label where the format has one. A node a header declares but no line
+//   names is a part of its own (so the network is in several parts).
 // - A pair listed twice (both directions, or twice in one direction) becomes one edge, at the
 //   place of its first listing, with the smaller measure; a self-loop is dropped; both counted.
 // - A missing measure is 1. A measure must be a whole number (a decimal whose value is whole,
@@ -65,7 +65,7 @@ struct ImportedNetwork {
   long long selfLoops = 0;         // dropped
   double largestRounding = 0;      // with a scale: the largest rounding error, and its line
   long long roundingLine = 0;
-  int partsLeft = 0;  // with --largest-part: the parts, nodes and edges left out
+  long long partsLeft = 0;  // with --largest-part: the parts, nodes and edges left out
   long long nodesLeft = 0;
   long long edgesLeft = 0;
 };

@@ -66,8 +66,7 @@ bool WholeNumber(std::string_view text, long long& value) {
 std::string AtLine(long long line) { return "line " + std::to_string(line) + ": "; }
 
 void NetworkBuilder::Declare(long long count) {
-  declared_ = count;
-  byId_.assign(static_cast<std::size_t>(count) + 1, -1);
+  declared_ = count;  // nothing is set aside for it: a header may announce more than the file holds
 }
 
 bool NetworkBuilder::NodeById(std::string_view text, int& node, std::string& why) {
@@ -80,12 +79,9 @@ bool NetworkBuilder::NodeById(std::string_view text, int& node, std::string& why
     why = "node " + std::to_string(id) + " is outside 1 to " + std::to_string(declared_);
     return false;
   }
-  int& known = byId_[static_cast<std::size_t>(id)];
-  if (known < 0) {
-    known = static_cast<int>(idOf_.size());
-    idOf_.push_back(id);
-  }
-  node = known;
+  const auto [at, added] = byId_.emplace(id, static_cast<int>(idOf_.size()));
+  if (added) idOf_.push_back(id);
+  node = at->second;
   return true;
 }
 
@@ -171,14 +167,12 @@ int Root(std::vector<int>& parent, int node) {
 }  // namespace
 
 bool NetworkBuilder::Finish(std::string& why, long long expectedEdges, const char* expectedWhat) {
-  // Declared nodes: names are their ids (or labels), and those in no edge come last.
+  // Declared nodes: names are their ids (or labels). Those the file declares but never names
+  // are parts of one node each, counted but not kept: the header may announce any number.
+  long long unseen = 0;
   if (declared_ >= 0) {
-    for (long long id = 1; id <= declared_; ++id) {
-      if (byId_[static_cast<std::size_t>(id)] < 0) {
-        byId_[static_cast<std::size_t>(id)] = static_cast<int>(idOf_.size());
-        idOf_.push_back(id);
-      }
-    }
+    unseen = declared_ - static_cast<long long>(idOf_.size());
+    byId_.clear();
     imported_.names.clear();
     for (const long long id : idOf_) {
       const auto label = labels_.find(id);
@@ -223,8 +217,8 @@ bool NetworkBuilder::Finish(std::string& why, long long expectedEdges, const cha
     return false;
   }
   const int nodes = static_cast<int>(imported_.names.size());
-  if (nodes < 2) {
-    why = "a network needs at least 2 nodes; this one has " + std::to_string(nodes);
+  if (nodes + unseen < 2) {
+    why = "a network needs at least 2 nodes; this one has " + std::to_string(nodes + unseen);
     return false;
   }
   // The parts, by union-find; each part's size and first node (in order of appearance).
@@ -236,19 +230,19 @@ bool NetworkBuilder::Finish(std::string& why, long long expectedEdges, const cha
     if (x != y) parent[static_cast<std::size_t>(std::max(x, y))] = std::min(x, y);  // the root: the part's first node
   }
   std::vector<int> size(static_cast<std::size_t>(nodes), 0);
-  int parts = 0;
+  long long parts = unseen;
   for (int v = 0; v < nodes; ++v) {
     if (size[static_cast<std::size_t>(Root(parent, v))]++ == 0) ++parts;
   }
   int keep = 0;  // the largest part's root; the first met among equals
-  for (int v = 0; v < nodes; ++v) {
+  for (int v = 1; v < nodes; ++v) {
     if (size[static_cast<std::size_t>(v)] > size[static_cast<std::size_t>(keep)]) keep = v;
   }
   if (parts > 1) {
     if (!options_.largestPart) {
       why = "the network is in " + std::to_string(parts) + " parts; the largest has " +
-            std::to_string(size[static_cast<std::size_t>(keep)]) + " of its " + std::to_string(nodes) +
-            " nodes (--largest-part keeps that one)";
+            std::to_string(nodes > 0 ? size[static_cast<std::size_t>(keep)] : 1) + " of its " +
+            std::to_string(nodes + unseen) + " nodes (--largest-part keeps that one)";
       return false;
     }
     std::vector<int> renumbered(static_cast<std::size_t>(nodes), -1);
@@ -267,7 +261,7 @@ bool NetworkBuilder::Finish(std::string& why, long long expectedEdges, const cha
       }
     }
     imported_.partsLeft = parts - 1;
-    imported_.nodesLeft = nodes - static_cast<long long>(names.size());
+    imported_.nodesLeft = nodes + unseen - static_cast<long long>(names.size());
     imported_.edgesLeft = static_cast<long long>(edges.size() - within.size());
     imported_.names = std::move(names);
     edges = std::move(within);

@@ -78,7 +78,7 @@ class NetworkBuilder {
   const ImportOptions& options_;
   ImportedNetwork& imported_;
   long long declared_ = -1;
-  std::vector<int> byId_;                        // declared formats: id -> node, -1 unseen
+  std::unordered_map<long long, int> byId_;      // declared formats: id -> node, for the ids seen
   std::vector<long long> idOf_;                  // declared formats: node -> id
   std::unordered_map<std::string, int> byName_;  // the others
   std::unordered_map<long long, std::string> labels_;
