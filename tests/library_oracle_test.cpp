@@ -3,10 +3,12 @@
 // tree whose total is the library's.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "graph/network_vectors.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
@@ -73,6 +75,39 @@ TEST(LibraryOracle, ShiftedMeasuresGiveTheLibraryPrimTheSameTree) {
   EXPECT_EQ(shift, 0);
   EXPECT_FALSE(LibraryPrimShift({{0, 1, INT32_MAX}}, shift));
   EXPECT_FALSE(LibraryPrimShift({{0, 1, -1}, {1, 2, INT32_MAX - 1}}, shift));
+}
+
+// The real networks shipped in networks/real/: both routines find the library's total, and each
+// has one name per node (and one point per node where it has positions).
+TEST(LibraryOracle, ShippedRealNetworksHaveTheLibraryTotal) {
+  const struct {
+    const char* name;
+    int nodes;
+    bool positions;
+  } shipped[] = {{"lesmis", 77, false}, {"us-counties", 3106, true}, {"ireland-towns", 337, true}};
+  for (const auto& real : shipped) {
+    const std::string base = std::string(REAL_NETWORKS_DIR) + "/" + real.name;
+    Network network;
+    std::string reason;
+    ASSERT_TRUE(LoadNetworkFile(base + ".txt", network, reason)) << real.name << ": " << reason;
+    ASSERT_EQ(network.nON, real.nodes) << real.name;
+    const int nOE = static_cast<int>(network.edges.size());
+    const std::int64_t expected = LibraryKruskalTotal(network.edges.data(), nOE, network.nON);
+    std::vector<Edges> list = network.edges;
+    std::vector<Edges> tree(static_cast<std::size_t>(network.nON));
+    Prim(list.data(), tree.data(), nOE, network.nON);
+    EXPECT_EQ(TreeTotal(tree.data(), network.nON - 1), expected) << real.name;
+    Kruskal(list.data(), tree.data(), nOE, network.nON);
+    EXPECT_EQ(TreeTotal(tree.data(), network.nON - 1), expected) << real.name;
+    const auto lines = [](const std::string& path) {
+      std::ifstream file(path);
+      int count = 0;
+      for (std::string line; std::getline(file, line);) ++count;
+      return count;
+    };
+    EXPECT_EQ(lines(base + ".names"), real.nodes) << real.name;
+    EXPECT_EQ(lines(base + ".positions"), real.positions ? real.nodes : 0) << real.name;
+  }
 }
 
 }  // namespace
