@@ -83,21 +83,98 @@ void Crossings(const std::vector<int>& lead, const std::vector<double>& ratio, c
   }
 }
 
+// One network of the density study: its routines' medians and spreads, by routine.
+struct Network {
+  std::string family;
+  int nodes;
+  int edges;
+  std::map<std::string, double> time, low, high;
+};
+
+// The fastest routine of a network and the runner-up, in the order routines first appeared.
+std::pair<std::string, std::string> Fastest(const Network& net, const std::vector<std::string>& routines) {
+  std::string best, second;
+  for (const std::string& r : routines) {
+    if (net.time.count(r) == 0) continue;
+    if (best.empty() || net.time.at(r) < net.time.at(best)) {
+      second = best;
+      best = r;
+    } else if (second.empty() || net.time.at(r) < net.time.at(second)) {
+      second = r;
+    }
+  }
+  return {best, second};
+}
+
+// The real networks: each routine's median and spread, the fastest, Prim against Kruskal; and
+// what the random family predicts for Prim against Kruskal there: the order at the random
+// network nearest in node count and edges per node (on log scales, the two weighed alike).
+std::string RealNetworks(const std::vector<Network>& real, const std::vector<Network>& families,
+                         const std::vector<std::string>& routines) {
+  std::string out =
+      "\nReal networks (microseconds per call: median, min to max; x: times as fast as the runner-up)\n\n";
+  out += Format("%-16s %6s %7s %10s", "network", "nodes", "edges", "edges/node");
+  for (const std::string& r : routines) out += Format("  %-24s", r.c_str());
+  out += Format("  %-16s %6s %12s\n", "fastest", "x", "prim/kruskal");
+  for (const Network& net : real) {
+    out += Format("%-16s %6d %7d %10.1f", net.family.c_str(), net.nodes, net.edges,
+                  static_cast<double>(net.edges) / net.nodes);
+    for (const std::string& r : routines) {
+      const std::string cell = net.time.count(r)
+                                   ? Format("%.4g (%.4g-%.4g)", net.time.at(r), net.low.at(r), net.high.at(r))
+                                   : std::string("-");
+      out += Format("  %-24s", cell.c_str());
+    }
+    const auto [best, second] = Fastest(net, routines);
+    out += Format("  %-16s %6.2f %12.2f\n", best.c_str(), net.time.at(second) / net.time.at(best),
+                  net.time.at("prim") / net.time.at("kruskal"));
+  }
+  out +=
+      "\nWhere the random family predicts Prim against Kruskal (the random network nearest in nodes and density)\n\n";
+  for (const Network& net : real) {
+    const Network* nearest = nullptr;
+    double distance = 0;
+    for (const Network& f : families) {
+      if (f.family != "random" || f.time.count("prim") == 0 || f.time.count("kruskal") == 0) continue;
+      const double d = std::fabs(std::log(static_cast<double>(f.nodes) / net.nodes)) +
+                       std::fabs(std::log(static_cast<double>(f.edges) / f.nodes * net.nodes / net.edges));
+      if (nearest == nullptr || d < distance) {
+        nearest = &f;
+        distance = d;
+      }
+    }
+    if (nearest == nullptr) continue;
+    const double found = net.time.at("prim") / net.time.at("kruskal");
+    const double predicted = nearest->time.at("prim") / nearest->time.at("kruskal");
+    const auto leader = [](double ratio) { return ratio < 1 ? "prim" : "kruskal"; };
+    out += Format("%-16s prim/kruskal %.2f (%s faster); the random family at %d nodes, %.1f per node: %.2f (%s): %s\n",
+                  net.family.c_str(), found, leader(found), nearest->nodes,
+                  static_cast<double>(nearest->edges) / nearest->nodes, predicted, leader(predicted),
+                  (found < 1) == (predicted < 1) ? "as predicted" : "not as predicted");
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string DensitySummary(const std::string& csv) {
   // Networks (family,nodes,edges) and routines in order of first appearance; per network and
   // routine the median, min and max.
-  struct Network {
-    std::string family;
-    int nodes;
-    int edges;
-    std::map<std::string, double> time, low, high;
-  };
   std::vector<std::string> keys, routines, sizes;
   std::vector<Network> networks;
   std::map<std::pair<std::string, std::string>, std::vector<double>> perOperation;  // routine, nodes
+  std::vector<Network> real;  // family "real:NAME": the real networks, summarized apart
+  std::vector<std::string> realKeys;
   for (const Row& row : Rows(csv)) {
+    if (row[0].rfind("real:", 0) == 0) {
+      const std::size_t n = Index(realKeys, row[0]);
+      if (n == real.size())
+        real.push_back({row[0].substr(5), std::atoi(row[1].c_str()), std::atoi(row[2].c_str()), {}, {}, {}});
+      real[n].time[row[3]] = Number(row[4]);
+      real[n].low[row[3]] = Number(row[5]);
+      real[n].high[row[3]] = Number(row[6]);
+      continue;
+    }
     const std::size_t n = Index(keys, row[0] + "," + row[1] + "," + row[2]);
     if (n == networks.size())
       networks.push_back({row[0], std::atoi(row[1].c_str()), std::atoi(row[2].c_str()), {}, {}, {}});
@@ -117,16 +194,7 @@ std::string DensitySummary(const std::string& csv) {
                 "runner-up", "prim/kruskal");
   std::map<std::string, int> wins;
   for (const Network& net : networks) {
-    std::string best, second;
-    for (const std::string& r : routines) {
-      if (net.time.count(r) == 0) continue;
-      if (best.empty() || net.time.at(r) < net.time.at(best)) {
-        second = best;
-        best = r;
-      } else if (second.empty() || net.time.at(r) < net.time.at(second)) {
-        second = r;
-      }
-    }
+    const auto [best, second] = Fastest(net, routines);
     const auto time = [&net](const std::string& r) { return net.time.count(r) ? net.time.at(r) : 0.0; };
     out += Format("%-10s %6d %7d %10.1f  %-16s %6.2f  %-16s %12.2f\n", net.family.c_str(), net.nodes, net.edges,
                   static_cast<double>(net.edges) / net.nodes, best.c_str(), time(second) / time(best), second.c_str(),
@@ -204,6 +272,7 @@ std::string DensitySummary(const std::string& csv) {
                     Median(list), *low, *high);
     }
   }
+  if (!real.empty()) out += RealNetworks(real, networks, routines);
   return out;
 }
 
@@ -279,6 +348,32 @@ std::string ScalingFit(const std::string& csv) {
   }
   if (!noisy.empty()) {
     out += "\nwithin noise (the medians cross, but the spreads overlap on one side; no change of order)\n" + noisy;
+  }
+  return out;
+}
+
+}  // namespace mst
+
+namespace mst {
+
+std::string DensityMap(const std::string& csv) {
+  std::vector<std::string> keys, routines;
+  std::vector<Network> networks;
+  for (const Row& row : Rows(csv)) {
+    if (row[0] != "random" && row[0].rfind("real:", 0) != 0) continue;
+    const std::size_t n = Index(keys, row[0] + "," + row[1] + "," + row[2]);
+    if (n == networks.size())
+      networks.push_back({row[0], std::atoi(row[1].c_str()), std::atoi(row[2].c_str()), {}, {}, {}});
+    Index(routines, row[3]);
+    networks[n].time[row[3]] = Number(row[4]);
+  }
+  std::string out;
+  for (const Network& net : networks) {
+    const auto [best, second] = Fastest(net, routines);
+    if (second.empty() || net.time.count("prim") == 0 || net.time.count("kruskal") == 0) continue;
+    out += Format("%s %s %g %d x%.1f P/K=%.2f\n", net.family.c_str(), best.c_str(),
+                  static_cast<double>(net.edges) / net.nodes, net.nodes, net.time.at(second) / net.time.at(best),
+                  net.time.at("prim") / net.time.at("kruskal"));
   }
   return out;
 }

@@ -16,9 +16,9 @@ using namespace mst;
 namespace {
 
 const char* const kUsage =
-    "Usage: mst-study-summary (--density | --scaling) CSV_FILE\n"
-    "Writes the summary of the density study (from density.csv) or the fit of the scaling study\n"
-    "(from scaling.csv) to standard output.\n"
+    "Usage: mst-study-summary (--density | --map | --scaling) CSV_FILE\n"
+    "Writes the summary of the density study (from density.csv), the points of its chart's map,\n"
+    "or the fit of the scaling study (from scaling.csv) to standard output.\n"
     "  --help, --version\n";
 
 }  // namespace
@@ -26,15 +26,19 @@ const char* const kUsage =
 int main(int argc, char** argv) {
   bool density = false;
   bool scaling = false;
+  bool map = false;
   std::vector<std::string> files;
   CommandLine line("mst-study-summary", kUsage);
   line.Flag("--density", density);
   line.Flag("--scaling", scaling);
+  line.Flag("--map", map);
   line.Exclusive("--density", "--scaling");
+  line.Exclusive("--density", "--map");
+  line.Exclusive("--map", "--scaling");
   line.Files(files);
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
-  if (files.size() != 1 || !(density || scaling)) {
-    std::fprintf(stderr, "mst-study-summary: give --density or --scaling and one CSV file\n%s", kUsage);
+  if (files.size() != 1 || !(density || scaling || map)) {
+    std::fprintf(stderr, "mst-study-summary: give --density, --map or --scaling and one CSV file\n%s", kUsage);
     return kExitBadUsage;
   }
   std::ifstream file(files[0], std::ios::binary);
@@ -43,7 +47,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "mst-study-summary: %s: cannot read the file\n", files[0].c_str());
     return kExitUnusableInput;
   }
-  const std::string text = density ? DensitySummary(csv.str()) : ScalingFit(csv.str());
+  const std::string text = density ? DensitySummary(csv.str()) : map ? DensityMap(csv.str()) : ScalingFit(csv.str());
   return WriteOutput("mst-study-summary", "", [&text](std::FILE* out) { std::fputs(text.c_str(), out); })
              ? kExitDone
              : kExitUnusableInput;
