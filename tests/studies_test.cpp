@@ -94,4 +94,27 @@ TEST(Studies, ScalingFitFindsExponentsCrossoversAndNoise) {
   EXPECT_EQ(fit.find("library-prim cross"), std::string::npos) << fit;
 }
 
+// The real networks are summarized apart, each beside the random network nearest in nodes and
+// edges per node: here 70 nodes at 3 per node is nearest the 64-node network at 3 per node
+// (Prim faster there) although Kruskal is faster on it.
+TEST(Studies, RealNetworksAreComparedWithTheNearestRandomNetwork) {
+  const std::string header =
+      "family,nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,"
+      "edge_visits,comparisons,record_moves,scratch_allocations,scratch_bytes,label_writes,edges_relaxed\n";
+  const std::string csv = header +
+                          "random,64,192,prim,1,1,1,7,,,,,,,\nrandom,64,192,kruskal,2,2,2,7,,,,,,,\n"
+                          "random,64,1280,prim,9,9,9,7,,,,,,,\nrandom,64,1280,kruskal,3,3,3,7,,,,,,,\n"
+                          "real:roads,70,210,prim,8,7.5,8.5,7,,,,,,,\nreal:roads,70,210,kruskal,4,3.9,4.1,7,,,,,,,\n";
+  const std::string summary = DensitySummary(csv);
+  EXPECT_NE(summary.find("roads                70     210        3.0  8 (7.5-8.5)"), std::string::npos) << summary;
+  EXPECT_NE(summary.find("roads            prim/kruskal 2.00 (kruskal faster); the random family at 64 nodes, 3.0 per "
+                         "node: 0.50 (prim): not as predicted"),
+            std::string::npos)
+      << summary;
+  EXPECT_EQ(summary.find("Wins: prim 1, kruskal 1 of 2 networks"), summary.find("Wins:")) << summary;
+  EXPECT_EQ(DensityMap(csv),
+            "random prim 3 64 x2.0 P/K=0.50\nrandom kruskal 20 64 x3.0 P/K=3.00\n"
+            "real:roads kruskal 3 70 x2.0 P/K=2.00\n");
+}
+
 }  // namespace
