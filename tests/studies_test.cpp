@@ -81,13 +81,22 @@ TEST(Studies, ScalingFitFindsExponentsCrossoversAndNoise) {
              "," + std::to_string(m / curve.spread) + "," + std::to_string(m * curve.spread) + ",7\n";
     }
   }
+  // At 10 edges per node the medians cross twice between the two clear sizes (8: Prim ahead,
+  // 64: Kruskal ahead; at 16 and 32 the spreads overlap): the crossover is the last crossing,
+  // between 16 and 32 nodes, at 16 * 2^(0.1 / 0.4) = 19 nodes, where the ratio's log goes from
+  // -0.1 to 0.3.
+  csv +=
+      "8,80,prim,4.966,4.9,5.0,7\n16,160,prim,9.048,5,20,7\n32,320,prim,13.499,5,20,7\n64,640,prim,16.487,16.4,16.6,7\n"
+      "8,80,kruskal,10,9.9,10.1,7\n16,160,kruskal,10,9.9,10.1,7\n32,320,kruskal,10,9.9,10.1,7\n"
+      "64,640,kruskal,10,9.9,10.1,7\n";
   const std::string fit = ScalingFit(csv);
   for (const char* line : {"prim                            3       2.00 (32 to 64)\n",
                            "kruskal                         3       1.00 (32 to 64)\n",
                            " 3 edges per node: prim and kruskal cross at about 23 nodes (prim faster below)\n",
                            " 3 edges per node: prim and library-prim medians touch between 8 and 16 nodes\n",
                            " 3 edges per node: prim and library-prim medians touch between 16 and 32 nodes\n",
-                           " 3 edges per node: kruskal and library-prim medians touch between 16 and 32 nodes\n"}) {
+                           " 3 edges per node: kruskal and library-prim medians touch between 16 and 32 nodes\n",
+                           "10 edges per node: prim and kruskal cross at about 19 nodes (prim faster below)\n"}) {
     EXPECT_NE(fit.find(line), std::string::npos) << line << fit;
   }
   EXPECT_EQ(fit.find("prim and kruskal medians touch"), std::string::npos) << fit;

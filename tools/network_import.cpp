@@ -99,7 +99,7 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, long long line, int& me
   bool isWhole = true;
   if (!text.empty() && !WholeNumber(text, whole)) {
     std::string_view number = text;
-    if (number[0] == '+') number.remove_prefix(1);
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
     const char* last = number.data() + number.size();
     const std::from_chars_result result = std::from_chars(number.data(), last, value);
     if (number.empty() || result.ptr != last ||
