@@ -121,6 +121,18 @@ TEST(Studies, RealNetworksAreComparedWithTheNearestRandomNetwork) {
             std::string::npos)
       << summary;
   EXPECT_EQ(summary.find("Wins: prim 1, kruskal 1 of 2 networks"), summary.find("Wins:")) << summary;
+  // Without a change of order: one clearly ahead at every density, or never beyond the spreads.
+  const std::string ahead = header +
+                            "random,64,192,prim,1,1,1,7,100,50,,,,,\nrandom,64,192,kruskal,2,2,2,7,100,50,,,,,\n"
+                            "random,64,1280,prim,2,2,2,7,100,50,,,,,\nrandom,64,1280,kruskal,3,3,3,7,100,50,,,,,\n";
+  EXPECT_NE(DensitySummary(ahead).find("   64 nodes: prim faster at every density from 192 to 1280 edges\n"),
+            std::string::npos)
+      << DensitySummary(ahead);
+  const std::string close = header +
+                            "random,64,192,prim,1,0.5,3,7,100,50,,,,,\nrandom,64,192,kruskal,2,1,4,7,100,50,,,,,\n"
+                            "random,64,1280,prim,3,1,4,7,100,50,,,,,\nrandom,64,1280,kruskal,2,1,4,7,100,50,,,,,\n";
+  EXPECT_NE(DensitySummary(close).find("   64 nodes: within noise of each other at every density\n"), std::string::npos)
+      << DensitySummary(close);
   EXPECT_EQ(DensityMap(csv),
             "random prim 3 64 x2.0 P/K=0.50\nrandom kruskal 20 64 x3.0 P/K=3.00\n"
             "real:roads kruskal 3 70 x2.0 P/K=2.00\n");
