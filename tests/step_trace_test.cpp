@@ -139,50 +139,62 @@ TEST_P(StepTraceMatches, TheReportsAndTheRoutinesRules) {
 INSTANTIATE_TEST_SUITE_P(Networks, StepTraceMatches, testing::ValuesIn(Cases()),
                          [](const testing::TestParamInfo<TraceCase>& info) { return info.param.name; });
 
-// Both forms, pinned on a network with a tie, a rejection and a self-loop.
+// Both forms, pinned on a network with a tie, a rejection and a self-loop, its nodes named (one
+// name with an accent, two characters wide in bytes, one in the table).
 TEST(StepTraceForms, TextAndJsonArePinned) {
   const std::vector<Edges> edges = EdgesFromRows({{1, 2, 4}, {2, 3, 1}, {1, 3, 3}, {3, 3, 0}, {2, 1, 4}});
-  const StepTrace trace = TraceRoutines(edges.data(), 5, 3);
-  EXPECT_EQ(
-      TraceText(trace, "t\"<x>"),
-      "Prim's routine on t\"<x> (3 nodes, 5 edges): the tree grows from node 1, taking at each step\n"
-      "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n"
-      "step  tree nodes  crossing  row  edge  measure  joins  runner-up\n"
-      "   1           1         3    3  1-3         3      3  row 1: 1-2, measure 4\n"
-      "   2           2         3    2  2-3         1      2  row 1: 1-2, measure 4\n\n"
-      "Kruskal's routine on t\"<x>, the call mst-bench reports: the edges in sorted order (equal\n"
-      "measures in file order), each accepted when it joins two components, else rejected\n\n"
-      "step  row  edge  measure  decision\n"
-      "   1    4  3-3         0  skipped: a self-loop\n"
-      "   2    2  2-3         1  accepted: a new component, 1\n"
-      "   3    3  1-3         3  accepted: node 1 joins component 1\n\n"
-      "Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are never looked at.\n");
+  StepTrace trace = TraceRoutines(edges.data(), 5, 3);
+  EXPECT_NE(TraceJson(trace, "t").find("\n  \"names\": null,\n"), std::string::npos);
+  EXPECT_NE(TraceText(trace, "t").find("   3    3  1-3         3      4  accepted: node 1 joins component 1\n"),
+            std::string::npos);
+  trace.names = {"Myriel", "Val\xC3\xA9", "J \"<"};
+  EXPECT_EQ(TraceText(trace, "t\"<x>"),
+            "Prim's routine on t\"<x> (3 nodes, 5 edges): the tree grows from node Myriel (1), taking at each step\n"
+            "the cheapest edge that crosses from the tree to the rest (the first in the file among equals);\n"
+            "total: the tree's measure after the step\n\n"
+            "step  tree nodes  crossing  row  edge  measure  total  joins     runner-up\n"
+            "   1           1         3    3  1-3         3      3  J \"< (3)  row 1: 1-2, measure 4\n"
+            "   2           2         3    2  2-3         1      4  Val\xC3\xA9 (2)  row 1: 1-2, measure 4\n\n"
+            "Prim's tree: 4 in total\n\n"
+            "Kruskal's routine on t\"<x>, the call mst-bench reports: the edges in sorted order (equal\n"
+            "measures in file order), each accepted when it joins two components, else rejected;\n"
+            "total: the measure of the edges accepted so far\n\n"
+            "step  row  edge  measure  total  decision\n"
+            "   1    4  3-3         0      0  skipped: a self-loop\n"
+            "   2    2  2-3         1      1  accepted: a new component, 1\n"
+            "   3    3  1-3         3      4  accepted: node Myriel (1) joins component 1\n\n"
+            "Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are never looked at.\n"
+            "Kruskal's tree: 4 in total\n");
   EXPECT_EQ(
       TraceJson(trace, "t\"<x>"),
       "{\n  \"network\": \"t\\\"\\u003cx>\",\n  \"nodes\": 3,\n  \"edges\": 5,\n"
       "  \"rows\": [[1,2,4],[2,3,1],[1,3,3],[3,3,0],[2,1,4]],\n"
+      "  \"names\": [\"Myriel\",\"Val\xC3\xA9\",\"J \\\"\\u003c\"],\n"
       "  \"prim\": {\n    \"steps\": [\n"
-      "      {\"step\": 1, \"treeNodes\": [1], \"crossing\": 3, \"row\": 3, \"joins\": 3, \"runnerUp\": 1},\n"
-      "      {\"step\": 2, \"treeNodes\": [1,3], \"crossing\": 3, \"row\": 2, \"joins\": 2, \"runnerUp\": 1}\n"
-      "    ]\n  },\n"
+      "      {\"step\": 1, \"treeNodes\": [1], \"crossing\": 3, \"row\": 3, \"joins\": 3, \"runnerUp\": 1, \"total\": "
+      "3},\n"
+      "      {\"step\": 2, \"treeNodes\": [1,3], \"crossing\": 3, \"row\": 2, \"joins\": 2, \"runnerUp\": 1, "
+      "\"total\": 4}\n"
+      "    ],\n    \"total\": 4\n  },\n"
       "  \"kruskal\": {\n    \"order\": [4,2,3,1,5],\n    \"steps\": [\n"
-      "      {\"step\": 1, \"position\": 1, \"row\": 4, \"decision\": \"self-loop\"},\n"
-      "      {\"step\": 2, \"position\": 2, \"row\": 2, \"decision\": \"new-component\", \"label\": 1},\n"
-      "      {\"step\": 3, \"position\": 3, \"row\": 3, \"decision\": \"joins-component\", \"label\": 1, \"joins\": "
-      "1}\n"
-      "    ],\n    \"examined\": 3,\n    \"neverExamined\": 2,\n"
+      "      {\"step\": 1, \"position\": 1, \"row\": 4, \"total\": 0, \"decision\": \"self-loop\"},\n"
+      "      {\"step\": 2, \"position\": 2, \"row\": 2, \"total\": 1, \"decision\": \"new-component\", \"label\": 1},\n"
+      "      {\"step\": 3, \"position\": 3, \"row\": 3, \"total\": 4, \"decision\": \"joins-component\", \"label\": 1, "
+      "\"joins\": 1}\n"
+      "    ],\n    \"total\": 4,\n    \"examined\": 3,\n    \"neverExamined\": 2,\n"
       "    \"summary\": \"Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are "
       "never looked at.\"\n  }\n}\n");
   // A merge: 1-2 and 3-4 make components 1 and 2, then 2-3 joins them and node 2's survives.
   const std::vector<Edges> merging = EdgesFromRows({{2, 3, 3}, {1, 2, 1}, {3, 4, 2}});
   const StepTrace merged = TraceRoutines(merging.data(), 3, 4);
   const std::string json = TraceJson(merged, "m");
-  EXPECT_NE(json.find("{\"step\": 3, \"position\": 3, \"row\": 1, \"decision\": \"merges-components\", "
+  EXPECT_NE(json.find("{\"step\": 3, \"position\": 3, \"row\": 1, \"total\": 6, \"decision\": \"merges-components\", "
                       "\"survives\": 1, \"absorbed\": 2}"),
             std::string::npos)
       << json;
-  EXPECT_NE(TraceText(merged, "m").find("   3    1  2-3         3  accepted: merges components 1 and 2; 1 survives\n"),
-            std::string::npos)
+  EXPECT_NE(
+      TraceText(merged, "m").find("   3    1  2-3         3      6  accepted: merges components 1 and 2; 1 survives\n"),
+      std::string::npos)
       << TraceText(merged, "m");
 }
 

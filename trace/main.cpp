@@ -4,11 +4,14 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "graph/network_loader.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 #include "tools/network_input.h"
+#include "tools/node_names.h"
 #include "tools/output_file.h"
 #include "trace/step_page.h"
 #include "trace/step_trace.h"
@@ -20,7 +23,7 @@ using namespace mst;
 namespace {
 
 const char* const kUsage =
-    "Usage: mst-trace [--json | --page SVG_FILE] [--format NAME] [--] NETWORK_FILE\n"
+    "Usage: mst-trace [--json | --page SVG_FILE] [--names FILE] [--format NAME] [--] NETWORK_FILE\n"
     "Writes the steps of Prim's and Kruskal's routines on the network in NETWORK_FILE (the\n"
     "network file format mst-bench reads, or any format mst-import reads; - reads standard\n"
     "input, ./- a file named -) to\n"
@@ -33,6 +36,9 @@ const char* const kUsage =
     "  --page SVG_FILE  a self-contained HTML page that plays the steps on the drawing in\n"
     "                   SVG_FILE, made by: mst-draw NETWORK_FILE | neato -Tsvg > SVG_FILE\n"
     "                   (scripts/show-steps runs the whole pipeline)\n"
+    "  --names FILE     the nodes' names: one line per node, its number, a tab, its name (as\n"
+    "                   mst-import --node-map writes); without it NAME.names beside NAME.txt\n"
+    "                   is used when there is one. Names appear beside the node numbers\n"
     "  --format NAME  the file's format, when its name does not tell it: network, dimacs,\n"
     "                 mtx, edgelist, csv, metis, pajek or graphml (see mst-import --help)\n"
     "  --help           show this text\n"
@@ -66,11 +72,13 @@ int main(int argc, char** argv) {
   std::string file;
   std::string format;
   std::string svgPath;
+  std::string namesPath;
   bool json = false;
   CommandLine line("mst-trace", kUsage);
   line.Flag("--json", json);
   line.File("--page", svgPath);
   line.Exclusive("--json", "--page");
+  line.File("--names", namesPath);
   line.Choice("--format", format, FormatNames());
   line.Network(file);
   Network network;
@@ -78,13 +86,17 @@ int main(int argc, char** argv) {
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
   if (const int ended = ReadNetworkArgument("mst-trace", file, format, network, title); ended >= 0) return ended;
 
+  std::vector<std::string> names;
+  if (const int ended = ReadNamesArgument("mst-trace", namesPath, file, network.nON, names); ended >= 0) return ended;
+
   std::string why;
   std::string svg;
   if (!svgPath.empty() && !ReadWhole(svgPath, svg, why)) {
     std::fprintf(stderr, "mst-trace: %s: %s\n", svgPath.c_str(), why.c_str());
     return kExitUnusableInput;
   }
-  const StepTrace trace = TraceRoutines(network.edges.data(), static_cast<int>(network.edges.size()), network.nON);
+  StepTrace trace = TraceRoutines(network.edges.data(), static_cast<int>(network.edges.size()), network.nON);
+  trace.names = std::move(names);
   std::string text;
   if (!svgPath.empty()) {
     if (!StepPage(trace, title, svg, text, why)) {

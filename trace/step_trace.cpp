@@ -21,6 +21,7 @@ void TracePrim(const Edges* in, int nOE, int nON, const PrimObservation& seen, S
   std::vector<char> inTree(static_cast<std::size_t>(nON), 0);
   std::vector<int> joined = {0};
   inTree[0] = 1;
+  std::int64_t total = 0;
   for (const PrimStepSeen& step : seen.steps) {
     PrimTraceStep traced;
     traced.treeNodes = joined;
@@ -32,6 +33,8 @@ void TracePrim(const Edges* in, int nOE, int nON, const PrimObservation& seen, S
       const bool cheaper = traced.runnerUp < 0 || in[r].measure < in[traced.runnerUp].measure;
       if (r != step.edge && cheaper) traced.runnerUp = r;
     }
+    if (step.edge >= 0) total += in[step.edge].measure;
+    traced.total = total;
     trace.prim.push_back(traced);
     if (step.edge < 0) break;
     inTree[static_cast<std::size_t>(step.joining)] = 1;
@@ -70,6 +73,7 @@ void TraceKruskal(const Edges* in, int nON, const ReportedTrees& trees, StepTrac
   trace.kruskalOrder = trees.kruskalOrder;
   const KruskalObservation& seen = trees.kruskal;
   std::vector<std::vector<std::pair<int, int>>> forest(static_cast<std::size_t>(nON));
+  std::int64_t total = 0;
   for (const KruskalStepSeen& step : seen.steps) {
     KruskalTraceStep traced;
     traced.position = step.position;
@@ -91,10 +95,12 @@ void TraceKruskal(const Edges* in, int nON, const ReportedTrees& trees, StepTrac
         }
         forest[static_cast<std::size_t>(e.node1)].push_back({e.node2, traced.row});
         forest[static_cast<std::size_t>(e.node2)].push_back({e.node1, traced.row});
+        total += e.measure;
         break;
       case KruskalDecision::kSelfLoop:
         break;
     }
+    traced.total = total;
     trace.kruskal.push_back(traced);
   }
 }
@@ -112,6 +118,15 @@ StepTrace TraceRoutines(const Edges* in, int nOE, int nON) {
 }
 
 std::string EdgeText(const Edges& e) { return std::to_string(e.node1 + 1) + "-" + std::to_string(e.node2 + 1); }
+
+std::string NodeText(const StepTrace& trace, int node) {
+  const std::string number = std::to_string(node + 1);
+  return trace.names.empty() ? number : trace.names[static_cast<std::size_t>(node)] + " (" + number + ")";
+}
+
+std::int64_t PrimTotal(const StepTrace& trace) { return trace.prim.empty() ? 0 : trace.prim.back().total; }
+
+std::int64_t KruskalTotal(const StepTrace& trace) { return trace.kruskal.empty() ? 0 : trace.kruskal.back().total; }
 
 // How Kruskal's loop ended, in one sentence.
 std::string KruskalEnd(const StepTrace& trace) {

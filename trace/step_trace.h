@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ struct PrimTraceStep {
   int row = -1;                // the chosen edge's file row; -1: none crossed, the routine stopped
   int joining = -1;            // the node that joins
   int runnerUp = -1;           // the cheapest other crossing edge (first in the file among equals), or -1
+  std::int64_t total = 0;      // the tree's measure after the step
 };
 
 struct KruskalTraceStep {
@@ -31,6 +33,7 @@ struct KruskalTraceStep {
   int absorbed = 0;        // the label that vanishes when two components merge
   int joining = -1;        // kJoinsComponent: the end that joins
   std::vector<int> cycle;  // kSameComponent: the rows of the forest's path between the ends
+  std::int64_t total = 0;  // the measure of the edges accepted so far, this one included
 };
 
 struct StepTrace {
@@ -39,6 +42,7 @@ struct StepTrace {
   std::vector<PrimTraceStep> prim;        // one per step, N - 1 on a connected network
   std::vector<int> kruskalOrder;          // file rows in the sorted order of the reported call
   std::vector<KruskalTraceStep> kruskal;  // one per edge examined, in that order
+  std::vector<std::string> names;         // per node (0-based) its name, or empty: numbers only
 };
 
 // Traces both routines on the network (nOE rows in file order, nON nodes). A sorted record
@@ -49,8 +53,12 @@ struct StepTrace {
 [[nodiscard]] StepTrace TraceRoutines(const Edges* in, int nOE, int nON);
 
 // What the writers (trace_text.h, trace_json.h and the page) say alike: an edge as
-// "first-second" with 1-based ends, and how Kruskal's loop ended, in one sentence.
+// "first-second" with 1-based ends; a node (0-based) as its 1-based number, or with names as
+// "name (number)"; how Kruskal's loop ended, in one sentence; and each tree's final measure.
 [[nodiscard]] std::string EdgeText(const Edges& e);
+[[nodiscard]] std::string NodeText(const StepTrace& trace, int node);
 [[nodiscard]] std::string KruskalEnd(const StepTrace& trace);
+[[nodiscard]] std::int64_t PrimTotal(const StepTrace& trace);
+[[nodiscard]] std::int64_t KruskalTotal(const StepTrace& trace);
 
 }  // namespace mst

@@ -73,19 +73,30 @@ std::string TraceJson(const StepTrace& trace, const std::string& title) {
     const Edges& e = trace.rows[static_cast<std::size_t>(r)];
     add("%s[%d,%d,%d]", r > 0 ? "," : "", e.node1 + 1, e.node2 + 1, e.measure);
   }
-  add("],\n  \"prim\": {\n    \"steps\": [");
+  add("],\n  \"names\": ");
+  if (trace.names.empty()) {
+    add("null");
+  } else {
+    for (std::size_t n = 0; n < trace.names.size(); ++n)
+      add("%s%s", n > 0 ? "," : "[", JsonString(trace.names[n]).c_str());
+    add("]");
+  }
+  add(",\n  \"prim\": {\n    \"steps\": [");
   for (std::size_t k = 0; k < trace.prim.size(); ++k) {
     const PrimTraceStep& step = trace.prim[k];
     add("%s\n      {\"step\": %d, \"treeNodes\": %s, \"crossing\": %d, \"row\": %s, \"joins\": %s, "
-        "\"runnerUp\": %s}",
+        "\"runnerUp\": %s, \"total\": %lld}",
         k > 0 ? "," : "", static_cast<int>(k + 1), OneBased(step.treeNodes).c_str(), step.crossing,
-        RowOrNull(step.row).c_str(), RowOrNull(step.joining).c_str(), RowOrNull(step.runnerUp).c_str());
+        RowOrNull(step.row).c_str(), RowOrNull(step.joining).c_str(), RowOrNull(step.runnerUp).c_str(),
+        static_cast<long long>(step.total));
   }
-  add("\n    ]\n  },\n  \"kruskal\": {\n    \"order\": %s,\n    \"steps\": [", OneBased(trace.kruskalOrder).c_str());
+  add("\n    ],\n    \"total\": %lld\n  },\n  \"kruskal\": {\n    \"order\": %s,\n    \"steps\": [",
+      static_cast<long long>(PrimTotal(trace)), OneBased(trace.kruskalOrder).c_str());
   for (std::size_t k = 0; k < trace.kruskal.size(); ++k) {
     const KruskalTraceStep& step = trace.kruskal[k];
-    add("%s\n      {\"step\": %d, \"position\": %d, \"row\": %d, \"decision\": \"%s\"", k > 0 ? "," : "",
-        static_cast<int>(k + 1), step.position + 1, step.row + 1, DecisionName(step.decision));
+    add("%s\n      {\"step\": %d, \"position\": %d, \"row\": %d, \"total\": %lld, \"decision\": \"%s\"",
+        k > 0 ? "," : "", static_cast<int>(k + 1), step.position + 1, step.row + 1, static_cast<long long>(step.total),
+        DecisionName(step.decision));
     switch (step.decision) {
       case KruskalDecision::kNewComponent:
         add(", \"label\": %d", step.add);
@@ -104,9 +115,10 @@ std::string TraceJson(const StepTrace& trace, const std::string& title) {
     }
     add("}");
   }
-  add("\n    ],\n    \"examined\": %d,\n    \"neverExamined\": %d,\n    \"summary\": %s\n  }\n}\n",
-      static_cast<int>(trace.kruskal.size()), nOE - static_cast<int>(trace.kruskal.size()),
-      JsonString(KruskalEnd(trace)).c_str());
+  add("\n    ],\n    \"total\": %lld,\n    \"examined\": %d,\n    \"neverExamined\": %d,\n    \"summary\": %s\n  "
+      "}\n}\n",
+      static_cast<long long>(KruskalTotal(trace)), static_cast<int>(trace.kruskal.size()),
+      nOE - static_cast<int>(trace.kruskal.size()), JsonString(KruskalEnd(trace)).c_str());
   return json;
 }
 

@@ -7,6 +7,12 @@ namespace mst {
 
 namespace {
 
+// The columns a cell takes: its characters, UTF-8 continuation bytes not counted.
+std::size_t Width(const std::string& cell) {
+  return static_cast<std::size_t>(
+      std::count_if(cell.begin(), cell.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; }));
+}
+
 // Lines of cells, printed with each column as wide as its widest cell; the last column is left
 // as it is.
 std::string Table(const std::vector<std::vector<std::string>>& lines) {
@@ -14,7 +20,7 @@ std::string Table(const std::vector<std::vector<std::string>>& lines) {
   std::vector<std::size_t> widths;
   for (const auto& line : lines) {
     widths.resize(std::max(widths.size(), line.size()), 0);
-    for (std::size_t c = 0; c + 1 < line.size(); ++c) widths[c] = std::max(widths[c], line[c].size());
+    for (std::size_t c = 0; c + 1 < line.size(); ++c) widths[c] = std::max(widths[c], Width(line[c]));
   }
   for (const auto& line : lines) {
     std::string text;
@@ -25,7 +31,7 @@ std::string Table(const std::vector<std::vector<std::string>>& lines) {
         // Numbers right-aligned, words (the edge, the header's) left-aligned.
         const bool number = !line[c].empty() && line[c].find_first_not_of("0123456789-") == std::string::npos &&
                             line[c].find('-', 1) == std::string::npos;
-        const std::string pad(widths[c] - line[c].size(), ' ');
+        const std::string pad(widths[c] - Width(line[c]), ' ');
         text += (number ? pad + line[c] : line[c] + pad) + "  ";
       }
     }
@@ -40,7 +46,7 @@ std::string Decision(const StepTrace& trace, const KruskalTraceStep& step) {
     case KruskalDecision::kNewComponent:
       return "accepted: a new component, " + std::to_string(step.add);
     case KruskalDecision::kJoinsComponent:
-      return "accepted: node " + std::to_string(step.joining + 1) + " joins component " + std::to_string(step.add);
+      return "accepted: node " + NodeText(trace, step.joining) + " joins component " + std::to_string(step.add);
     case KruskalDecision::kMergesComponents:
       return "accepted: merges components " + std::to_string(step.add) + " and " + std::to_string(step.absorbed) +
              "; " + std::to_string(step.add) + " survives";
@@ -62,16 +68,18 @@ std::string Decision(const StepTrace& trace, const KruskalTraceStep& step) {
 
 std::string TraceText(const StepTrace& trace, const std::string& title) {
   const int nOE = static_cast<int>(trace.rows.size());
-  std::string text =
-      "Prim's routine on " + title + " (" + std::to_string(trace.nON) + " nodes, " + std::to_string(nOE) +
-      " edges): the tree grows from node 1, taking at each step\n"
-      "the cheapest edge that crosses from the tree to the rest (the first in the file among equals)\n\n";
+  std::string text = "Prim's routine on " + title + " (" + std::to_string(trace.nON) + " nodes, " +
+                     std::to_string(nOE) + " edges): the tree grows from node " + NodeText(trace, 0) +
+                     ", taking at each step\n"
+                     "the cheapest edge that crosses from the tree to the rest (the first in the file among equals);\n"
+                     "total: the tree's measure after the step\n\n";
   std::vector<std::vector<std::string>> lines = {
-      {"step", "tree nodes", "crossing", "row", "edge", "measure", "joins", "runner-up"}};
+      {"step", "tree nodes", "crossing", "row", "edge", "measure", "total", "joins", "runner-up"}};
   for (std::size_t k = 0; k < trace.prim.size(); ++k) {
     const PrimTraceStep& step = trace.prim[k];
     if (step.row < 0) {
-      lines.push_back({std::to_string(k + 1), std::to_string(step.treeNodes.size()), "0", "", "", "", "",
+      lines.push_back({std::to_string(k + 1), std::to_string(step.treeNodes.size()), "0", "", "", "",
+                       std::to_string(step.total), "",
                        "no edge crosses: the network is not connected, and the routine stops"});
       continue;
     }
@@ -84,21 +92,23 @@ std::string TraceText(const StepTrace& trace, const std::string& title) {
     }
     lines.push_back({std::to_string(k + 1), std::to_string(step.treeNodes.size()), std::to_string(step.crossing),
                      std::to_string(step.row + 1), EdgeText(chosen), std::to_string(chosen.measure),
-                     std::to_string(step.joining + 1), runnerUp});
+                     std::to_string(step.total), NodeText(trace, step.joining), runnerUp});
   }
   text += Table(lines);
+  text += "\nPrim's tree: " + std::to_string(PrimTotal(trace)) + " in total\n";
   text += "\nKruskal's routine on " + title +
           ", the call mst-bench reports: the edges in sorted order (equal\n"
-          "measures in file order), each accepted when it joins two components, else rejected\n\n";
-  lines = {{"step", "row", "edge", "measure", "decision"}};
+          "measures in file order), each accepted when it joins two components, else rejected;\n"
+          "total: the measure of the edges accepted so far\n\n";
+  lines = {{"step", "row", "edge", "measure", "total", "decision"}};
   for (std::size_t k = 0; k < trace.kruskal.size(); ++k) {
     const KruskalTraceStep& step = trace.kruskal[k];
     const Edges& e = trace.rows[static_cast<std::size_t>(step.row)];
     lines.push_back({std::to_string(k + 1), std::to_string(step.row + 1), EdgeText(e), std::to_string(e.measure),
-                     Decision(trace, step)});
+                     std::to_string(step.total), Decision(trace, step)});
   }
   text += Table(lines);
-  return text + "\n" + KruskalEnd(trace) + "\n";
+  return text + "\n" + KruskalEnd(trace) + "\nKruskal's tree: " + std::to_string(KruskalTotal(trace)) + " in total\n";
 }
 
 }  // namespace mst
