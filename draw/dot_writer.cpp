@@ -18,8 +18,8 @@ std::string EdgeLabel(int measure, int primStep, int kruskalStep) {
   return label;
 }
 
-// Pins each node: the larger extent of the points becomes kPinnedDrawingInches.
-void WritePinnedNodes(std::FILE* file, const std::vector<Position>& positions) {
+// The points in inches: the larger extent of the points becomes kPinnedDrawingInches.
+std::vector<Position> Pinned(const std::vector<Position>& positions) {
   double minX = positions[0].x, maxX = minX, minY = positions[0].y, maxY = minY;
   for (const Position& p : positions) {
     minX = std::min(minX, p.x);
@@ -29,11 +29,22 @@ void WritePinnedNodes(std::FILE* file, const std::vector<Position>& positions) {
   }
   const double extent = std::max(maxX - minX, maxY - minY);
   const double scale = extent > 0 ? kPinnedDrawingInches / extent : 1.0;
-  for (std::size_t k = 0; k < positions.size(); ++k) {
-    std::fprintf(file, "  %d [id=\"n%d\", pos=\"%.4f,%.4f!\"%s];\n", static_cast<int>(k) + 1, static_cast<int>(k) + 1,
-                 (positions[k].x - minX) * scale, (positions[k].y - minY) * scale,
-                 k == 0 ? ", style=filled, fillcolor=\"#d8e4f5\"" : "");
+  std::vector<Position> inches;
+  for (const Position& p : positions) inches.push_back({(p.x - minX) * scale, (p.y - minY) * scale});
+  return inches;
+}
+
+// A name as the drawing shows it: whole up to kNameShownUpTo characters, else its first
+// kNameShownUpTo - 1 and an ellipsis (never cut inside a UTF-8 character).
+std::string ShownName(const std::string& name) {
+  int characters = 0;
+  std::size_t cut = 0;
+  for (std::size_t at = 0; at < name.size(); ++at) {
+    if ((static_cast<unsigned char>(name[at]) & 0xC0u) == 0x80u) continue;
+    if (++characters == kNameShownUpTo) cut = at;
+    if (characters > kNameShownUpTo) return name.substr(0, cut) + "\xE2\x80\xA6";
   }
+  return name;
 }
 
 // The caption: the file, its counts, both totals, and how many rows were left out if any.
@@ -57,42 +68,69 @@ std::string Caption(const Drawing& drawing) {
 }
 
 // Each node once with the id n<number> (pages find it by that), node 1 (where Prim's tree grows
-// from) filled; pinned at its point if given.
+// from) filled; named and pinned at its point if given.
 void WriteNodes(std::FILE* file, const Drawing& drawing) {
-  if (drawing.positions != nullptr) {
-    WritePinnedNodes(file, *drawing.positions);
-    return;
-  }
+  const std::vector<Position> inches =
+      drawing.positions != nullptr ? Pinned(*drawing.positions) : std::vector<Position>();
   for (int node = 1; node <= drawing.nON; ++node) {
-    std::fprintf(file, "  %d [id=\"n%d\"%s];\n", node, node, node == 1 ? ", style=filled, fillcolor=\"#d8e4f5\"" : "");
+    std::string attributes;
+    if (!inches.empty()) {
+      char pos[64];
+      const Position& p = inches[static_cast<std::size_t>(node - 1)];
+      std::snprintf(pos, sizeof pos, ", pos=\"%.4f,%.4f!\"", p.x, p.y);
+      attributes += pos;
+    }
+    if (drawing.names != nullptr) {
+      const std::string& name = (*drawing.names)[static_cast<std::size_t>(node - 1)];
+      if (inches.empty()) attributes += ", label=\"" + DotQuoted(ShownName(name)) + "\"";
+      attributes += ", tooltip=\"" + std::to_string(node) + ": " + DotQuoted(name) + "\"";
+    }
+    if (node == 1) attributes += ", style=filled, fillcolor=\"#d8e4f5\"";
+    std::fprintf(file, "  %d [id=\"n%d\"%s];\n", node, node, attributes.c_str());
   }
 }
 
-// Every row in file order: tree rows bold in their trees' colours with their class words, the
-// rest thin and grey, or left out above kAllEdgesUpTo edges.
+// Every row in file order, as its label node and two halves: tree rows bold in their trees'
+// colours with their class words, the rest thin and grey, or left out above kAllEdgesUpTo
+// edges. A label node starts at the middle of its edge when the ends are pinned.
 void WriteEdges(std::FILE* file, const Drawing& drawing) {
   const TreeMarks& marks = *drawing.marks;
   const bool allEdges = drawing.nOE <= kAllEdgesUpTo;
+  const std::vector<Position> inches =
+      drawing.positions != nullptr ? Pinned(*drawing.positions) : std::vector<Position>();
   for (int r = 0; r < drawing.nOE; ++r) {
     const Edges& edge = drawing.edges[r];
     const int primStep = marks.primStep[static_cast<std::size_t>(r)];
     const int kruskalStep = marks.kruskalStep[static_cast<std::size_t>(r)];
     const std::string label = EdgeLabel(edge.measure, primStep, kruskalStep);
-    std::string style;
+    std::string classes, style, labelStyle;
     if (primStep > 0 || kruskalStep > 0) {
-      const std::string classes = std::string(primStep > 0 ? "prim" : "") +
-                                  (primStep > 0 && kruskalStep > 0 ? " " : "") + (kruskalStep > 0 ? "kruskal" : "");
+      classes = std::string(primStep > 0 ? "prim" : "") + (primStep > 0 && kruskalStep > 0 ? " " : "") +
+                (kruskalStep > 0 ? "kruskal" : "");
       const std::string colour = primStep > 0 && kruskalStep > 0 ? std::string(kPrimColour) + ":" + kKruskalColour
                                                                  : (primStep > 0 ? kPrimColour : kKruskalColour);
-      style = "class=\"" + classes + "\", color=\"" + colour + "\", penwidth=2.5, style=bold, weight=3, len=0.6";
+      style = "color=\"" + colour + "\", penwidth=2.5, style=bold, weight=3, len=0.3";
     } else if (allEdges) {
-      style = std::string("class=\"other\", color=\"") + kOtherColour +
-              "\", fontcolor=\"#909090\", fontsize=7, style=dashed, weight=0.05, len=1.5";
+      classes = "other";
+      style = std::string("color=\"") + kOtherColour + "\", style=dashed, weight=0.05, len=0.75";
+      labelStyle = ", fontcolor=\"#909090\", fontsize=7";
     } else {
       continue;
     }
-    std::fprintf(file, "  %d -- %d [id=\"e%d\", label=\"%s\", %s];\n", edge.node1 + 1, edge.node2 + 1, r + 1,
-                 label.c_str(), style.c_str());
+    std::string start;
+    if (!inches.empty()) {
+      const Position& a = inches[static_cast<std::size_t>(edge.node1)];
+      const Position& b = inches[static_cast<std::size_t>(edge.node2)];
+      char pos[64];
+      std::snprintf(pos, sizeof pos, ", pos=\"%.4f,%.4f\"", (a.x + b.x) / 2, (a.y + b.y) / 2);
+      start = pos;
+    }
+    std::fprintf(file, "  m%d [id=\"m%d\", class=\"label %s\", label=\"%s\"%s%s];\n", r + 1, r + 1, classes.c_str(),
+                 label.c_str(), labelStyle.c_str(), start.c_str());
+    std::fprintf(file, "  %d -- m%d [id=\"e%d\", class=\"%s\", %s];\n", edge.node1 + 1, r + 1, r + 1, classes.c_str(),
+                 style.c_str());
+    std::fprintf(file, "  m%d -- %d [id=\"e%d-2\", class=\"%s\", %s];\n", r + 1, edge.node2 + 1, r + 1, classes.c_str(),
+                 style.c_str());
   }
 }
 
@@ -115,14 +153,26 @@ void WriteDot(std::FILE* file, const Drawing& drawing) {
   // A spring layout (neato, whichever Graphviz program is called) in which the tree edges pull
   // hard and the others barely: the drawing takes the shape of the trees, compact and readable
   // up to about 60 nodes and 300 edges, where a layered layout spreads into a wide tangle.
+  // Edge labels are nodes of their own, so overlap=false keeps them clear of each other and of
+  // the nodes.
   std::fprintf(file, "  layout=neato;\n");
   std::fprintf(file, "  overlap=false;\n");
-  // Pinned drawings keep their points' scale, so their nodes and labels are kept small.
+  std::fprintf(file, "  outputorder=edgesfirst;\n");
+  // Pinned drawings keep their points' scale, so their nodes and labels are kept small; named
+  // nodes are ellipses around their names.
   const bool pinned = drawing.positions != nullptr;
-  std::fprintf(file, "  node [shape=circle, margin=%s, fontname=\"Helvetica\", fontsize=%d];\n",
-               pinned ? "0, width=0.2, height=0.2" : "0.02", pinned ? 7 : 10);
-  std::fprintf(file, "  edge [fontname=\"Helvetica\", fontsize=%d];\n", pinned ? 7 : 9);
+  const bool named = drawing.names != nullptr && !pinned;
+  std::fprintf(file,
+               "  node [shape=%s, margin=%s, style=filled, fillcolor=white, fontname=\"Helvetica\", fontsize=%d];\n",
+               named ? "ellipse" : "circle", pinned ? "0, width=0.2, height=0.2" : (named ? "\"0.04,0.01\"" : "0.02"),
+               pinned ? 7 : 10);
+  std::fprintf(file, "  edge [fontname=\"Helvetica\"];\n");
   WriteNodes(file, drawing);
+  // The edge labels' nodes: a white box without a border, so that a label reads over any line.
+  std::fprintf(file,
+               "  node [shape=box, style=filled, fillcolor=white, color=none, width=0, height=0, margin=\"0.02,0\", "
+               "fontsize=%d];\n",
+               pinned ? 7 : 9);
   WriteEdges(file, drawing);
   std::fprintf(file, "}\n");
 }

@@ -24,18 +24,29 @@ struct Drawing {
   int nON = 0;
   const TreeMarks* marks = nullptr;                  // from MarkReportedTrees on the same rows
   const std::vector<Position>* positions = nullptr;  // nON points, or null: the layout decides
+  const std::vector<std::string>* names = nullptr;   // nON node names, or null: numbers only
 };
 
+// Names longer than this many characters are cut short in the drawing (the tooltip has them
+// whole).
+constexpr int kNameShownUpTo = 20;
+
 // Writes the network as a Graphviz DOT undirected graph, one statement per line:
-// - each node once, named by its 1-based number; node 1, where Prim's tree grows from, filled;
-//   with positions, each node pinned (pos="x,y!", in inches, scaled so the larger extent is
+// - each node once, named by its 1-based number, with id="nK"; node 1, where Prim's tree grows
+//   from, filled; with names, labelled by its name (cut short past kNameShownUpTo characters)
+//   and with "K: name" as its tooltip; with positions, labelled by its number (the tooltip
+//   names it) and pinned (pos="x,y!", in inches, scaled so the larger extent is
 //   kPinnedDrawingInches);
-// - each edge row r (1-based) as "a -- b" with id="eR" and a label with its measure, in file
-//   order; rows of a reported tree carry class words "prim" and/or "kruskal", "P<k>"/"K<k>"
-//   in the label for their step in each report, and are drawn bold (blue for Prim's tree, red
-//   for Kruskal's, both side by side for a row in both); other rows are drawn thin, dashed
-//   and grey with class "other", and are left out above kAllEdgesUpTo edges;
+// - each edge row r (1-based), in file order, as a label node "mR" (id="mR") between its ends
+//   and two halves, "a -- mR" with id="eR" and "mR -- b" with id="eR-2". The label holds the
+//   measure, and "P<k>"/"K<k>" for the row's step in each report. Being a node, the layout
+//   (neato with overlap=false) keeps it clear of the other labels and nodes: edge labels never
+//   overlap up to about 80 nodes and 300 edges (tested by rendering). Rows of a reported tree
+//   carry class words "prim" and/or "kruskal" on all three statements and are drawn bold (blue
+//   for Prim's tree, red for Kruskal's, both side by side for a row in both); other rows are
+//   drawn thin, dashed and grey with class "other", and are left out above kAllEdgesUpTo edges;
 // - a caption with the title, the node and edge counts, both totals and what was left out.
+// Edges are drawn first (outputorder=edgesfirst), so that nodes and labels lie on top.
 void WriteDot(std::FILE* file, const Drawing& drawing);
 
 // The text of a DOT double-quoted string: backslashes and double quotes escaped, line breaks

@@ -10,6 +10,7 @@
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 #include "tools/network_input.h"
+#include "tools/node_names.h"
 #include "tools/output_file.h"
 
 using namespace mst;
@@ -17,16 +18,22 @@ using namespace mst;
 namespace {
 
 const char* const kUsage =
-    "Usage: mst-draw [--positions FILE] [--format NAME] [--] NETWORK_FILE\n"
+    "Usage: mst-draw [--positions FILE] [--names FILE] [--format NAME] [--] NETWORK_FILE\n"
     "Writes the network in NETWORK_FILE (the network file format mst-bench reads, or any\n"
     "format mst-import reads; - reads standard input, ./- a file named -) as a Graphviz DOT\n"
     "graph to standard output, with the\n"
     "trees mst-bench reports for it marked: Prim's (class prim, blue, P<k> for its k-th edge)\n"
     "and Kruskal's (class kruskal, red, K<k>).\n"
-    "Above 300 edges only the tree edges are drawn.\n"
+    "Each edge's label (its measure and steps) is a small node of its own, so that the layout\n"
+    "keeps labels clear of each other and of the nodes. Above 300 edges only the tree edges\n"
+    "are drawn.\n"
     "\n"
     "  --positions FILE  pin node k at the k-th \"x y\" point of FILE (from mst-netgen\n"
     "                    --geometric --positions); render with neato\n"
+    "  --names FILE      label the nodes with their names: one line per node, its number, a\n"
+    "                    tab, its name (as mst-import --node-map writes); without it\n"
+    "                    NAME.names beside NAME.txt is used when there is one. With\n"
+    "                    --positions nodes keep their numbers and are named in tooltips\n"
     "  --format NAME  the file's format, when its name does not tell it: network, dimacs,\n"
     "                 mtx, edgelist, csv, metis, pajek or graphml (see mst-import --help)\n"
     "  --help            show this text\n"
@@ -43,8 +50,10 @@ int main(int argc, char** argv) {
   std::string file;
   std::string format;
   std::string positionsPath;
+  std::string namesPath;
   CommandLine line("mst-draw", kUsage);
   line.File("--positions", positionsPath);
+  line.File("--names", namesPath);
   line.Choice("--format", format, FormatNames());
   line.Network(file);
   Network network;
@@ -52,6 +61,8 @@ int main(int argc, char** argv) {
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
   if (const int ended = ReadNetworkArgument("mst-draw", file, format, network, title); ended >= 0) return ended;
 
+  std::vector<std::string> names;
+  if (const int ended = ReadNamesArgument("mst-draw", namesPath, file, network.nON, names); ended >= 0) return ended;
   std::vector<Position> positions;
   std::string reason;
   if (!positionsPath.empty() && !ReadPositionsFile(positionsPath, network.nON, positions, reason)) {
@@ -66,6 +77,7 @@ int main(int argc, char** argv) {
   drawing.nON = network.nON;
   drawing.marks = &marks;
   drawing.positions = positionsPath.empty() ? nullptr : &positions;
+  drawing.names = names.empty() ? nullptr : &names;
   return WriteOutput("mst-draw", "", [&drawing](std::FILE* out) { WriteDot(out, drawing); }) ? kExitDone
                                                                                              : kExitUnusableInput;
 }

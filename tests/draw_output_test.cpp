@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ using namespace mst;
 
 namespace {
 
-std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Position>* positions = nullptr) {
+std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Position>* positions = nullptr,
+                const std::vector<std::string>* names = nullptr) {
   const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
   Drawing drawing;
   drawing.title = "net \"1\".txt";
@@ -24,6 +26,7 @@ std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Posi
   drawing.nON = nON;
   drawing.marks = &marks;
   drawing.positions = positions;
+  drawing.names = names;
   std::FILE* file = std::tmpfile();
   WriteDot(file, drawing);
   std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
@@ -33,21 +36,18 @@ std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Posi
   return text;
 }
 
-// The edge statements by id: "a -- b" and the value of one attribute.
+// The statements of edges ("a -- b") and of edge labels ("mR [") by id: the value of one
+// attribute.
 std::map<std::string, std::string> EdgeAttribute(const std::string& dot, const std::string& name) {
   std::map<std::string, std::string> values;
-  std::size_t at = 0;
-  while ((at = dot.find(" -- ", at)) != std::string::npos) {
-    const std::size_t lineEnd = dot.find('\n', at);
-    const std::string line = dot.substr(dot.rfind('\n', at) + 1, lineEnd - dot.rfind('\n', at) - 1);
+  std::istringstream lines(dot);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find(" -- ") == std::string::npos && line.rfind("  m", 0) != 0) continue;
     const std::size_t idAt = line.find("id=\"") + 4;
     const std::string id = line.substr(idAt, line.find('"', idAt) - idAt);
-    const std::size_t valueAt = line.find(name + "=\"");
-    values[id] = valueAt == std::string::npos
-                     ? "(none)"
-                     : line.substr(valueAt + name.size() + 2,
-                                   line.find('"', valueAt + name.size() + 2) - valueAt - name.size() - 2);
-    at = lineEnd;
+    const std::size_t valueAt = line.find(", " + name + "=\"");
+    const std::size_t from = valueAt + name.size() + 4;
+    values[id] = valueAt == std::string::npos ? "(none)" : line.substr(from, line.find('"', from) - from);
   }
   return values;
 }
@@ -56,14 +56,28 @@ TEST(DotWriter, LabelsAndClassesFollowTheReports) {
   // Rows: a self-loop, a dearer parallel edge, two tree edges, a negative edge off both trees.
   const std::vector<Edges> edges = EdgesFromRows({{2, 2, -9}, {1, 2, 5}, {3, 2, 1}, {2, 1, 4}, {1, 3, 7}});
   const std::string dot = Dot(edges, 3);
-  EXPECT_EQ(EdgeAttribute(dot, "label"),
-            (std::map<std::string, std::string>{
-                {"e1", "-9"}, {"e2", "5"}, {"e3", "1  P2 K1"}, {"e4", "4  P1 K2"}, {"e5", "7"}}));
-  EXPECT_EQ(EdgeAttribute(dot, "class"),
-            (std::map<std::string, std::string>{
-                {"e1", "other"}, {"e2", "other"}, {"e3", "prim kruskal"}, {"e4", "prim kruskal"}, {"e5", "other"}}));
-  EXPECT_NE(dot.find("  2 -- 2 [id=\"e1\""), std::string::npos);
-  EXPECT_NE(dot.find("  2 -- 1 [id=\"e4\""), std::string::npos);  // ends as the file gives them
+  // Each row: a label node mR, the only statement with a label, and two halves through it.
+  const std::map<std::string, std::string> labels = EdgeAttribute(dot, "label");
+  const std::map<std::string, std::string> classes = EdgeAttribute(dot, "class");
+  const std::map<int, std::pair<std::string, std::string>> rows = {{1, {"-9", "other"}},
+                                                                   {2, {"5", "other"}},
+                                                                   {3, {"1  P2 K1", "prim kruskal"}},
+                                                                   {4, {"4  P1 K2", "prim kruskal"}},
+                                                                   {5, {"7", "other"}}};
+  ASSERT_EQ(labels.size(), 15u);
+  for (const auto& [row, expected] : rows) {
+    const std::string r = std::to_string(row);
+    EXPECT_EQ(labels.at("m" + r), expected.first) << r;
+    EXPECT_EQ(labels.at("e" + r) + labels.at("e" + r + "-2"), "(none)(none)") << r;
+    EXPECT_EQ(classes.at("m" + r), "label " + expected.second) << r;
+    EXPECT_EQ(classes.at("e" + r), expected.second) << r;
+    EXPECT_EQ(classes.at("e" + r + "-2"), expected.second) << r;
+  }
+  EXPECT_NE(dot.find("  2 -- m1 [id=\"e1\""), std::string::npos);
+  EXPECT_NE(dot.find("  m1 -- 2 [id=\"e1-2\""), std::string::npos);
+  EXPECT_NE(dot.find("  2 -- m4 [id=\"e4\""), std::string::npos);  // ends as the file gives them
+  EXPECT_NE(dot.find("  m4 -- 1 [id=\"e4-2\""), std::string::npos);
+  EXPECT_NE(dot.find("\n  outputorder=edgesfirst;\n"), std::string::npos);
   for (const char* node : {"\n  1 [id=\"n1\", style=filled", "\n  2 [id=\"n2\"];\n", "\n  3 [id=\"n3\"];\n"})
     EXPECT_NE(dot.find(node), std::string::npos) << node;
   EXPECT_NE(dot.find("label=\"net \\\"1\\\".txt: 3 nodes, 5 edges. Prim's tree (blue, P<k>: its k-th edge) "
@@ -73,8 +87,33 @@ TEST(DotWriter, LabelsAndClassesFollowTheReports) {
   EXPECT_EQ(dot.rfind("graph mst {\n", 0), 0u);
   EXPECT_EQ(dot.substr(dot.size() - 2), "}\n");
   // A row in both trees shows both colours side by side; a row in neither is grey.
-  EXPECT_EQ(EdgeAttribute(dot, "color")["e3"], "#1f5fbf:#c8412b");
+  EXPECT_EQ(EdgeAttribute(dot, "color")["e3-2"], "#1f5fbf:#c8412b");
   EXPECT_EQ(EdgeAttribute(dot, "color")["e2"], "#b0b0b0");
+}
+
+// Names label the nodes (cut short past kNameShownUpTo characters, never inside a UTF-8
+// character) and name them in tooltips; pinned nodes keep their numbers.
+TEST(DotWriter, NamesLabelNodesUnlessPinned) {
+  const std::vector<std::string> names = {"Myriel", "Ch\xC3\xA2teau de \"Montfermeil\" X", "12345678901234567890"};
+  const std::vector<Edges> edges = EdgesFromRows({{1, 2, 1}, {2, 3, 2}});
+  const std::string dot = Dot(edges, 3, nullptr, &names);
+  EXPECT_NE(dot.find("\n  1 [id=\"n1\", label=\"Myriel\", tooltip=\"1: Myriel\", style=filled"), std::string::npos)
+      << dot;
+  EXPECT_NE(
+      dot.find("\n  2 [id=\"n2\", label=\"Ch\xC3\xA2teau de \\\"Montfer\xE2\x80\xA6\", tooltip=\"2: Ch\xC3\xA2teau de "
+               "\\\"Montfermeil\\\" X\"];\n"),
+      std::string::npos)
+      << dot;
+  EXPECT_NE(dot.find("\n  3 [id=\"n3\", label=\"12345678901234567890\", tooltip"), std::string::npos) << dot;
+  EXPECT_NE(dot.find("node [shape=ellipse"), std::string::npos);
+  const std::vector<Position> points = {{0, 0}, {1, 0}, {0, 1}};
+  const std::string pinned = Dot(edges, 3, &points, &names);
+  EXPECT_NE(pinned.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\", tooltip=\"2: Ch"), std::string::npos) << pinned;
+  EXPECT_EQ(pinned.find("label=\"Myriel"), std::string::npos);
+  // The label node of a pinned edge starts at the middle of its ends.
+  EXPECT_NE(pinned.find("  m2 [id=\"m2\", class=\"label prim kruskal\", label=\"2  P2 K2\", pos=\"5.0000,5.0000\"];"),
+            std::string::npos)
+      << pinned;
 }
 
 // File names reach the caption as they are, quoted for DOT: Windows paths keep their
@@ -102,15 +141,16 @@ std::vector<Edges> ChainWithExtras(int n, int edgeCount) {
 TEST(DotWriter, EveryEdgeUpToTheThresholdOnlyTreeEdgesAbove) {
   const std::string allDot = Dot(ChainWithExtras(20, kAllEdgesUpTo), 20);
   const std::map<std::string, std::string> all = EdgeAttribute(allDot, "id");
-  EXPECT_EQ(all.size(), static_cast<std::size_t>(kAllEdgesUpTo));
+  EXPECT_EQ(all.size(), 3u * kAllEdgesUpTo);
   EXPECT_EQ(allDot.find("left out"), std::string::npos);
   // The spring layout the drawing is shaped for, whichever Graphviz program renders it.
   EXPECT_NE(allDot.find("\n  layout=neato;\n"), std::string::npos);
 
   const std::string dot = Dot(ChainWithExtras(20, kAllEdgesUpTo + 1), 20);
   const std::map<std::string, std::string> shown = EdgeAttribute(dot, "class");
-  EXPECT_EQ(shown.size(), 19u);
-  for (const auto& [id, classes] : shown) EXPECT_EQ(classes, "prim kruskal") << id;
+  EXPECT_EQ(shown.size(), 3u * 19u);
+  for (const auto& [id, classes] : shown)
+    EXPECT_EQ(classes, id[0] == 'm' ? "label prim kruskal" : "prim kruskal") << id;
   EXPECT_NE(dot.find("The 282 edges in neither tree are left out (more than 300 edges)."), std::string::npos);
 }
 

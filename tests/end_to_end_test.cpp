@@ -289,7 +289,9 @@ TEST_F(EndToEnd, DrawWritesDotForAnyFileName) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out.rfind("graph mst {\n", 0), 0u);
-  EXPECT_NE(run.out.find("  4 -- 2 [id=\"e3\", label=\"-1  P3 K1\", class=\"prim kruskal\""), std::string::npos)
+  EXPECT_NE(run.out.find("  m3 [id=\"m3\", class=\"label prim kruskal\", label=\"-1  P3 K1\"];\n"
+                         "  4 -- m3 [id=\"e3\", class=\"prim kruskal\""),
+            std::string::npos)
       << run.out;
 }
 
@@ -343,7 +345,7 @@ TEST_F(EndToEnd, DrawBadUsageSaysWhatWasWrongThenTheUsageAndExitsTwo) {
     EXPECT_EQ(run.status, 2) << c.arguments;
     EXPECT_EQ(run.out, "") << c.arguments;
     EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what +
-                           "\nUsage: mst-draw [--positions FILE] [--format NAME] [--] NETWORK_FILE\n" +
+                           "\nUsage: mst-draw [--positions FILE] [--names FILE] [--format NAME] [--] NETWORK_FILE\n" +
                            run.err.substr(run.err.find("Writes the network")))
         << c.arguments;
   }
@@ -428,7 +430,8 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
       {"--page plain.svg good.txt", 1,
        "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
       {"", 2,
-       "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--format NAME] [--] "
+       "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--names FILE] [--format NAME] "
+       "[--] "
        "NETWORK_FILE\n"},
       {"good.txt good.txt", 2, "mst-trace: one network file only, but 'good.txt' and 'good.txt' were given\nUsage: "},
       {"--json=yes good.txt", 2, "mst-trace: unknown option '--json=yes'\nUsage: "},
@@ -463,9 +466,7 @@ TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   const BenchRun drawn = RunInScratch("'" MST_DRAW_PATH "' --positions points.txt matrix1.txt");
   ASSERT_EQ(drawn.status, 0) << drawn.err;
   std::size_t pinned = 0;
-  for (std::size_t at = drawn.out.find("\", pos=\""); at != std::string::npos;
-       at = drawn.out.find("\", pos=\"", at + 1))
-    ++pinned;
+  for (std::size_t at = drawn.out.find("!\""); at != std::string::npos; at = drawn.out.find("!\"", at + 1)) ++pinned;
   EXPECT_EQ(pinned, 30u);
 
   // Every measure in the file is the distance between its ends' written points, rounded.
