@@ -92,7 +92,8 @@ void WriteNodes(std::FILE* file, const Drawing& drawing) {
 
 // Every row in file order, as its label node and two halves: tree rows bold in their trees'
 // colours with their class words, the rest thin and grey, or left out above kAllEdgesUpTo
-// edges. A label node starts at the middle of its edge when the ends are pinned.
+// edges. When the ends are pinned, so is the label node, at the middle of its edge: the edge
+// stays straight, as on a map.
 void WriteEdges(std::FILE* file, const Drawing& drawing) {
   const TreeMarks& marks = *drawing.marks;
   const bool allEdges = drawing.nOE <= kAllEdgesUpTo;
@@ -122,7 +123,7 @@ void WriteEdges(std::FILE* file, const Drawing& drawing) {
       const Position& a = inches[static_cast<std::size_t>(edge.node1)];
       const Position& b = inches[static_cast<std::size_t>(edge.node2)];
       char pos[64];
-      std::snprintf(pos, sizeof pos, ", pos=\"%.4f,%.4f\"", (a.x + b.x) / 2, (a.y + b.y) / 2);
+      std::snprintf(pos, sizeof pos, ", pos=\"%.4f,%.4f!\"", (a.x + b.x) / 2, (a.y + b.y) / 2);
       start = pos;
     }
     std::fprintf(file, "  m%d [id=\"m%d\", class=\"label %s\", label=\"%s\"%s%s];\n", r + 1, r + 1, classes.c_str(),

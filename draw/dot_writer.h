@@ -41,7 +41,8 @@ constexpr int kNameShownUpTo = 20;
 //   and two halves, "a -- mR" with id="eR" and "mR -- b" with id="eR-2". The label holds the
 //   measure, and "P<k>"/"K<k>" for the row's step in each report. Being a node, the layout
 //   (neato with overlap=false) keeps it clear of the other labels and nodes: edge labels never
-//   overlap up to about 80 nodes and 300 edges (tested by rendering). Rows of a reported tree
+//   overlap up to about 80 nodes and 300 edges (tested by rendering). With positions it is
+//   pinned at the middle of its edge, and labels may meet where the points crowd. Rows of a reported tree
 //   carry class words "prim" and/or "kruskal" on all three statements and are drawn bold (blue
 //   for Prim's tree, red for Kruskal's, both side by side for a row in both); other rows are
 //   drawn thin, dashed and grey with class "other", and are left out above kAllEdgesUpTo edges;

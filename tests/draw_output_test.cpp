@@ -110,8 +110,8 @@ TEST(DotWriter, NamesLabelNodesUnlessPinned) {
   const std::string pinned = Dot(edges, 3, &points, &names);
   EXPECT_NE(pinned.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\", tooltip=\"2: Ch"), std::string::npos) << pinned;
   EXPECT_EQ(pinned.find("label=\"Myriel"), std::string::npos);
-  // The label node of a pinned edge starts at the middle of its ends.
-  EXPECT_NE(pinned.find("  m2 [id=\"m2\", class=\"label prim kruskal\", label=\"2  P2 K2\", pos=\"5.0000,5.0000\"];"),
+  // The label node of a pinned edge is pinned at the middle of its ends.
+  EXPECT_NE(pinned.find("  m2 [id=\"m2\", class=\"label prim kruskal\", label=\"2  P2 K2\", pos=\"5.0000,5.0000!\"];"),
             std::string::npos)
       << pinned;
 }

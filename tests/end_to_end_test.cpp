@@ -416,6 +416,9 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
   Write("good.txt", kNetwork1);
   Write("plain.svg", "no drawing here");
+  Write("named.txt", kNetwork1);
+  Write("named.names", "1\ta\n2\tb\n4\td\n");  // beside named.txt, and does not fit it
+  Write("fits.names", "1\ta\n2\tb\n3\tc\n");
   fs::create_directory(dir_ / "folder.txt");
   const struct {
     const char* arguments;
@@ -429,6 +432,8 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
       {"--page none.svg good.txt", 1, "mst-trace: none.svg: cannot open the file (No such file or directory)\n"},
       {"--page plain.svg good.txt", 1,
        "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
+      {"named.txt", 1, "mst-trace: named.names: line 3: '4' is not a node number from 1 to 3 "},
+      {"--names none.names good.txt", 1, "mst-trace: none.names: cannot open the file (No such file or directory)\n"},
       {"", 2,
        "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--names FILE] [--format NAME] "
        "[--] "
@@ -446,6 +451,10 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
     EXPECT_EQ(run.out, "") << c.arguments;
     EXPECT_EQ(run.err.substr(0, std::string(c.error).size()), c.error) << run.err;
   }
+  // --names takes the place of the names file beside the network.
+  const BenchRun named = RunInScratch("'" MST_TRACE_PATH "' --names fits.names named.txt");
+  EXPECT_EQ(named.status, 0) << named.err;
+  EXPECT_NE(named.out.find("the tree grows from node a (1)"), std::string::npos) << named.out;
   const BenchRun piped = RunInScratch("sh -c \"'" MST_TRACE_PATH "' --json - < good.txt\"");
   EXPECT_EQ(piped.status, 0) << piped.err;
   EXPECT_EQ(piped.out.rfind("{\n  \"network\": \"standard input\",\n  \"nodes\": 3,", 0), 0u) << piped.out;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "mst/kruskal.h"
 #include "netgen/network_generator.h"
 #include "tools/network_formats.h"
+#include "tools/node_names.h"
 
 using namespace mst;
 
@@ -237,6 +239,51 @@ TEST(ImportRules, FormatsAreToldByNameAndFirstLine) {
   EXPECT_TRUE(FormatNamed("pajek", named));
   EXPECT_EQ(named, F::kPajek);
   EXPECT_FALSE(FormatNamed("gml", named));
+}
+
+// Names files for a network of 3 nodes: what mst-import --node-map writes, in any order, with
+// CRLF line ends and blank lines; and every way one can fail to fit, refused with the line.
+TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
+  const struct {
+    const char* text;
+    const char* expected;  // the names joined by '|', or the reason
+  } cases[] = {
+      {"1\tMyriel\n2\tJean Valjean\n3\tJ\xC3\xA9sus\n", "Myriel|Jean Valjean|J\xC3\xA9sus"},
+      {"3\tc\td\r\n\n1\ta\r\n2\t b\r\n", "a| b|c\td"},
+      {"1\ta\n2 b\n3\tc\n",
+       "line 2: no tab between the number and the name (a names file holds one line per node: its number, a tab, "
+       "its name)"},
+      {"1\ta\n4\tb\n",
+       "line 2: '4' is not a node number from 1 to 3 (a names file holds one line per node: its "
+       "number, a tab, its name)"},
+      {"0\ta\n",
+       "line 1: '0' is not a node number from 1 to 3 (a names file holds one line per node: its number, a "
+       "tab, its name)"},
+      {"+1\ta\n",
+       "line 1: '+1' is not a node number from 1 to 3 (a names file holds one line per node: its number, "
+       "a tab, its name)"},
+      {"1\ta\n2\tb\n1\tc\n", "line 3: node 1 is named twice (first on line 1)"},
+      {"1\ta\n2\t \n", "line 2: node 2 has an empty name"},
+      {"1\ta\n2\tb\xE9\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
+      {"1\ta\n2\t\xC0\x80\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
+      {"1\ta\n3\tc\n", "it names 2 of the network's 3 nodes; node 2 has no line"},
+  };
+  const std::string path = testing::TempDir() + "names-test.names";
+  for (const auto& c : cases) {
+    std::ofstream(path, std::ios::binary) << c.text;
+    std::vector<std::string> names;
+    std::string reason;
+    const bool read = ReadNodeNames(path, 3, names, reason);
+    std::string got = reason;
+    if (read) {
+      got.clear();
+      for (const std::string& name : names) got += (got.empty() ? "" : "|") + name;
+    }
+    EXPECT_EQ(got, c.expected) << c.text;
+  }
+  EXPECT_EQ(NamesBeside("data/lesmis.txt"), "data/lesmis.names");
+  EXPECT_EQ(NamesBeside("v1.2/roads"), "v1.2/roads.names");
+  EXPECT_EQ(NamesBeside("-"), "");
 }
 
 // A generated network written in every format and read back has the same minimum spanning

@@ -151,7 +151,9 @@ class PageInBrowser : public testing::Test {
     });
     seen.push([location.hash, inTree.join(','), rings.join(';'), labels.join(','), list.join(','),
                document.getElementById('prim-narration').textContent,
-               document.getElementById('kruskal-narration').textContent].join('|'));
+               document.getElementById('kruskal-narration').textContent,
+               document.getElementById('prim-total').textContent,
+               document.getElementById('kruskal-total').textContent].join('|'));
   }
 )" + acts + R"(
   var pre = document.createElement('pre');
@@ -286,7 +288,7 @@ TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
     const auto [k, j] = states[a];
     SCOPED_TRACE("look " + std::to_string(a) + ": prim " + std::to_string(k) + ", kruskal " + std::to_string(j));
     const std::vector<std::string> shown = Split(looks[a], '|');
-    ASSERT_EQ(shown.size(), 7u) << looks[a];
+    ASSERT_EQ(shown.size(), 9u) << looks[a];
     EXPECT_EQ(shown[0], "#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j));
     // Prim: the nodes in the tree after k steps, and "complete" said at the last step only.
     std::set<std::string> inTree = {"1"};
@@ -294,6 +296,17 @@ TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
     const std::vector<std::string> marked = Split(shown[1], ',');
     EXPECT_EQ(std::set<std::string>(marked.begin(), marked.end()), inTree);
     EXPECT_EQ(shown[5].find("The tree is complete.") != std::string::npos, k == lastK) << shown[5];
+    // Both running totals and final totals are the trace's.
+    const auto total = [](const auto& steps, int at) {
+      return at == 0 ? 0 : steps[static_cast<std::size_t>(at - 1)].total;
+    };
+    EXPECT_EQ(shown[7], "Tree so far: " + std::to_string(k) + (k == 1 ? " edge" : " edges") + ", total " +
+                            std::to_string(total(trace_.prim, k)) + ". The finished tree: total " +
+                            std::to_string(PrimTotal(trace_)) + ".");
+    EXPECT_NE(shown[8].find(", total " + std::to_string(total(trace_.kruskal, j)) + ". The finished tree: total " +
+                            std::to_string(KruskalTotal(trace_)) + "."),
+              std::string::npos)
+        << shown[8];
     // Kruskal: the labels after j steps, replayed here; a ring's colour tells its component.
     std::vector<int> label(static_cast<std::size_t>(trace_.nON) + 1, 0);
     for (int s = 0; s < j; ++s) {
@@ -342,6 +355,18 @@ TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
   }
 }
 
+// A real network's names, from the names file beside it, in the drawing and the narration.
+TEST_F(PageInBrowser, NamesOfARealNetworkInTheDrawingAndTheNarration) {
+  Make(NETWORKS_DIR "/real/lesmis.txt");
+  const std::string dom = Dump("#prim=0&kruskal=0");
+  EXPECT_NE(dom.find("Step 0 of 76: the tree holds Myriel (1)."), std::string::npos);
+  EXPECT_NE(dom.find("grows one tree from <span id=\"prim-root\">Myriel (1)</span>"), std::string::npos);
+  const std::size_t valjean = dom.find("<g id=\"n12\"");
+  ASSERT_NE(valjean, std::string::npos);
+  EXPECT_NE(dom.substr(valjean, dom.find("</g>", valjean) - valjean).find(">Valjean</text>"), std::string::npos);
+  EXPECT_NE(dom.find("<title>12: Valjean</title>"), std::string::npos);
+}
+
 // 300 edges is the last count drawn whole: the note on large networks shows from 301 edges, and
 // there a cut of exactly 300 edges is still drawn (300 parallel edges from node 1).
 TEST_F(PageInBrowser, ThreeHundredEdgesIsTheBoundary) {
@@ -361,6 +386,77 @@ TEST_F(PageInBrowser, ThreeHundredEdgesIsTheBoundary) {
     const int cut = static_cast<int>(
         std::count_if(shown.begin(), shown.end(), [](const auto& row) { return row.second.count("prim-cut") > 0; }));
     EXPECT_EQ(cut, parallel);
+  }
+}
+
+// mst-draw's pictures rendered by Graphviz (neato, as the DOT asks): no edge label's box
+// overlaps another's or a node's ellipse, on the shipped networks (Les Miserables: 77 named
+// nodes, 254 edges) and on 60-node networks of 170 and 300 edges.
+struct Box {
+  double left, top, right, bottom;
+};
+
+double Number(const std::string& text, std::size_t at, const std::string& attribute) {
+  const std::size_t from = text.find(attribute + "=\"", at) + attribute.size() + 2;
+  return std::stod(text.substr(from, text.find('"', from) - from));
+}
+
+TEST(DrawingLabels, NeverOverlapEachOtherOrTheNodesUpTo80NodesAnd300Edges) {
+  const fs::path dir = fs::path(SCRATCH_ROOT) / "labels";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::vector<std::string> networks = {NETWORKS_DIR "/matrix1.txt", NETWORKS_DIR "/matrix2.txt",
+                                       NETWORKS_DIR "/matrix3.txt", NETWORKS_DIR "/real/lesmis.txt"};
+  for (const int edges : {170, 300}) {
+    networks.push_back((dir / ("random" + std::to_string(edges) + ".txt")).string());
+    ASSERT_TRUE(RunCommand("'" MST_NETGEN_PATH "' --nodes 60 --edges " + std::to_string(edges) +
+                           " --seed 5 --output '" + networks.back() + "'"));
+  }
+  for (const std::string& network : networks) {
+    SCOPED_TRACE(network);
+    const fs::path svgPath = dir / (fs::path(network).stem().string() + ".svg");
+    ASSERT_TRUE(
+        RunCommand("'" MST_DRAW_PATH "' '" + network + "' | '" NEATO_PATH "' -Tsvg > '" + svgPath.string() + "'"));
+    const std::string svg = ReadAll(svgPath);
+    std::vector<std::pair<std::string, Box>> labels;
+    std::vector<std::pair<std::string, Box>> nodes;  // the ellipses' boxes, centre and radii
+    for (std::size_t at = svg.find("<g id=\""); at != std::string::npos; at = svg.find("<g id=\"", at + 1)) {
+      const std::string id = svg.substr(at + 7, svg.find('"', at + 7) - at - 7);
+      const std::size_t end = svg.find("</g>", at);
+      if (id[0] == 'm') {
+        const std::size_t polygon = svg.find("<polygon", at);
+        ASSERT_LT(polygon, end) << id;
+        std::istringstream points(svg.substr(svg.find("points=\"", polygon) + 8));
+        Box box = {1e300, 1e300, -1e300, -1e300};
+        for (double x, y; points >> x && points.get() == ',' && points >> y;) {
+          box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+        }
+        labels.push_back({id, box});
+      } else if (id[0] == 'n') {
+        const std::size_t ellipse = svg.find("<ellipse", at);
+        ASSERT_LT(ellipse, end) << id;
+        const double cx = Number(svg, ellipse, "cx"), cy = Number(svg, ellipse, "cy");
+        nodes.push_back({id, {cx, cy, Number(svg, ellipse, "rx"), Number(svg, ellipse, "ry")}});
+      }
+    }
+    ASSERT_GE(labels.size(), 22u);
+    const double slack = 0.5;  // points: a shared border is not an overlap
+    for (std::size_t a = 0; a < labels.size(); ++a) {
+      const Box& p = labels[a].second;
+      for (std::size_t b = a + 1; b < labels.size(); ++b) {
+        const Box& q = labels[b].second;
+        EXPECT_FALSE(std::min(p.right, q.right) - std::max(p.left, q.left) > slack &&
+                     std::min(p.bottom, q.bottom) - std::max(p.top, q.top) > slack)
+            << labels[a].first << " and " << labels[b].first;
+      }
+      for (const auto& [id, e] : nodes) {
+        // The box's point nearest the ellipse's centre must lie outside the ellipse.
+        const double x = std::clamp(e.left, p.left + slack, p.right - slack);
+        const double y = std::clamp(e.top, p.top + slack, p.bottom - slack);
+        const double dx = (x - e.left) / e.right, dy = (y - e.top) / e.bottom;
+        EXPECT_GE(dx * dx + dy * dy, 1.0) << labels[a].first << " and " << id;
+      }
+    }
   }
 }
 
