@@ -128,10 +128,12 @@ void WriteEdges(std::FILE* file, const Drawing& drawing) {
     }
     std::fprintf(file, "  m%d [id=\"m%d\", class=\"label %s\", label=\"%s\"%s%s];\n", r + 1, r + 1, classes.c_str(),
                  label.c_str(), labelStyle.c_str(), start.c_str());
-    std::fprintf(file, "  %d -- m%d [id=\"e%d\", class=\"%s\", %s];\n", edge.node1 + 1, r + 1, r + 1, classes.c_str(),
-                 style.c_str());
-    std::fprintf(file, "  m%d -- %d [id=\"e%d-2\", class=\"%s\", %s];\n", r + 1, edge.node2 + 1, r + 1, classes.c_str(),
-                 style.c_str());
+    // Each half runs to the label's centre (unclipped there), so that the edge is one unbroken
+    // line under its label.
+    std::fprintf(file, "  %d -- m%d [id=\"e%d\", class=\"%s\", %s, headclip=false];\n", edge.node1 + 1, r + 1, r + 1,
+                 classes.c_str(), style.c_str());
+    std::fprintf(file, "  m%d -- %d [id=\"e%d-2\", class=\"%s\", %s, tailclip=false];\n", r + 1, edge.node2 + 1, r + 1,
+                 classes.c_str(), style.c_str());
   }
 }
 
