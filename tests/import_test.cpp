@@ -266,6 +266,7 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
       {"1\ta\n2\t \n", "line 2: node 2 has an empty name"},
       {"1\ta\n2\tb\xE9\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
       {"1\ta\n2\t\xC0\x80\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
+      {"1\ta\n2\tb\x1b[2J\n", "line 2: the name holds a control character"},
       {"1\ta\n3\tc\n", "it names 2 of the network's 3 nodes; node 2 has no line"},
   };
   const std::string path = testing::TempDir() + "names-test.names";

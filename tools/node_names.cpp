@@ -102,6 +102,10 @@ bool ReadNodeNames(const std::string& path, int nON, std::vector<std::string>& n
       reason = where + "the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)";
       return false;
     }
+    if (std::any_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7F; })) {
+      reason = where + "the name holds a control character";
+      return false;
+    }
     first = number;
     ++named;
   }
