@@ -106,10 +106,12 @@ TEST(DotWriter, NamesLabelNodesUnlessPinned) {
       << dot;
   EXPECT_NE(dot.find("\n  3 [id=\"n3\", label=\"12345678901234567890\", tooltip"), std::string::npos) << dot;
   EXPECT_NE(dot.find("node [shape=ellipse"), std::string::npos);
+  EXPECT_NE(Dot(edges, 3).find("node [shape=circle"), std::string::npos);  // numbers fit in circles
   const std::vector<Position> points = {{0, 0}, {1, 0}, {0, 1}};
   const std::string pinned = Dot(edges, 3, &points, &names);
   EXPECT_NE(pinned.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\", tooltip=\"2: Ch"), std::string::npos) << pinned;
   EXPECT_EQ(pinned.find("label=\"Myriel"), std::string::npos);
+  EXPECT_NE(pinned.find("node [shape=circle"), std::string::npos);
   // The label node of a pinned edge is pinned at the middle of its ends.
   EXPECT_NE(pinned.find("  m2 [id=\"m2\", class=\"label prim kruskal\", label=\"2  P2 K2\", pos=\"5.0000,5.0000!\"];"),
             std::string::npos)

@@ -249,7 +249,7 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
     const char* expected;  // the names joined by '|', or the reason
   } cases[] = {
       {"1\tMyriel\n2\tJean Valjean\n3\tJ\xC3\xA9sus\n", "Myriel|Jean Valjean|J\xC3\xA9sus"},
-      {"3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xF4\x8F\xBF\xBF\r\n", "a| b\xC2\xA9\xF4\x8F\xBF\xBF|c\td"},
+      {"3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF\r\n", "a| b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF|c\td"},
       {"1\ta\n2 b\n3\tc\n",
        "line 2: no tab between the number and the name (a names file holds one line per node: its number, a tab, "
        "its name)"},
@@ -266,6 +266,7 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
       {"1\ta\n2\t \n", "line 2: node 2 has an empty name"},
       {"1\ta\n2\tb\xE9\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
       {"1\ta\n2\t\xC0\x80\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
+      {"1\ta\n2\tb\x80\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
       {"1\ta\n2\tb\x1b[2J\n", "line 2: the name holds a control character"},
       {"1\ta\n3\tc\n", "it names 2 of the network's 3 nodes; node 2 has no line"},
   };
