@@ -283,6 +283,11 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
     }
     EXPECT_EQ(got, c.expected) << c.text;
   }
+  std::ofstream(path, std::ios::binary) << std::string("1\ta\n2\tb\0c\n3\tc\n", 14);  // a NUL is a control too
+  std::vector<std::string> names;
+  std::string reason;
+  EXPECT_FALSE(ReadNodeNames(path, 3, names, reason));
+  EXPECT_EQ(reason, "line 2: the name holds a control character");
   EXPECT_EQ(NamesBeside("data/lesmis.txt"), "data/lesmis.names");
   EXPECT_EQ(NamesBeside("v1.2/roads"), "v1.2/roads.names");
   EXPECT_EQ(NamesBeside("-"), "");
