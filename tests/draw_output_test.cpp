@@ -167,6 +167,10 @@ TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   const std::string tallDot = Dot(EdgesFromRows({{1, 2, 10}, {1, 3, 100}}), 3, &tall);
   EXPECT_NE(tallDot.find("\n  2 [id=\"n2\", pos=\"1.0000,0.0000!\"];\n"), std::string::npos) << tallDot;
   EXPECT_NE(tallDot.find("\n  3 [id=\"n3\", pos=\"0.0000,10.0000!\"];\n"), std::string::npos) << tallDot;
+  // Points all in one place keep that place, not a division by zero.
+  const std::vector<Position> one = {{7, 7}, {7, 7}};
+  const std::string oneDot = Dot(EdgesFromRows({{1, 2, 1}}), 2, &one);
+  EXPECT_NE(oneDot.find("\n  2 [id=\"n2\", pos=\"0.0000,0.0000!\"];\n"), std::string::npos) << oneDot;
 }
 
 struct PositionsCase {
