@@ -242,14 +242,17 @@ TEST(ImportRules, FormatsAreToldByNameAndFirstLine) {
 }
 
 // Names files for a network of 3 nodes: what mst-import --node-map writes, in any order, with
-// CRLF line ends and blank lines; and every way one can fail to fit, refused with the line.
+// CRLF line ends, blank lines and a byte-order mark; and every way one can fail to fit, refused
+// with the line.
 TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
   const struct {
     const char* text;
     const char* expected;  // the names joined by '|', or the reason
   } cases[] = {
       {"1\tMyriel\n2\tJean Valjean\n3\tJ\xC3\xA9sus\n", "Myriel|Jean Valjean|J\xC3\xA9sus"},
-      {"3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF\r\n", "a| b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF|c\td"},
+      {"\xEF\xBB\xBF"
+       "3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF\r\n",
+       "a| b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF|c\td"},
       {"1\ta\n2 b\n3\tc\n",
        "line 2: no tab between the number and the name (a names file holds one line per node: its number, a tab, "
        "its name)"},

@@ -73,6 +73,8 @@ bool ReadNodeNames(const std::string& path, int nON, std::vector<std::string>& n
   long long number = 0;
   while (std::getline(file, line)) {
     ++number;
+    // Windows editors start a UTF-8 file with a byte-order mark; it is not part of the number.
+    if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     const std::string where = "line " + std::to_string(number) + ": ";

@@ -8,12 +8,12 @@ namespace mst {
 
 // Reads a names file for a network of nON nodes: one line per node, its 1-based number, a tab,
 // its name (the rest of the line, a carriage return before the line end dropped), nodes in any
-// order, blank lines allowed. Fills names (0-based) and returns true when every node has exactly
-// one line with a non-empty name in UTF-8; else returns false with the reason, naming the line
-// where there is one: a number that is not a whole number, out of range or given twice, a
-// missing tab, an empty name, a name that is not UTF-8 or holds a control character (it would
-// reach terminals and pages), or nodes without a line. Cost: one pass
-// over the file, memory for the names.
+// order, blank lines and a leading UTF-8 byte-order mark allowed. Fills names (0-based) and
+// returns true when every node has exactly one line with a non-empty name in UTF-8; else returns
+// false with the reason, naming the line where there is one: a number that is not a whole
+// number, out of range or given twice, a missing tab, an empty name, a name that is not UTF-8 or
+// holds a control character (it would reach terminals and pages), or nodes without a line.
+// Cost: one pass over the file, memory for the names.
 [[nodiscard]] bool ReadNodeNames(const std::string& path, int nON, std::vector<std::string>& names,
                                  std::string& reason);
 
