@@ -4,6 +4,10 @@
 // Whatever a reader accepts must be a network both routines can work on: each runs once and must
 // write a minimum spanning tree, checked by the tests' independent checker, and the two totals
 // must agree.
+// A first byte N feeds the rest, after a byte that sets the node count (1 to 16), to the names
+// file reader instead: what it accepts must name every node with text free of control
+// characters, and must go through the trace's text and JSON.
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -13,12 +17,18 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "graph/network_vectors.h"
 #include "graph/tree_total.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
 #include "tests/support/tree_checker.h"
 #include "tools/network_formats.h"
+#include "tools/node_names.h"
+#include "trace/step_trace.h"
+#include "trace/trace_json.h"
+#include "trace/trace_text.h"
 
 using namespace mst;
 
@@ -33,9 +43,55 @@ void ExpectMinimumTree(const std::vector<Edges>& fileOrder, int nON, const Edges
   }
 }
 
+// The names reader takes a path: the bytes go to a file of this process's own.
+int FuzzNames(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const int nON = 1 + data[0] % 16;
+  static const std::string path = "/tmp/names-fuzz-" + std::to_string(getpid()) + ".names";
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return 0;
+  std::fwrite(data + 1, 1, size - 1, file);
+  std::fclose(file);
+  std::vector<std::string> names;
+  std::string reason;
+  const bool read = ReadNodeNames(path, nON, names, reason);
+  std::remove(path.c_str());
+  if (!read) {
+    if (reason.empty()) {
+      std::fprintf(stderr, "a refusal without a reason\n");
+      std::abort();
+    }
+    return 0;
+  }
+  for (const std::string& name : names) {
+    const bool control =
+        std::any_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7F; });
+    if (name.empty() || control) {
+      std::fprintf(stderr, "a name that is empty or holds a control character\n");
+      std::abort();
+    }
+  }
+  if (nON < 2) return 0;  // a network needs an edge: a chain of the named nodes
+  std::vector<Edges> chain(static_cast<std::size_t>(nON - 1));
+  for (int n = 1; n < nON; ++n) chain[static_cast<std::size_t>(n - 1)].set(n, n - 1, n);
+  StepTrace trace = TraceRoutines(chain.data(), nON - 1, nON);
+  trace.names = names;
+  const std::string json = TraceJson(trace, "names.txt");
+  if (json.find('<') != std::string::npos) {  // it must be able to stand in a page's script
+    std::fprintf(stderr, "a '<' in the JSON\n");
+    std::abort();
+  }
+  if (TraceText(trace, "names.txt").find(names.back()) == std::string::npos) {
+    std::fprintf(stderr, "the text lacks the last node's name\n");
+    std::abort();
+  }
+  return 0;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > 0 && data[0] == 'N') return FuzzNames(data + 1, size - 1);
   // fmemopen refuses an empty buffer on some C libraries; a temporary file takes anything.
   std::FILE* file = std::tmpfile();
   if (file == nullptr) {
