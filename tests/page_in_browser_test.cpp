@@ -116,10 +116,20 @@ class PageInBrowser : public testing::Test {
     trace_ = TraceRoutines(loaded.edges.data(), static_cast<int>(loaded.edges.size()), loaded.nON);
   }
 
+  // Chromium writes the page's DOM after its scripts ran. Each test gives it a fresh profile, so
+  // that no lock left by another browser run is waited on, and a time limit, so that a browser
+  // that hangs fails the test rather than holding the whole run.
+  bool DumpDom(const std::string& address, const fs::path& out) {
+    return RunCommand("timeout 120 '" CHROMIUM_PATH
+                      "' --headless --no-sandbox --disable-gpu --no-first-run "
+                      "--user-data-dir='" +
+                      (dir_ / "profile").string() + "' --dump-dom 'file://" + address + "' > '" + out.string() +
+                      "' 2> /dev/null");
+  }
+
   std::string Dump(const std::string& fragment) {
     const fs::path out = dir_ / "dom.html";
-    EXPECT_TRUE(RunCommand("'" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --dump-dom 'file://" +
-                           page_.string() + fragment + "' > '" + out.string() + "' 2> /dev/null"));
+    EXPECT_TRUE(DumpDom(page_.string() + fragment, out));
     return ReadAll(out);
   }
 
@@ -167,8 +177,7 @@ class PageInBrowser : public testing::Test {
     const fs::path driven = dir_ / "driven.html";
     std::ofstream(driven, std::ios::binary) << page;
     const fs::path out = dir_ / "driven-dom.html";
-    EXPECT_TRUE(RunCommand("'" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --dump-dom 'file://" +
-                           driven.string() + "' > '" + out.string() + "' 2> /dev/null"));
+    EXPECT_TRUE(DumpDom(driven.string(), out));
     const std::string dom = ReadAll(out);
     const std::string marker = "<pre id=\"seen\">";
     const std::size_t start = dom.find(marker);
