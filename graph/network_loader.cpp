@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "graph/connectivity.h"
 #include "graph/integer_scanner.h"
@@ -18,8 +19,21 @@ constexpr int kFirstCapacity = 1024;
 
 const char* const kRowFields[3] = {"first end node", "second end node", "measure"};
 
-bool ReadHeaderValue(std::FILE* file, const char* what, std::int32_t& value, char (&reason)[kReasonSize]) {
-  switch (ScanInteger(file, value)) {
+// Where the integers come from: a file, or text in memory (whose offset it keeps).
+struct FileIntegers {
+  std::FILE* file;
+  ScanResult Next(std::int32_t& value) { return ScanInteger(file, value); }
+};
+
+struct TextIntegers {
+  std::string_view text;
+  std::size_t at = 0;
+  ScanResult Next(std::int32_t& value) { return ScanInteger(text, at, value); }
+};
+
+template <typename Integers>
+bool ReadHeaderValue(Integers& file, const char* what, std::int32_t& value, char (&reason)[kReasonSize]) {
+  switch (file.Next(value)) {
     case ScanResult::kInteger:
       return true;
     case ScanResult::kEnd:
@@ -36,9 +50,10 @@ bool ReadHeaderValue(std::FILE* file, const char* what, std::int32_t& value, cha
 }
 
 // Reads edge row `row` (1-based) into values, checking each end against 1..nON.
-bool ReadRow(std::FILE* file, int row, int nOE, int nON, std::int32_t (&values)[3], char (&reason)[kReasonSize]) {
+template <typename Integers>
+bool ReadRow(Integers& file, int row, int nOE, int nON, std::int32_t (&values)[3], char (&reason)[kReasonSize]) {
   for (int f = 0; f < 3; ++f) {
-    switch (ScanInteger(file, values[f])) {
+    switch (file.Next(values[f])) {
       case ScanResult::kInteger:
         break;
       case ScanResult::kEnd:
@@ -66,7 +81,8 @@ bool ReadRow(std::FILE* file, int row, int nOE, int nON, std::int32_t (&values)[
 }
 
 // Reads all nOE rows into a new edge list of exactly nOE records, or returns nullptr.
-Edges* ReadEdgeRows(std::FILE* file, int nOE, int nON, char (&reason)[kReasonSize]) {
+template <typename Integers>
+Edges* ReadEdgeRows(Integers& file, int nOE, int nON, char (&reason)[kReasonSize]) {
   int capacity = nOE < kFirstCapacity ? nOE : kFirstCapacity;
   Edges* edges = static_cast<Edges*>(std::malloc(static_cast<std::size_t>(capacity) * sizeof(Edges)));
   if (edges == nullptr) {
@@ -122,14 +138,22 @@ bool SkipByteOrderMark(std::FILE* file, char (&reason)[kReasonSize]) {
   return true;
 }
 
-}  // namespace
+// The same over text in memory: the offset past a UTF-8 byte order mark, or false for UTF-16.
+bool SkipByteOrderMark(std::string_view text, std::size_t& at, char (&reason)[kReasonSize]) {
+  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'))) {
+    std::snprintf(reason, kReasonSize, "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)");
+    return false;
+  }
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) at = 3;
+  return true;
+}
 
-namespace {
-
-bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON, char (&reason)[kReasonSize]) {
+// Reads the header and the rows from integers (the byte order mark already passed).
+template <typename Integers>
+bool LoadFrom(Integers& file, Edges** in, Edges** out, int& nOE, int& nON, char (&reason)[kReasonSize]) {
   std::int32_t edgeCount = 0;
   std::int32_t nodeCount = 0;
-  if (!SkipByteOrderMark(file, reason) || !ReadHeaderValue(file, "edge count", edgeCount, reason) ||
+  if (!ReadHeaderValue(file, "edge count", edgeCount, reason) ||
       !ReadHeaderValue(file, "node count", nodeCount, reason)) {
     return false;
   }
@@ -182,7 +206,8 @@ bool LoadFromReadableFile(std::FILE* file, Edges** in, Edges** out, int& nOE, in
 
 bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON, char (&reason)[kReasonSize]) {
   errno = 0;
-  if (LoadFromReadableFile(file, in, out, nOE, nON, reason)) {
+  FileIntegers integers{file};
+  if (SkipByteOrderMark(file, reason) && LoadFrom(integers, in, out, nOE, nON, reason)) {
     return true;
   }
   // A read error looks like an early end to the scanner; say what really happened.
@@ -190,6 +215,14 @@ bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON, c
     std::snprintf(reason, kReasonSize, "%s", ReadFailureReason(errno));
   }
   return false;
+}
+
+bool LoadNetworkText(std::string_view text, Edges** in, Edges** out, int& nOE, int& nON, std::size_t& end,
+                     char (&reason)[kReasonSize]) {
+  TextIntegers integers{text};
+  if (!SkipByteOrderMark(text, integers.at, reason) || !LoadFrom(integers, in, out, nOE, nON, reason)) return false;
+  end = integers.at;
+  return true;
 }
 
 const char* ReadFailureReason(int error) {

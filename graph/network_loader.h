@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 #include "graph/edges.h"
 
@@ -24,6 +25,12 @@ constexpr std::size_t kReasonSize = 160;
 // whatever its header announces.
 [[nodiscard]] bool LoadNetwork(std::FILE* file, Edges** in, Edges** out, int& nOE, int& nON,
                                char (&reason)[kReasonSize]);
+
+// LoadNetwork over text in memory, with the same rules and reasons; on success end is the offset
+// just past the last row's measure (and the white space character after it), so that a caller
+// can see what follows the announced rows.
+[[nodiscard]] bool LoadNetworkText(std::string_view text, Edges** in, Edges** out, int& nOE, int& nON, std::size_t& end,
+                                   char (&reason)[kReasonSize]);
 
 // Why a file could not be read, from the errno its failed read left: "it is a directory, not a
 // file" for a directory (which some systems open and then refuse to read), else "the file

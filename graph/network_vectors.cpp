@@ -25,6 +25,23 @@ bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason) {
   return true;
 }
 
+bool LoadNetworkFromText(std::string_view text, Network& network, std::string& reason, std::size_t& end) {
+  Edges* in = nullptr;
+  Edges* out = nullptr;
+  int nOE = 0;
+  int nON = 0;
+  char why[kReasonSize] = "";
+  if (!LoadNetworkText(text, &in, &out, nOE, nON, end, why)) {
+    reason = why;
+    return false;
+  }
+  network.edges.assign(in, in + nOE);
+  network.nON = nON;
+  std::free(in);
+  std::free(out);
+  return true;
+}
+
 bool LoadNetworkFile(const std::string& path, Network& network, std::string& reason) {
   std::FILE* file = std::fopen(path.c_str(), "r");
   if (file == nullptr) {

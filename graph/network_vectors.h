@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graph/edges.h"
@@ -17,6 +18,10 @@ struct Network {
 // Loads one network from an open file with LoadNetwork's rules. On failure returns false and
 // gives LoadNetwork's reason; nothing is left allocated either way.
 [[nodiscard]] bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason);
+
+// Loads one network from text in memory as above; end receives the offset just past the last
+// announced row (see LoadNetworkText).
+[[nodiscard]] bool LoadNetworkFromText(std::string_view text, Network& network, std::string& reason, std::size_t& end);
 
 // Opens the file at path for reading, loads it as above and closes it. "-" is a file name like
 // any other. A file that cannot be opened gives "cannot open the file (<the system's reason>)".

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <vector>
 
+#include "graph/union_find.h"
+
 namespace mst {
 
 namespace {
@@ -14,14 +16,6 @@ namespace {
 using Row = std::tuple<int, int, int>;
 
 Row RowOf(const Edges& e) { return {e.node1, e.node2, e.measure}; }
-
-int Find(std::vector<int>& parent, int node) {
-  while (parent[static_cast<std::size_t>(node)] != node) {
-    node = parent[static_cast<std::size_t>(node)] =
-        parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(node)])];
-  }
-  return node;
-}
 
 }  // namespace
 
@@ -37,10 +31,7 @@ std::string SpanningTreeFault(const Edges* edges, int nOE, int nON, const Edges*
     const std::string which = "tree edge " + std::to_string(k + 1);
     if (--unused[RowOf(e)] < 0) return which + " is not a row of the network";
     if (e.node1 < 0 || e.node1 >= nON || e.node2 < 0 || e.node2 >= nON) return which + " has an end out of range";
-    const int a = Find(parent, e.node1);
-    const int b = Find(parent, e.node2);
-    if (a == b) return which + " closes a cycle";
-    parent[static_cast<std::size_t>(a)] = b;
+    if (!Join(parent.data(), e.node1, e.node2)) return which + " closes a cycle";
   }
   // nON - 1 edges without a cycle join all nON nodes.
   return "";
