@@ -52,9 +52,10 @@ int main(int argc, char** argv) {
   // The real networks are read first: a file that cannot be used stops the study before it starts.
   std::vector<std::pair<std::string, Network>> real;
   for (const std::string& file : files) {
-    Network network;
+    ImportedNetwork imported;
     std::string title;
-    if (const int ended = ReadNetworkArgument("mst-density", file, "", network, title); ended >= 0) return ended;
+    if (const int ended = ReadNetworkArgument("mst-density", file, {}, imported, title); ended >= 0) return ended;
+    Network& network = imported.network;
     std::string name = file.substr(file.find_last_of("/\\") == std::string::npos ? 0 : file.find_last_of("/\\") + 1);
     name = name.substr(0, name.find('.'));
     real.emplace_back("real:" + name, std::move(network));

@@ -111,9 +111,9 @@ int main(int argc, char** argv) {
   std::vector<Measured> networks;
   for (const std::string& file : files) {
     std::string title;
-    Network loaded;
-    if (const int ended = ReadNetworkArgument("mst-versus-plain", file, "", loaded, title); ended >= 0) return ended;
-    networks.push_back({title, loaded.edges, loaded.nON});
+    ImportedNetwork loaded;
+    if (const int ended = ReadNetworkArgument("mst-versus-plain", file, {}, loaded, title); ended >= 0) return ended;
+    networks.push_back({title, loaded.network.edges, loaded.network.nON});
   }
   const std::vector<std::pair<int, int>> sizes =
       kruskalOnly ? std::vector<std::pair<int, int>>{{1000, 100000},   {1000, 400000},   {10000, 100000},

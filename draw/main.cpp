@@ -1,5 +1,5 @@
 // mst-draw: writes a Graphviz DOT picture of one network file with the trees mst-bench
-// reports for it marked. See Usage below.
+// reports for it marked. See Usage() below.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,52 +17,52 @@ using namespace mst;
 
 namespace {
 
-const char* const kUsage =
-    "Usage: mst-draw [--positions FILE] [--names FILE] [--format NAME] [--] NETWORK_FILE\n"
-    "Writes the network in NETWORK_FILE (the network file format mst-bench reads, or any\n"
-    "format mst-import reads; - reads standard input, ./- a file named -) as a Graphviz DOT\n"
-    "graph to standard output, with the trees mst-bench reports for it marked: Prim's (class\n"
-    "prim, blue, P<k> for its k-th edge) and Kruskal's (class kruskal, red, K<k>).\n"
-    "Each edge's label (its measure and steps) is a small node of its own, so that the layout\n"
-    "keeps labels clear of each other and of the nodes (tested up to 80 nodes and 300 edges).\n"
-    "Above 300 edges only the tree edges are drawn.\n"
-    "\n"
-    "  --positions FILE  pin node k at the k-th \"x y\" point of FILE (from mst-netgen\n"
-    "                    --geometric --positions); render with neato\n"
-    "  --names FILE      label the nodes with their names: one line per node, its number, a\n"
-    "                    tab, its name (as mst-import --node-map writes); without it\n"
-    "                    NAME.names beside NAME.txt is used when there is one. With\n"
-    "                    --positions nodes keep their numbers and are named in tooltips\n"
-    "  --format NAME     the file's format, when its name does not tell it: network,\n"
-    "                    dimacs, mtx, edgelist, csv, metis, pajek or graphml (see\n"
-    "                    mst-import --help)\n"
-    "  --help            show this text\n"
-    "  --version         show the program's version\n"
-    "\n"
-    "Exit status: 0 the picture was written; 1 a file could not be read or used, or standard\n"
-    "output could not be written; 2 bad usage.\n"
-    "\n"
-    "Example: mst-draw matrix1.txt | dot -Tsvg > matrix1.svg\n";
+std::string Usage() {
+  return "Usage: mst-draw [--positions FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n"
+         "Writes the network in NETWORK_FILE (mst-bench's network file format or any format\n"
+         "mst-import reads; - reads standard input, ./- a file named -) as a Graphviz DOT graph to\n"
+         "standard output, with the trees mst-bench reports for it marked: Prim's (class prim,\n"
+         "blue, P<k> for its k-th edge) and Kruskal's (class kruskal, red, K<k>).\n"
+         "Each edge's label (its measure and steps) is a small node of its own, so that the layout\n"
+         "keeps labels clear of each other and of the nodes (tested up to 80 nodes and 300 edges).\n"
+         "Above 300 edges only the tree edges are drawn.\n"
+         "\n" +
+         OptionHelp("--positions FILE",
+                    "pin node k at the k-th \"x y\" point of FILE (from mst-netgen --geometric --positions); "
+                    "render with neato") +
+         OptionHelp("--names FILE",
+                    "label the nodes with their names: one line per node, its number, a tab, its name (as "
+                    "mst-import --node-map writes); without it the names the network file holds, or else "
+                    "NAME.names beside NAME.txt. With --positions nodes keep their numbers and are named in "
+                    "tooltips") +
+         "\nImport options (the network file is read as mst-import reads it):\n" + ImportOptionsHelp() + "\n" +
+         OptionHelp("--help", "show this text") + OptionHelp("--version", "show the program's version") +
+         "\n"
+         "Exit status: 0 the picture was written; 1 a file could not be read or used, or standard\n"
+         "output could not be written; 2 bad usage.\n"
+         "\n"
+         "Example: mst-draw matrix1.txt | dot -Tsvg > matrix1.svg\n";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string file;
-  std::string format;
   std::string positionsPath;
   std::string namesPath;
-  CommandLine line("mst-draw", kUsage);
+  ImportOptions options;
+  CommandLine line("mst-draw", Usage());
   line.File("--positions", positionsPath);
   line.File("--names", namesPath);
-  line.Choice("--format", format, FormatNames());
+  AddImportOptions(line, options);
   line.Network(file);
-  Network network;
-  std::string title;
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
-  if (const int ended = ReadNetworkArgument("mst-draw", file, format, network, title); ended >= 0) return ended;
-
+  ImportedNetwork imported;
+  std::string title;
+  if (const int ended = ReadNetworkArgument("mst-draw", file, options, imported, title); ended >= 0) return ended;
+  const Network& network = imported.network;
   std::vector<std::string> names;
-  if (const int ended = ReadNamesArgument("mst-draw", namesPath, file, network.nON, names); ended >= 0) return ended;
+  if (const int ended = ReadNamesArgument("mst-draw", namesPath, file, imported, names); ended >= 0) return ended;
   std::vector<Position> positions;
   std::string reason;
   if (!positionsPath.empty() && !ReadPositionsFile(positionsPath, network.nON, positions, reason)) {

@@ -1,12 +1,14 @@
-// Feeds arbitrary bytes to the network readers as a file: mst-bench's reader, or where the first
-// byte names one (D dimacs, M mtx, E edgelist, C csv, T metis, P pajek, G graphml; in lower case
-// with --maximum and --largest-part) the importer's reader of that format, given the rest.
+// Feeds arbitrary bytes to the network readers as a file. The first byte picks the reader:
+// - 'A' + k: the importer with the k-th format of the registry (import/formats.h), given the
+//   rest; 'a' + k the same with --maximum and --largest-part;
+// - '?': the importer telling the format from the content (of a file named fuzz.txt);
+// - '@': the names file reader, the next byte setting the node count (1 to 16);
+// - anything else: mst-bench's own reader, given all of it.
 // Whatever a reader accepts must be a network both routines can work on: each runs once and must
 // write a minimum spanning tree, checked by the tests' independent checker, and the two totals
-// must agree.
-// A first byte N feeds the rest, after a byte that sets the node count (1 to 16), to the names
-// file reader instead: what it accepts must name every node with text free of control
-// characters, and must go through the trace's text and JSON.
+// must agree; an imported network has a name per node, each fit to show. What the names reader
+// accepts must name every node with text free of control characters, and must go through the
+// trace's text and JSON. fuzz/seeds.cpp writes a seed per format from the registry's examples.
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -21,10 +23,12 @@
 
 #include "graph/network_vectors.h"
 #include "graph/tree_total.h"
+#include "import/formats.h"
+#include "import/names.h"
+#include "import/network_import.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
 #include "tests/support/tree_checker.h"
-#include "tools/network_formats.h"
 #include "tools/node_names.h"
 #include "trace/step_trace.h"
 #include "trace/trace_json.h"
@@ -64,9 +68,9 @@ int FuzzNames(const std::uint8_t* data, std::size_t size) {
     return 0;
   }
   for (const std::string& name : names) {
-    const bool control =
-        std::any_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7F; });
-    if (name.empty() || control) {
+    std::string untabbed = name;
+    std::replace(untabbed.begin(), untabbed.end(), '\t', ' ');
+    if (name.empty() || HasControl(untabbed)) {
       std::fprintf(stderr, "a name that is empty or holds a control character\n");
       std::abort();
     }
@@ -91,41 +95,48 @@ int FuzzNames(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size > 0 && data[0] == 'N') return FuzzNames(data + 1, size - 1);
-  // fmemopen refuses an empty buffer on some C libraries; a temporary file takes anything.
-  std::FILE* file = std::tmpfile();
-  if (file == nullptr) {
-    return 0;
-  }
-  static const char kFormats[] = "DMECTPG";
-  static const NetworkFormat kByLetter[] = {NetworkFormat::kDimacs, NetworkFormat::kMtx,   NetworkFormat::kEdgelist,
-                                            NetworkFormat::kCsv,    NetworkFormat::kMetis, NetworkFormat::kPajek,
-                                            NetworkFormat::kGraphml};
-  const char* letter = size > 0 && data[0] != 0 ? std::strchr(kFormats, std::toupper(data[0])) : nullptr;
-  const std::size_t skip = letter != nullptr ? 1 : 0;
-  std::fwrite(data + skip, 1, size - skip, file);
-  std::rewind(file);
+  if (size > 0 && data[0] == '@') return FuzzNames(data + 1, size - 1);
+  const std::size_t formats = Formats().size();
+  const int first = size > 0 ? data[0] : -1;
+  const bool importing = first == '?' || (first >= 'A' && first < 'A' + static_cast<int>(formats)) ||
+                         (first >= 'a' && first < 'a' + static_cast<int>(formats));
   Network network;
   std::string reason;
   bool loaded = false;
-  if (letter == nullptr) {
+  if (!importing) {
+    // fmemopen refuses an empty buffer on some C libraries; a temporary file takes anything.
+    std::FILE* file = std::tmpfile();
+    if (file == nullptr) return 0;
+    std::fwrite(data, 1, size, file);
+    std::rewind(file);
     loaded = LoadNetworkFrom(file, network, reason);
+    std::fclose(file);
   } else {
     ImportOptions options;
-    options.format = kByLetter[letter - kFormats];
-    options.maximum = options.largestPart = std::islower(data[0]) != 0;
+    if (first != '?') {
+      options.format = Formats()[static_cast<std::size_t>(std::toupper(first) - 'A')].name;
+      options.maximum = options.largestPart = std::islower(first) != 0;
+    }
     ImportedNetwork imported;
-    loaded = ImportNetwork(file, options, imported, reason);
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    loaded = ImportText(text, "fuzz.txt", options, imported, reason);
+    if (!loaded && reason.empty()) {
+      std::fprintf(stderr, "a refusal without a reason\n");
+      std::abort();
+    }
     if (loaded && imported.names.size() != static_cast<std::size_t>(imported.network.nON)) {
       std::fprintf(stderr, "a name per node: %zu names, %d nodes\n", imported.names.size(), imported.network.nON);
       std::abort();
     }
+    for (const std::string& name : imported.names) {
+      if (loaded && (name.empty() || HasControl(name) || !IsUtf8(name))) {
+        std::fprintf(stderr, "a name not fit to show\n");
+        std::abort();
+      }
+    }
     network = std::move(imported.network);
   }
-  std::fclose(file);
-  if (!loaded) {
-    return 0;
-  }
+  if (!loaded) return 0;
   const std::vector<Edges>& fileOrder = network.edges;
   std::vector<Edges> list = fileOrder;
   const int nOE = static_cast<int>(list.size());

@@ -1,5 +1,5 @@
 // mst-race: times the four routines on one network file and says which is fastest there.
-// See kUsage.
+// See Usage().
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -16,39 +16,39 @@ using namespace mst;
 
 namespace {
 
-const char* const kUsage =
-    "Usage: mst-race [--format NAME] [--] NETWORK_FILE\n"
-    "Times Prim's and Kruskal's routines as mst-bench runs them, and Boost.Graph's Prim and\n"
-    "Kruskal, on the network in NETWORK_FILE (the network file format mst-bench reads, or\n"
-    "any format mst-import reads; - reads standard input, ./- a file named -). Prints per\n"
-    "routine the time per call (median, min and max of 7 repetitions of calibrated batches of\n"
-    "about 25 ms), how many times the fastest's it takes and what one call does; then which\n"
-    "routine is fastest here.\n"
-    "Boost.Graph's Prim takes no negative measures: the race adds one constant to every\n"
-    "measure for it, which changes no spanning tree's rank, and says so.\n"
-    "\n"
-    "  --format NAME  the file's format, when its name does not tell it: network, dimacs,\n"
-    "                 mtx, edgelist, csv, metis, pajek or graphml (see mst-import --help)\n"
-    "  --help         show this text\n"
-    "  --version      show the program's version\n"
-    "\n"
-    "Exit status: 0 the race was run; 1 the file could not be read or used, or standard\n"
-    "output could not be written; 2 bad usage.\n"
-    "\n"
-    "Example: mst-race matrix1.txt\n";
+std::string Usage() {
+  return "Usage: mst-race [IMPORT OPTIONS] [--] NETWORK_FILE\n"
+         "Times Prim's and Kruskal's routines as mst-bench runs them, and Boost.Graph's Prim and\n"
+         "Kruskal, on the network in NETWORK_FILE (mst-bench's network file format or any format\n"
+         "mst-import reads; - reads standard input, ./- a file named -). Prints per routine the\n"
+         "time per call (median, min and max of 7 repetitions of calibrated batches of about 25\n"
+         "ms), how many times the fastest's it takes and what one call does; then which routine is\n"
+         "fastest here.\n"
+         "Boost.Graph's Prim takes no negative measures: the race adds one constant to every measure\n"
+         "for it, which changes no spanning tree's rank, and says so.\n"
+         "\nImport options (the network file is read as mst-import reads it):\n" +
+         ImportOptionsHelp() + "\n" + OptionHelp("--help", "show this text") +
+         OptionHelp("--version", "show the program's version") +
+         "\n"
+         "Exit status: 0 the race was run; 1 the file could not be read or used, or standard\n"
+         "output could not be written; 2 bad usage.\n"
+         "\n"
+         "Example: mst-race matrix1.txt\n";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string file;
-  std::string format;
-  CommandLine line("mst-race", kUsage);
-  line.Choice("--format", format, FormatNames());
+  ImportOptions options;
+  CommandLine line("mst-race", Usage());
+  AddImportOptions(line, options);
   line.Network(file);
-  Network network;
-  std::string title;
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
-  if (const int ended = ReadNetworkArgument("mst-race", file, format, network, title); ended >= 0) return ended;
+  ImportedNetwork imported;
+  std::string title;
+  if (const int ended = ReadNetworkArgument("mst-race", file, options, imported, title); ended >= 0) return ended;
+  const Network& network = imported.network;
   const int nON = network.nON;
   const TimingPlan plan;
   const double expected = ExpectedSeconds(network.edges, nON, plan);

@@ -8,25 +8,23 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "graph/integer_text.h"
 #include "tools/exit_status.h"
 
 namespace mst {
 namespace {
 
-// Parses a whole decimal number within [low, high]: an optional sign where Number is signed,
-// then digits, nothing else.
-template <typename Number>
-bool ParseWhole(const std::string& text, Number low, Number high, Number& value) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  if (std::is_signed<Number>::value && first != last && *first == '+' && first + 1 != last && first[1] != '-') {
-    ++first;  // from_chars takes a minus sign only
-  }
-  Number parsed{};
-  const std::from_chars_result result = std::from_chars(first, last, parsed);
-  if (first == last || result.ec != std::errc() || result.ptr != last || parsed < low || parsed > high) {
-    return false;
-  }
+// Parses a whole decimal number within [low, high]: as every reader takes integers
+// (graph/integer_text.h) for signed numbers; digits only for unsigned ones.
+bool ParseWhole(const std::string& text, long long low, long long high, long long& value) {
+  return WholeNumber(text, value, low, high);
+}
+
+bool ParseWhole(const std::string& text, std::uint64_t low, std::uint64_t high, std::uint64_t& value) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  std::uint64_t parsed = 0;
+  const std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (result.ec != std::errc() || parsed < low || parsed > high) return false;
   value = parsed;
   return true;
 }
@@ -46,7 +44,7 @@ struct Entry {
 
 struct CommandLine::Table {
   const char* program;
-  const char* usage;
+  std::string usage;
   CLI::App app;
   std::vector<std::unique_ptr<Entry>> entries;  // stable addresses: CLI11 holds their values
   std::vector<std::pair<std::string, std::string>> exclusive;
@@ -83,9 +81,9 @@ struct CommandLine::Table {
   }
 };
 
-CommandLine::CommandLine(const char* program, const char* usage) : table_(std::make_unique<Table>()) {
+CommandLine::CommandLine(const char* program, std::string usage) : table_(std::make_unique<Table>()) {
   table_->program = program;
-  table_->usage = usage;
+  table_->usage = std::move(usage);
   CLI::App& app = table_->app;
   app.set_help_flag();  // the programs print their own usage text
   app.allow_extras();   // unknown words are refused here, in this layer's words
@@ -112,6 +110,42 @@ void CommandLine::File(const char* name, std::string& path) {
   entry.store = [&path](const std::string& value) { path = value; };
 }
 
+void CommandLine::Text(const char* name, std::string& value, const char* what) {
+  Entry& entry = table_->Add(name, true);
+  entry.missing = entry.name + " needs " + what;
+  entry.check = [missing = entry.missing](const std::string& text, std::string& why) {
+    if (!text.empty()) return true;
+    why = missing;
+    return false;
+  };
+  entry.store = [&value](const std::string& text) { value = text; };
+}
+
+void CommandLine::List(const char* name, std::vector<std::string>& values, std::size_t low, std::size_t high,
+                       const char* what) {
+  Entry& entry = table_->Add(name, true);
+  entry.missing = entry.name + " needs " + what;
+  const auto split = [](const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1) {
+      words.push_back(text.substr(start, comma - start));
+    }
+    words.push_back(text.substr(start));
+    return words;
+  };
+  const std::string label = name;
+  entry.check = [label, split, low, high, what](const std::string& text, std::string& why) {
+    const std::vector<std::string> words = split(text);
+    bool empty = false;
+    for (const std::string& word : words) empty = empty || word.empty();
+    if (!empty && words.size() >= low && words.size() <= high) return true;
+    why = label + ": '" + text + "' is not " + what;
+    return false;
+  };
+  entry.store = [&values, split](const std::string& text) { values = split(text); };
+}
+
 void CommandLine::Whole(const char* name, long long& value, long long low, long long high, bool* given) {
   Entry& entry = table_->Add(name, true);
   const std::string label = name;
@@ -132,12 +166,12 @@ void CommandLine::Whole(const char* name, std::uint64_t& value, bool* given) {
   const std::string label = name;
   entry.check = [label](const std::string& text, std::string& why) {
     std::uint64_t parsed = 0;
-    if (ParseWhole<std::uint64_t>(text, 0, UINT64_MAX, parsed)) return true;
+    if (ParseWhole(text, std::uint64_t{0}, UINT64_MAX, parsed)) return true;
     why = label + ": '" + text + "' is not a whole number from 0 to " + std::to_string(UINT64_MAX);
     return false;
   };
   entry.store = [&value, given](const std::string& text) {
-    (void)ParseWhole<std::uint64_t>(text, 0, UINT64_MAX, value);
+    (void)ParseWhole(text, std::uint64_t{0}, UINT64_MAX, value);
     if (given != nullptr) *given = true;
   };
 }
@@ -290,18 +324,45 @@ Parsed CommandLine::Read(int argc, const char* const* argv, std::string& why) {
   return Parsed::kRun;
 }
 
+std::string OptionHelp(const std::string& option, const std::string& text) {
+  constexpr std::size_t kColumn = 20;
+  constexpr std::size_t kWidth = 78;
+  std::string out;
+  std::string line = "  " + option;
+  if (line.size() + 1 > kColumn) {
+    out = line + "\n";
+    line.clear();
+  }
+  line.resize(kColumn, ' ');
+  bool first = true;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!first && line.size() + 1 + word.size() > kWidth) {
+      out += line + "\n";
+      line = std::string(kColumn, ' ') + word;
+    } else {
+      line += (first ? "" : " ") + word;
+    }
+    first = false;
+    start = end + 1;
+  }
+  return out + line + "\n";
+}
+
 int CommandLine::Parse(int argc, const char* const* argv) {
   std::string why;
   switch (Read(argc, argv, why)) {
     case Parsed::kHelp:
-      std::fputs(table_->usage, stdout);
+      std::fputs(table_->usage.c_str(), stdout);
       return kExitDone;
     case Parsed::kVersion:
       std::printf("%s %s\n", table_->program, kProgramVersion);
       return kExitDone;
     case Parsed::kBadUsage:
       std::fprintf(stderr, "%s: %s\n", table_->program, why.c_str());
-      std::fputs(table_->usage, stderr);
+      std::fputs(table_->usage.c_str(), stderr);
       return kExitBadUsage;
     case Parsed::kRun:
       break;

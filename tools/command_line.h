@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -23,7 +24,7 @@ enum class Parsed { kRun, kHelp, kVersion, kBadUsage };
 class CommandLine {
  public:
   // program names the refusals ("mst-draw: ..."); usage is --help's text.
-  CommandLine(const char* program, const char* usage);
+  CommandLine(const char* program, std::string usage);
   ~CommandLine();
   CommandLine(const CommandLine&) = delete;
   CommandLine& operator=(const CommandLine&) = delete;
@@ -31,6 +32,11 @@ class CommandLine {
   // The table. Each option is known by its whole name, e.g. "--positions".
   void Flag(const char* name, bool& given);
   void File(const char* name, std::string& path);  // a file name, not empty
+  // A word that is not a file name, not empty; what names it in the refusal of a missing one
+  // ("--weight needs a name").
+  void Text(const char* name, std::string& value, const char* what);
+  // A comma-separated list of count words (low to high of them), none empty: "--columns a,b,c".
+  void List(const char* name, std::vector<std::string>& values, std::size_t low, std::size_t high, const char* what);
   // A whole number within [low, high]: digits, with a sign for signed types (a '+' too);
   // nothing else, no blanks. given, where asked for, says whether the option was on the line.
   void Whole(const char* name, long long& value, long long low, long long high, bool* given = nullptr);
@@ -55,5 +61,9 @@ class CommandLine {
   struct Table;
   std::unique_ptr<Table> table_;
 };
+
+// One option's lines in a program's --help: the option in a 20-column option column (on a line of
+// its own where longer), its text wrapped at 78 columns under the text column.
+[[nodiscard]] std::string OptionHelp(const std::string& option, const std::string& text);
 
 }  // namespace mst

@@ -1,58 +1,58 @@
 #include "tools/network_input.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
-#include "graph/network_loader.h"
+#include "import/formats.h"
+#include "tools/command_line.h"
 #include "tools/exit_status.h"
-#include "tools/network_formats.h"
 
 namespace mst {
 
-std::vector<std::string> FormatNames() {
-  std::vector<std::string> names;
-  for (const FormatEntry& entry : NetworkFormats()) names.push_back(entry.name);
-  return names;
+void AddImportOptions(CommandLine& line, ImportOptions& options) {
+  line.Choice("--format", options.format, FormatNames());
+  line.Text("--weight", options.weight, "a name");
+  line.List("--columns", options.columns, 2, 3, "two or three column names split at commas");
+  line.Positive("--scale", options.scale);
+  line.Flag("--maximum", options.maximum);
+  line.Flag("--largest-part", options.largestPart);
 }
 
-int ReadNetworkArgument(const char* program, const std::string& file, const std::string& format, Network& network,
-                        std::string& title) {
-  const bool fromInput = file == "-";
-  title = fromInput ? "standard input" : file;
-  const auto refuse = [&](const std::string& reason) {
-    std::fprintf(stderr, "%s: %s: %s\n", program, title.c_str(), reason.c_str());
+std::string ImportOptionsHelp() {
+  std::string names;
+  const std::vector<std::string> formats = FormatNames();
+  for (std::size_t k = 0; k < formats.size(); ++k) {
+    names += (k == 0 ? "" : k + 1 == formats.size() ? " or " : ", ") + formats[k];
+  }
+  return OptionHelp("--format NAME", "the file's format: " + names +
+                                         "; else told by its extension, else by its content where only one format "
+                                         "reads it (mst-import --help lists them)") +
+         OptionHelp("--weight NAME", "the GraphML key, CSV column or edge attribute that holds the measures") +
+         OptionHelp("--columns S,T[,W]", "CSV: the source, target and weight columns by their header names") +
+         OptionHelp("--scale F",
+                    "multiply every measure by F (above 0) and round it to the nearest whole number; the largest "
+                    "rounding error is reported") +
+         OptionHelp("--maximum", "negate every measure: the minimum spanning tree is then the file's maximum one") +
+         OptionHelp("--largest-part",
+                    "keep the largest part (the first met among equals) of a network in several parts, and report "
+                    "what was left out");
+}
+
+int ReadNetworkArgument(const char* program, const std::string& file, const ImportOptions& options,
+                        ImportedNetwork& imported, std::string& title, ImportReport report) {
+  title = file == "-" ? "standard input" : file;
+  std::string why;
+  if (!ImportFile(file, options, imported, why)) {
+    std::fprintf(stderr, "%s: %s: %s\n", program, title.c_str(), why.c_str());
     return kExitUnusableInput;
-  };
-  std::string reason;
-  ImportOptions options;
-  if (!format.empty()) {
-    (void)FormatNamed(format, options.format);
-  } else if (!fromInput) {
-    // The first line tells the format where the name does not.
-    std::FILE* peek = std::fopen(file.c_str(), "rb");
-    std::string firstLine;
-    if (peek != nullptr) {
-      for (int c; (c = std::fgetc(peek)) != EOF && c != '\n' && firstLine.size() < 4096;)
-        firstLine += static_cast<char>(c);
-      std::fclose(peek);
-    }
-    options.format = FormatOfFile(file, firstLine);
   }
-  if (options.format == NetworkFormat::kNetwork) {
-    // mst-bench's own reader, with its reasons.
-    if (!(fromInput ? LoadNetworkFrom(stdin, network, reason) : LoadNetworkFile(file, network, reason))) {
-      return refuse(reason);
-    }
-    return -1;
+  if (report == ImportReport::kSummary) {
+    std::fprintf(stderr, "%s: %s: read as %s (told by %s): %d nodes, %d edges from %lld listed\n", program,
+                 title.c_str(), imported.format.c_str(), imported.toldBy.c_str(), imported.network.nON,
+                 static_cast<int>(imported.network.edges.size()), imported.listed);
   }
-  std::FILE* input = fromInput ? stdin : std::fopen(file.c_str(), "rb");
-  if (input == nullptr) return refuse(std::string("cannot open the file (") + std::strerror(errno) + ")");
-  ImportedNetwork imported;
-  const bool read = ImportNetwork(input, options, imported, reason);
-  if (!fromInput) std::fclose(input);
-  if (!read) return refuse(reason);
-  network = std::move(imported.network);
+  for (const std::string& note : ImportNotes(imported, options)) {
+    std::fprintf(stderr, "%s: %s: %s\n", program, title.c_str(), note.c_str());
+  }
   return -1;
 }
 

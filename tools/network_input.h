@@ -1,23 +1,32 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "graph/network_vectors.h"
+#include "import/network_import.h"
 
-// Reading the one network a program was given on its command line.
+// Reading the one network a program was given on its command line, as every program that
+// reads one does: the importer's options, the refusal, and what the user is told on the way.
 namespace mst {
 
-// Reads the network in file, or standard input for "-" (a file named "-" is "./-"), in the
-// format named format (see tools/network_formats.h), or when format is empty the one its name
-// and first line tell (standard input: the network file format). Returns -1 with network and
-// title (the name to show: the file name, or "standard input") filled; else prints
-// "<program>: <title>: <reason>" on standard error and returns the exit status for an unusable
-// input (1).
-[[nodiscard]] int ReadNetworkArgument(const char* program, const std::string& file, const std::string& format,
-                                      Network& network, std::string& title);
+class CommandLine;
 
-// The names --format takes, for a program's table.
-[[nodiscard]] std::vector<std::string> FormatNames();
+// Declares the importer's options on a program's command line, to be stored into options:
+// --format, --weight, --columns, --scale, --maximum and --largest-part.
+void AddImportOptions(CommandLine& line, ImportOptions& options);
+
+// Their --help lines, in the 20-column option layout every program's help has.
+[[nodiscard]] std::string ImportOptionsHelp();
+
+// What ReadNetworkArgument tells on standard error of a network it read: the notes of
+// ImportNotes (the companions), or before them a summary of the counts (mst-import).
+enum class ImportReport { kNotes, kSummary };
+
+// Reads the network in file ("-": standard input; a file named "-" is "./-") as options say.
+// Returns -1 with imported and title (the file name, or "standard input") filled, having
+// printed the report, each line "<program>: <title>: ...", on standard error; else prints
+// "<program>: <title>: <reason>" there and returns the exit status for an unusable input (1).
+[[nodiscard]] int ReadNetworkArgument(const char* program, const std::string& file, const ImportOptions& options,
+                                      ImportedNetwork& imported, std::string& title,
+                                      ImportReport report = ImportReport::kNotes);
 
 }  // namespace mst

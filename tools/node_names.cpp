@@ -6,53 +6,19 @@
 #include <cstring>
 #include <fstream>
 
+#include "graph/integer_text.h"
 #include "graph/network_loader.h"
+#include "import/names.h"
 #include "tools/exit_status.h"
 
 namespace mst {
 
 namespace {
 
-// True when text is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF):
-// the names go into JSON and web pages, which must be UTF-8.
-bool IsUtf8(const std::string& text) {
-  for (std::size_t k = 0; k < text.size();) {
-    const auto c = static_cast<unsigned char>(text[k]);
-    std::size_t more = 0;
-    unsigned int value = 0;
-    if (c < 0x80) {
-      ++k;
-      continue;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      more = 1;
-      value = c & 0x1Fu;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      more = 2;
-      value = c & 0x0Fu;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      more = 3;
-      value = c & 0x07u;
-    } else {
-      return false;
-    }
-    if (k + more >= text.size()) return false;
-    for (std::size_t m = 1; m <= more; ++m) {
-      const auto next = static_cast<unsigned char>(text[k + m]);
-      if ((next & 0xC0u) != 0x80u) return false;
-      value = (value << 6) | (next & 0x3Fu);
-    }
-    const unsigned int least[] = {0, 0x80, 0x800, 0x10000};
-    if (value < least[more] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
-    k += more + 1;
-  }
-  return true;
-}
-
 // A node number: decimal digits only, 1 to nON.
 bool NodeNumber(const std::string& text, int nON, int& node) {
-  if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-  const long long value = std::stoll(text);
-  if (value < 1 || value > nON) return false;
+  long long value = 0;
+  if (text.find_first_not_of("0123456789") != std::string::npos || !WholeNumber(text, value, 1, nON)) return false;
   node = static_cast<int>(value);
   return true;
 }
@@ -104,7 +70,9 @@ bool ReadNodeNames(const std::string& path, int nON, std::vector<std::string>& n
       reason = where + "the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)";
       return false;
     }
-    if (std::any_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7F; })) {
+    std::string untabbed = name;  // a tab after the first is part of the name
+    std::replace(untabbed.begin(), untabbed.end(), '\t', ' ');
+    if (HasControl(untabbed)) {
       reason = where + "the name holds a control character";
       return false;
     }
@@ -133,10 +101,15 @@ std::string NamesBeside(const std::string& network) {
   return (extension ? network.substr(0, dot) : network) + ".names";
 }
 
-int ReadNamesArgument(const char* program, const std::string& namesOption, const std::string& networkFile, int nON,
-                      std::vector<std::string>& names) {
+int ReadNamesArgument(const char* program, const std::string& namesOption, const std::string& networkFile,
+                      const ImportedNetwork& imported, std::vector<std::string>& names) {
   names.clear();
+  const int nON = imported.network.nON;
   std::string path = namesOption;
+  if (path.empty() && imported.named) {
+    names = imported.names;
+    return -1;
+  }
   if (path.empty()) {
     path = NamesBeside(networkFile);
     std::ifstream probe(path);

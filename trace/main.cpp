@@ -1,13 +1,11 @@
 // mst-trace: the steps of Prim's and Kruskal's routines on one network file, for people, for
-// programs (--json) or as a page that plays them (--page). See kUsage.
-#include <cerrno>
+// programs (--json) or as a page that plays them (--page). See Usage().
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "graph/network_loader.h"
+#include "graph/whole_file.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 #include "tools/network_input.h"
@@ -22,76 +20,59 @@ using namespace mst;
 
 namespace {
 
-const char* const kUsage =
-    "Usage: mst-trace [--json | --page SVG_FILE] [--names FILE] [--format NAME] [--] NETWORK_FILE\n"
-    "Writes the steps of Prim's and Kruskal's routines on the network in NETWORK_FILE (the\n"
-    "network file format mst-bench reads, or any format mst-import reads; - reads standard\n"
-    "input, ./- a file named -) to standard output, as mst-bench runs them: Prim's call, and\n"
-    "the Kruskal call whose tree it reports. Prim: per step the tree's size, how many edges\n"
-    "cross, the chosen edge, the node that joins, the runner-up and the running total.\n"
-    "Kruskal: per edge in sorted order what the routine did: accepted (the components it\n"
-    "joins) or rejected (the cycle it would close), and the running total.\n"
-    "\n"
-    "  --json           one JSON document instead (its fields: see the README)\n"
-    "  --page SVG_FILE  a self-contained HTML page that plays the steps on the drawing in\n"
-    "                   SVG_FILE, made by: mst-draw NETWORK_FILE | neato -Tsvg > SVG_FILE\n"
-    "                   (scripts/show-steps runs the whole pipeline)\n"
-    "  --names FILE     the nodes' names: one line per node, its number, a tab, its name (as\n"
-    "                   mst-import --node-map writes); without it NAME.names beside NAME.txt\n"
-    "                   is used when there is one. Names appear beside the node numbers\n"
-    "  --format NAME    the file's format, when its name does not tell it: network, dimacs,\n"
-    "                   mtx, edgelist, csv, metis, pajek or graphml (see mst-import --help)\n"
-    "  --help           show this text\n"
-    "  --version        show the program's version\n"
-    "\n"
-    "Exit status: 0 written; 1 a file could not be read or used, or standard output could not\n"
-    "be written; 2 bad usage.\n"
-    "\n"
-    "Example: mst-trace matrix1.txt\n";
-
-bool ReadWhole(const std::string& path, std::string& text, std::string& why) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    why = std::string("cannot open the file (") + std::strerror(errno) + ")";
-    return false;
-  }
-  char buffer[65536];
-  std::size_t got;
-  errno = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-  const bool read = !std::ferror(file);
-  const int error = errno;
-  std::fclose(file);
-  if (!read) why = ReadFailureReason(error);
-  return read;
+std::string Usage() {
+  return "Usage: mst-trace [--json | --page SVG_FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n"
+         "Writes the steps of Prim's and Kruskal's routines on the network in NETWORK_FILE\n"
+         "(mst-bench's network file format or any format mst-import reads; - reads standard input,\n"
+         "./- a file named -) to standard output, as mst-bench runs them: Prim's call, and the\n"
+         "Kruskal call whose tree it reports. Prim: per step the tree's size, how many edges cross,\n"
+         "the chosen edge, the node that joins, the runner-up and the running total. Kruskal: per\n"
+         "edge in sorted order what the routine did: accepted (the components it joins) or\n"
+         "rejected (the cycle it would close), and the running total.\n"
+         "\n" +
+         OptionHelp("--json", "one JSON document instead (its fields: see docs/companions.md)") +
+         OptionHelp("--page SVG_FILE",
+                    "a self-contained HTML page that plays the steps on the drawing in SVG_FILE, made by: "
+                    "mst-draw NETWORK_FILE | neato -Tsvg > SVG_FILE (mst-show-steps runs the whole pipeline)") +
+         OptionHelp("--names FILE",
+                    "the nodes' names: one line per node, its number, a tab, its name (as mst-import --node-map "
+                    "writes); without it the names the network file holds, or else NAME.names beside NAME.txt. "
+                    "Names appear beside the node numbers") +
+         "\nImport options (the network file is read as mst-import reads it):\n" + ImportOptionsHelp() + "\n" +
+         OptionHelp("--help", "show this text") + OptionHelp("--version", "show the program's version") +
+         "\n"
+         "Exit status: 0 written; 1 a file could not be read or used, or standard output could not\n"
+         "be written; 2 bad usage.\n"
+         "\n"
+         "Example: mst-trace matrix1.txt\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string file;
-  std::string format;
   std::string svgPath;
   std::string namesPath;
   bool json = false;
-  CommandLine line("mst-trace", kUsage);
+  CommandLine line("mst-trace", Usage());
   line.Flag("--json", json);
   line.File("--page", svgPath);
   line.Exclusive("--json", "--page");
   line.File("--names", namesPath);
-  line.Choice("--format", format, FormatNames());
+  ImportOptions options;
+  AddImportOptions(line, options);
   line.Network(file);
-  Network network;
-  std::string title;
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
-  if (const int ended = ReadNetworkArgument("mst-trace", file, format, network, title); ended >= 0) return ended;
-
+  ImportedNetwork imported;
+  std::string title;
+  if (const int ended = ReadNetworkArgument("mst-trace", file, options, imported, title); ended >= 0) return ended;
+  const Network& network = imported.network;
   std::vector<std::string> names;
-  if (const int ended = ReadNamesArgument("mst-trace", namesPath, file, network.nON, names); ended >= 0) return ended;
+  if (const int ended = ReadNamesArgument("mst-trace", namesPath, file, imported, names); ended >= 0) return ended;
 
   std::string why;
   std::string svg;
-  if (!svgPath.empty() && !ReadWhole(svgPath, svg, why)) {
+  if (!svgPath.empty() && !ReadWholeFile(svgPath, svg, why)) {
     std::fprintf(stderr, "mst-trace: %s: %s\n", svgPath.c_str(), why.c_str());
     return kExitUnusableInput;
   }

@@ -1,0 +1,214 @@
+// CSV and other delimited text: fields separated by commas, semicolons (spreadsheets in many
+// languages) or tabs, quoted as RFC 4180 has it (a field in double quotes may hold the
+// separator, line ends and doubled quotes). The separator is the one every row splits at into
+// the same number of fields. The first row is a header when it names the source and target
+// columns (source/from/..., target/to/..., weight/cost/...), or the columns --columns or
+// --weight name; without one, the columns are source, target and optionally the measure.
+#include <vector>
+
+#include "import/detail/builder.h"
+#include "import/detail/readers.h"
+#include "import/detail/text.h"
+
+namespace mst {
+
+namespace {
+
+struct Record {
+  long long line;
+  std::vector<std::string> fields;
+};
+
+// Splits text into records at separator, or returns false with why. Blank lines are skipped.
+bool Records(std::string_view text, char separator, std::vector<Record>& records, std::string& why) {
+  records.clear();
+  Lines lines(text);
+  for (std::string_view line; lines.Next(line);) {
+    if (Trim(line).empty()) continue;
+    Record record{lines.Number(), {std::string()}};
+    bool quoted = false;
+    bool closed = false;  // a quoted field has closed: only the separator may follow
+    for (std::size_t k = 0;; ++k) {
+      if (k == line.size()) {
+        if (!quoted) break;
+        if (!lines.Next(line)) {
+          why = AtLine(record.line) + "a quoted field is not closed";
+          return false;
+        }
+        record.fields.back() += '\n';
+        k = static_cast<std::size_t>(-1);
+        continue;
+      }
+      const char c = line[k];
+      if (quoted) {
+        if (c == '"' && k + 1 < line.size() && line[k + 1] == '"') {
+          record.fields.back() += '"';
+          ++k;
+        } else if (c == '"') {
+          quoted = false;
+          closed = true;
+        } else {
+          record.fields.back() += c;
+        }
+      } else if (c == separator) {
+        record.fields.emplace_back();
+        closed = false;
+      } else if (closed && c != ' ' && c != '\r') {
+        why = AtLine(lines.Number()) + "text after a quoted field's closing quote (a field that starts with a quote " +
+              "must be all in quotes, its own quotes doubled)";
+        return false;
+      } else if (c == '"' && Trim(record.fields.back()).empty()) {
+        record.fields.back().clear();
+        quoted = true;  // only a field's first character opens quotes; elsewhere a quote is a quote
+      } else if (!closed) {
+        record.fields.back() += c;
+      }
+    }
+    records.push_back(std::move(record));
+  }
+  return true;
+}
+
+// The first record whose field count differs from the first's, or records.size().
+std::size_t Ragged(const std::vector<Record>& records) {
+  for (std::size_t k = 1; k < records.size(); ++k) {
+    if (records[k].fields.size() != records[0].fields.size()) return k;
+  }
+  return records.size();
+}
+
+std::string Field(const std::string& field) { return std::string(Trim(field)); }
+
+bool IsMeasure(const std::string& field) { return IsNumber(Trim(field)); }
+
+const char* const kSeparatorNames[] = {"commas", "semicolons", "tabs"};
+
+}  // namespace
+
+bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
+  const ImportOptions& options = builder.Options();
+  // The separator: the one of , ; tab at which every row splits into the same number (2 or more)
+  // of fields. Two that do are refused: the file could mean either.
+  static const char kSeparators[] = {',', ';', '\t'};
+  std::vector<Record> records;
+  std::vector<Record> candidate;
+  int chosen = -1;
+  std::string firstWhy;
+  for (int s = 0; s < 3; ++s) {
+    std::string reason;
+    if (!Records(text, kSeparators[s], candidate, reason)) {
+      if (firstWhy.empty() && text.find(kSeparators[s]) != std::string_view::npos) firstWhy = reason;
+      continue;
+    }
+    if (candidate.empty()) {
+      why = "the file is empty";
+      return false;
+    }
+    const std::size_t ragged = Ragged(candidate);
+    if (candidate[0].fields.size() < 2 || ragged < candidate.size()) {
+      if (firstWhy.empty() && candidate[0].fields.size() >= 2) {
+        firstWhy = AtLine(candidate[ragged].line) + std::to_string(candidate[ragged].fields.size()) +
+                   " fields where line " + std::to_string(candidate[0].line) + " has " +
+                   std::to_string(candidate[0].fields.size()) + " (separated by " + kSeparatorNames[s] + ")";
+      }
+      continue;
+    }
+    if (chosen >= 0) {
+      why = std::string("every row splits alike at ") + kSeparatorNames[chosen] + " and at " + kSeparatorNames[s] +
+            ": the separator cannot be told";
+      return false;
+    }
+    chosen = s;
+    records = std::move(candidate);
+  }
+  if (chosen < 0) {
+    why = !firstWhy.empty() ? firstWhy : "no commas, semicolons or tabs separate the fields";
+    return false;
+  }
+  // The header, and which column is which.
+  const std::vector<std::string>& first = records[0].fields;
+  std::size_t column[3] = {SIZE_MAX, SIZE_MAX, SIZE_MAX};
+  static const char* const kRoles[3] = {"source", "target", "weight"};
+  std::vector<std::string> wanted = options.columns;
+  if (wanted.size() > 2 && !options.weight.empty()) {
+    why = "--columns names the weight column already: leave out --weight";
+    return false;
+  }
+  if (!options.weight.empty()) {
+    wanted.resize(2);
+    wanted.push_back(options.weight);
+  }
+  std::vector<std::string_view> firstViews(first.begin(), first.end());
+  const bool header =
+      !wanted.empty() || NamesColumns(firstViews) || [&] {  // a weight column by name where the others are not named
+        for (const std::string& f : first) {
+          if (RoleOfName(f) == Role::kWeight) return true;
+        }
+        return false;
+      }();
+  if (header) {
+    for (int role = 0; role < 3; ++role) {
+      const bool byOption = role < static_cast<int>(wanted.size()) && !wanted[static_cast<std::size_t>(role)].empty();
+      for (std::size_t k = 0; k < first.size() && column[role] == SIZE_MAX; ++k) {
+        if (byOption ? Lower(Trim(first[k])) == Lower(wanted[static_cast<std::size_t>(role)])
+                     : RoleOfName(first[k]) == static_cast<Role>(role)) {
+          column[role] = k;
+        }
+      }
+      if (column[role] == SIZE_MAX && (role < 2 || byOption)) {
+        why = AtLine(records[0].line) + "no " + kRoles[role] + " column in the header " +
+              (byOption ? "named '" + wanted[static_cast<std::size_t>(role)] + "'"
+                        : std::string("(named ") + RoleExamples(static_cast<Role>(role)) + "; or give --columns)");
+        return false;
+      }
+    }
+  } else if (first.size() > 3) {
+    why = AtLine(records[0].line) + std::to_string(first.size()) +
+          " fields and no header row naming the source, target and weight columns (or give --columns)";
+    return false;
+  } else {
+    column[0] = 0;
+    column[1] = 1;
+    column[2] = first.size() == 3 ? 2 : SIZE_MAX;
+    const bool digits = first.size() == 3 && first[2].find_first_of("0123456789") != std::string::npos;
+    if (column[2] != SIZE_MAX && !digits && records.size() > 1 && IsMeasure(records[1].fields[2])) {
+      why = AtLine(records[0].line) + "it looks like a header row, but names no source and target columns (" +
+            RoleExamples(Role::kSource) + "; " + RoleExamples(Role::kTarget) + "): give --columns";
+      return false;
+    }
+  }
+  // Without a weight column, a column of numbers may be the measure under another name: every
+  // edge would silently be 1.
+  if (header && column[2] == SIZE_MAX) {
+    for (std::size_t k = 0; k < first.size(); ++k) {
+      if (k == column[0] || k == column[1] || Trim(first[k]).empty() || records.size() < 2) continue;
+      bool numbers = true;
+      for (std::size_t r = 1; r < records.size() && numbers; ++r) numbers = IsMeasure(records[r].fields[k]);
+      if (numbers) {
+        why = AtLine(records[0].line) + "no weight column (named " + RoleExamples(Role::kWeight) + "), but '" +
+              Field(first[k]) + "' holds numbers: --weight '" + Field(first[k]) + "' takes the measures from it";
+        return false;
+      }
+    }
+  }
+  for (std::size_t r = header ? 1 : 0; r < records.size(); ++r) {
+    const Record& record = records[r];
+    const std::string source = Field(record.fields[column[0]]);
+    const std::string target = Field(record.fields[column[1]]);
+    if (source.empty() || target.empty()) {
+      why = AtLine(record.line) + "an empty " + (source.empty() ? "source" : "target");
+      return false;
+    }
+    const std::string measure = column[2] == SIZE_MAX ? "" : Field(record.fields[column[2]]);
+    const int a = builder.NodeByName(source);  // the source first: nodes are numbered as met
+    const int b = builder.NodeByName(target);
+    if (!builder.AddEdge(a, b, measure, record.line, why)) return false;
+  }
+  if (header && records.size() == 1) {
+    why = "the file holds a header row and no edges";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace mst

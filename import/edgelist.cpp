@@ -1,0 +1,247 @@
+// Edge lists: one edge a line, "u v" or "u v w" (SNAP, KONECT, NetworkX's weighted and plain
+// edge lists, igraph's), or "u v {'weight': 4}" (NetworkX's default: a Python dict of the edge's
+// attributes). Fields are split at tabs where every line holds one (names may then hold spaces),
+// else at blanks, where a name with a blank cannot be told from two names: such lines are
+// refused rather than split one way or another. Every edge has the same shape: a file that
+// mixes edges with and without a measure is refused, as names with blanks would make one. Told
+// from the content, an edge list keeps its comments at the top, as every writer does: '#'
+// lines among the edges are LGL's node lines.
+#include <vector>
+
+#include "import/detail/builder.h"
+#include "import/detail/readers.h"
+#include "import/detail/text.h"
+
+namespace mst {
+
+namespace {
+
+bool IsComment(std::string_view line) {
+  const std::string_view trimmed = Trim(line);
+  return !trimmed.empty() && (trimmed[0] == '#' || trimmed[0] == '%');
+}
+
+// Reads a Python string literal ('...' or "...", with backslash escapes) at text[k] into value.
+bool PythonString(std::string_view text, std::size_t& k, std::string& value) {
+  if (k >= text.size() || (text[k] != '\'' && text[k] != '"')) return false;
+  const char quote = text[k++];
+  value.clear();
+  for (; k < text.size(); ++k) {
+    if (text[k] == '\\' && k + 1 < text.size()) {
+      value += text[++k];
+    } else if (text[k] == quote) {
+      ++k;
+      return true;
+    } else {
+      value += text[k];
+    }
+  }
+  return false;
+}
+
+// Passes one Python value at text[k]: a string, or anything up to the next ',' or '}' outside
+// brackets and strings.
+bool PythonValue(std::string_view text, std::size_t& k, std::string_view& value, bool& isString) {
+  const std::size_t start = k;
+  std::string skipped;
+  isString = k < text.size() && (text[k] == '\'' || text[k] == '"');
+  if (isString) {
+    if (!PythonString(text, k, skipped)) return false;
+    value = text.substr(start, k - start);
+    return true;
+  }
+  int depth = 0;
+  for (; k < text.size(); ++k) {
+    const char c = text[k];
+    if (c == '\'' || c == '"') {
+      if (!PythonString(text, k, skipped)) return false;
+      --k;
+    } else if (c == '[' || c == '(' || c == '{') {
+      ++depth;
+    } else if (c == ']' || c == ')' || c == '}') {
+      if (depth == 0) break;
+      --depth;
+    } else if (c == ',' && depth == 0) {
+      break;
+    }
+  }
+  value = Trim(text.substr(start, k - start));
+  return !value.empty();
+}
+
+struct Attribute {
+  std::string key;
+  std::string_view value;
+  bool isString;
+};
+
+// The attributes of a dict literal, as NetworkX writes them: "{'weight': 4, 'color': 'red'}".
+bool PythonDict(std::string_view text, std::vector<Attribute>& attributes) {
+  attributes.clear();
+  std::size_t k = 1;
+  const auto blanks = [&] {
+    while (k < text.size() && (text[k] == ' ' || text[k] == '\t')) ++k;
+  };
+  if (text.empty() || text[0] != '{') return false;
+  blanks();
+  if (k < text.size() && text[k] == '}') return k + 1 == text.size();
+  for (;;) {
+    Attribute attribute;
+    blanks();
+    if (!PythonString(text, k, attribute.key)) return false;
+    blanks();
+    if (k >= text.size() || text[k] != ':') return false;
+    ++k;
+    blanks();
+    if (!PythonValue(text, k, attribute.value, attribute.isString)) return false;
+    attributes.push_back(std::move(attribute));
+    blanks();
+    if (k < text.size() && text[k] == ',') {
+      ++k;
+      continue;
+    }
+    return k < text.size() && text[k] == '}' && k + 1 == text.size();
+  }
+}
+
+enum class Shape { kPair, kWeighted, kAttributes };
+
+const char* const kShapeNames[] = {"'u v'", "'u v w'", "'u v {attributes}'"};
+
+}  // namespace
+
+std::string NamesWithBlanks(long long line, std::size_t words, const char* what) {
+  return AtLine(line) + std::to_string(words) + " words where " + what +
+         ": node names with blanks cannot be told apart in a file split at blanks (save it as CSV or GraphML, "
+         "which keep them)";
+}
+
+bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments, std::string& why) {
+  // Split at tabs where every line holds one. A separator every line holds that is not split at
+  // here (commas, semicolons) makes the file CSV.
+  bool tabs = true;
+  bool commas = true;
+  bool semicolons = true;
+  bool any = false;
+  Lines scan(text);
+  for (std::string_view line; scan.Next(line);) {
+    if (Trim(line).empty() || (comments && IsComment(line))) continue;
+    any = true;
+    const std::string_view names = line.substr(0, line.find('{'));  // NetworkX's attributes aside
+    tabs = tabs && line.find('\t') != std::string_view::npos;
+    commas = commas && names.find(',') != std::string_view::npos;
+    semicolons = semicolons && names.find(';') != std::string_view::npos;
+  }
+  if (!any) {
+    why = "the file lists no edges";
+    return false;
+  }
+  if (!tabs && (commas || semicolons)) {
+    why = std::string("a ") + (commas ? "comma" : "semicolon") +
+          " on every line separates the fields, as in CSV (--format csv reads such files)";
+    return false;
+  }
+  const std::string weightKey = builder.Options().weight.empty() ? "weight" : builder.Options().weight;
+  Shape shape = Shape::kPair;
+  long long first = 0;  // the first edge's line, whose shape every line must have
+  long long dicts = 0;
+  long long keyed = 0;       // dicts that hold the measure's key
+  std::string otherNumeric;  // another key that holds numbers
+  std::vector<Attribute> attributes;
+  Lines lines(text);
+  for (std::string_view line; lines.Next(line);) {
+    if (Trim(line).empty()) continue;
+    if (comments && IsComment(line)) {
+      // Edge lists keep their comments at the top; '#' lines among the edges are LGL's.
+      if (first != 0 && builder.ByContent()) {
+        why = AtLine(lines.Number()) + "a comment among the edges (--format edgelist reads it as an edge list)";
+        return false;
+      }
+      continue;
+    }
+    const long long at = lines.Number();
+    const std::vector<std::string_view> fields = tabs ? TabFields(line) : Words(line);
+    std::size_t dict = 0;  // NetworkX's attributes: the rest of the line from the field opening them
+    while (dict < fields.size() && (fields[dict].empty() || fields[dict][0] != '{')) ++dict;
+    const Shape here = dict < fields.size() ? Shape::kAttributes : fields.size() == 3 ? Shape::kWeighted : Shape::kPair;
+    if (here == Shape::kAttributes ? dict > 2 : fields.size() > 3) {
+      if (tabs) {
+        why = AtLine(at) + std::to_string(fields.size()) + " fields where an edge has 2 or 3 ('u v' or 'u v w')";
+      } else {
+        why = here == Shape::kAttributes ? NamesWithBlanks(at, dict, "2 come before the attributes")
+                                         : NamesWithBlanks(at, fields.size(), "an edge has 2 or 3 ('u v' or 'u v w')");
+      }
+      return false;
+    }
+    if ((here == Shape::kAttributes ? dict : fields.size()) < 2 || fields[0].empty() || fields[1].empty()) {
+      why = AtLine(at) + "an edge needs two node ids ('u v' or 'u v w')";
+      return false;
+    }
+    if (first == 0) {
+      first = at;
+      shape = here;
+    } else if (here != shape) {
+      why = AtLine(at) + "an edge " + kShapeNames[static_cast<int>(here)] + " where line " + std::to_string(first) +
+            " has " + kShapeNames[static_cast<int>(shape)] +
+            ": every edge has a measure, or none does (names with blanks also make this: save such a file as CSV or "
+            "GraphML, which keep them)";
+      return false;
+    }
+    std::string_view measure;
+    if (here == Shape::kWeighted) {
+      measure = fields[2];
+    } else if (here == Shape::kAttributes) {
+      const std::string_view written = Trim(line.substr(static_cast<std::size_t>(fields[dict].data() - line.data())));
+      if (!PythonDict(written, attributes)) {
+        why = AtLine(at) + "the attributes " + Quote(written) + " are not a Python dict as NetworkX writes them";
+        return false;
+      }
+      ++dicts;
+      for (const Attribute& attribute : attributes) {
+        if (attribute.key == weightKey) {
+          if (attribute.isString) {
+            why = AtLine(at) + "the " + weightKey + " " + std::string(attribute.value) + " is text, not a number";
+            return false;
+          }
+          measure = attribute.value;
+          ++keyed;
+        } else if (otherNumeric.empty() && !attribute.isString && IsNumber(attribute.value)) {
+          otherNumeric = attribute.key;
+        }
+      }
+    }
+    const int a = builder.NodeByName(fields[0]);
+    const int b = builder.NodeByName(fields[1]);
+    if (!builder.AddEdge(a, b, measure, at, why)) {
+      if (at == first && here == Shape::kWeighted && NamesColumns(fields)) {
+        why = AtLine(at) +
+              "it names the columns, but an edge list has no header row: delete the line, or save the "
+              "file as CSV";
+      } else if (here == Shape::kWeighted && !tabs && !IsNumber(measure)) {
+        why +=
+            "; if node names hold blanks, they cannot be told apart in a file split at blanks (save it as CSV "
+            "or GraphML, which keep them)";
+      }
+      return false;
+    }
+  }
+  if (!builder.Options().weight.empty() && dicts == 0) {
+    why = "--weight names an edge attribute, but this edge list has none: its measures are its third column";
+    return false;
+  }
+  // A measure under another name is not taken for none at all: every edge would be 1.
+  if (dicts > 0 && keyed == 0 && (!otherNumeric.empty() || !builder.Options().weight.empty())) {
+    why = "no edge has the attribute '" + weightKey + "'" +
+          (otherNumeric.empty() ? std::string()
+                                : ", but they have '" + otherNumeric + "', which holds numbers: --weight " +
+                                      otherNumeric + " takes the measures from it");
+    return false;
+  }
+  return true;
+}
+
+bool ReadEdgelist(std::string_view text, NetworkBuilder& builder, std::string& why) {
+  return ReadEdgeLines(text, builder, true, why);
+}
+
+}  // namespace mst

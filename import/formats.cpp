@@ -1,0 +1,74 @@
+// The registry: one row per format. Adding a format is one reader file in import/, its
+// declaration in import/detail/readers.h and one row here; --format, the help texts, the docs'
+// table, the fuzzer and the telling of formats all follow from this table.
+#include "import/formats.h"
+
+#include "import/detail/readers.h"
+#include "import/detail/text.h"
+
+namespace mst {
+
+const std::vector<Format>& Formats() {
+  using R = Recognition;
+  static const std::vector<Format> formats = {
+      {"network", "mst-bench's network file", "", "mst-bench's own: 'E N', then E rows 'u v w' (nodes 1..N)",
+       "3 3\n1 2 4\n2 3 1\n1 3 3\n", R::kReading, nullptr, ReadNetworkFile, 0},
+      {"dimacs", "a DIMACS file", ".gr .dimacs .max",
+       "DIMACS: 'p sp N M' or 'p max N M', then 'a u v w' arcs; 'c' comments",
+       "c road\np sp 3 4\na 1 2 4\na 2 1 4\na 2 3 1\na 3 2 1\n", R::kStart, StartsDimacs, ReadDimacs, 0},
+      {"mtx", "a Matrix Market file", ".mtx .mm",
+       "Matrix Market: coordinate or array; integer, real or pattern; general or symmetric",
+       "%%MatrixMarket matrix coordinate integer symmetric\n3 3 2\n2 1 4\n3 2 1\n", R::kStart, StartsMtx, ReadMtx, 0},
+      {"edgelist", "an edge list", ".edges .edgelist .el .wel",
+       "'u v', 'u v w' or 'u v {dict}' lines (SNAP, KONECT, NetworkX); # or % comments",
+       "# NetworkX\nValjean Javert {'weight': 4}\nJavert Fantine {'weight': 1}\n", R::kReading, nullptr, ReadEdgelist,
+       kNamedMeasure},
+      {"ncol", "an NCOL file", ".ncol", "igraph's NCOL: 'name1 name2 [w]' lines, no comments",
+       "Valjean Javert 4\nJavert Fantine 1\n", R::kNever, nullptr, ReadNcol, 0},
+      {"lgl", "an LGL file", ".lgl", "igraph's LGL: '# NODE', then a 'NEIGHBOUR [w]' line per edge",
+       "# Valjean\nJavert 4\n# Javert\nFantine 1\n# Fantine\n", R::kReading, nullptr, ReadLgl, 0},
+      {"csv", "a CSV file", ".csv .tsv",
+       "fields split at commas, semicolons or tabs; a header row names the columns, or none",
+       "Source,Target,Weight\n\"Paris, FR\",Lyon,465\nLyon,Nice,470\n", R::kReading, nullptr, ReadCsv,
+       kNamedMeasure | kNamedColumns},
+      {"metis", "a METIS file", ".graph .metis", "METIS: 'N M [FMT [NCON]]', then a line of neighbours per node",
+       "3 2 1\n2 4\n1 4 3 1\n2 1\n", R::kReading, nullptr, ReadMetis, 0},
+      {"pajek", "a Pajek file", ".net .paj", "Pajek: '*Vertices N' with labels, then *Edges, *Arcs or their lists",
+       "*Vertices 3\n1 \"Jean Valjean\" 0.1 0.2\n2 Javert\n3 Fantine\n*Edges\n1 2 4\n2 3 1\n", R::kStart, StartsPajek,
+       ReadPajek, 0},
+      {"graphml", "a GraphML file", ".graphml .xml", "GraphML (NetworkX, igraph, Gephi, yEd)",
+       "<graphml><key id=\"w\" for=\"edge\" attr.name=\"weight\"/><graph>\n<node id=\"a\"/><node id=\"b\"/><node "
+       "id=\"c\"/>\n<edge source=\"a\" target=\"b\"><data key=\"w\">4</data></edge>\n<edge source=\"b\" "
+       "target=\"c\"/>\n</graph></graphml>\n",
+       R::kStart, StartsGraphml, ReadGraphml, kNamedMeasure},
+  };
+  return formats;
+}
+
+const Format* FormatNamed(std::string_view name) {
+  for (const Format& format : Formats()) {
+    if (name == format.name) return &format;
+  }
+  return nullptr;
+}
+
+const Format* FormatOfExtension(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return nullptr;
+  const std::string extension = Lower(path.substr(dot));
+  for (const Format& format : Formats()) {
+    for (const std::string_view known : Words(format.extensions)) {
+      if (extension == known) return &format;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<std::string> FormatNames() {
+  std::vector<std::string> names;
+  for (const Format& format : Formats()) names.emplace_back(format.name);
+  return names;
+}
+
+}  // namespace mst

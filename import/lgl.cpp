@@ -1,0 +1,63 @@
+// igraph's LGL files: "# NODE" opens a node's block; each following line "NEIGHBOUR [w]" is an
+// edge from that node (igraph writes each edge once, in the block of its first end; nodes with
+// no edges to later ones have no block). Names hold no blanks: a line with more words than the
+// format has is refused, as it would be split wrongly.
+#include <vector>
+
+#include "import/detail/builder.h"
+#include "import/detail/readers.h"
+#include "import/detail/text.h"
+
+namespace mst {
+
+bool ReadLgl(std::string_view text, NetworkBuilder& builder, std::string& why) {
+  Lines lines(text);
+  int node = -1;
+  std::size_t shape = 0;  // the words of the first neighbour line: 1, or 2 with measures
+  long long first = 0;
+  for (std::string_view line; lines.Next(line);) {
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty()) continue;
+    const long long at = lines.Number();
+    if (trimmed[0] == '#') {
+      const std::vector<std::string_view> words = Words(trimmed.substr(1));
+      if (words.size() != 1) {
+        why = words.empty() ? AtLine(at) + "a '#' line names no node (LGL's '# NODE')"
+                            : NamesWithBlanks(at, words.size(), "'# NODE' has 1");
+        return false;
+      }
+      node = builder.NodeByName(words[0]);
+      continue;
+    }
+    if (node < 0) {
+      why = AtLine(at) + "a neighbour before the first '# NODE' line";
+      return false;
+    }
+    const std::vector<std::string_view> words = Words(trimmed);
+    if (words.size() > 2) {
+      why = NamesWithBlanks(at, words.size(), "a neighbour has 1 or 2 ('NEIGHBOUR [w]')");
+      return false;
+    }
+    if (first == 0) {
+      first = at;
+      shape = words.size();
+    } else if (words.size() != shape) {
+      why = AtLine(at) +
+            (words.size() == 1 ? "a neighbour without a measure where line " + std::to_string(first) + " gives one"
+                               : "a neighbour with a measure where line " + std::to_string(first) + " gives none") +
+            ": every edge has a measure, or none does";
+      return false;
+    }
+    if (!builder.AddEdge(node, builder.NodeByName(words[0]), words.size() == 2 ? words[1] : std::string_view(), at,
+                         why)) {
+      return false;
+    }
+  }
+  if (node < 0) {
+    why = "no '# NODE' line: not an LGL file";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace mst

@@ -1,0 +1,231 @@
+#include "import/network_import.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "graph/integer_text.h"
+#include "graph/whole_file.h"
+#include "import/detail/builder.h"
+#include "import/detail/text.h"
+#include "import/formats.h"
+#include "import/names.h"
+
+namespace mst {
+
+namespace {
+
+// One format's attempt at the text: its own imported network and builder.
+struct Reading {
+  const Format* format = nullptr;
+  ImportedNetwork imported;
+  std::unique_ptr<NetworkBuilder> builder;
+  std::string why;
+  bool read = false;
+};
+
+std::unique_ptr<Reading> Read(const Format& format, std::string_view text, const ImportOptions& options,
+                              bool byContent) {
+  auto reading = std::make_unique<Reading>();
+  reading->format = &format;
+  reading->builder = std::make_unique<NetworkBuilder>(options, reading->imported);
+  if (byContent) reading->builder->SetByContent();
+  reading->read = format.read(text, *reading->builder, reading->why);
+  if (reading->read) (void)reading->builder->Merge();
+  return reading;
+}
+
+// The formats the content shows, read: one that starts as only it can, else every reading one
+// whose reader reads all of the text, with alike readings kept once.
+std::vector<std::unique_ptr<Reading>> Candidates(std::string_view text, const ImportOptions& options,
+                                                 const Format* except = nullptr) {
+  std::vector<std::unique_ptr<Reading>> readings;
+  for (const Format& format : Formats()) {
+    if (&format != except && format.recognition == Recognition::kStart && format.starts(text)) {
+      readings.push_back(Read(format, text, options, true));
+      return readings;
+    }
+  }
+  for (const Format& format : Formats()) {
+    if (&format == except || format.recognition != Recognition::kReading) continue;
+    std::unique_ptr<Reading> reading = Read(format, text, options, true);
+    if (!reading->read) continue;
+    bool alike = false;
+    for (const auto& other : readings) alike = alike || other->builder->SameAs(*reading->builder);
+    if (!alike) readings.push_back(std::move(reading));
+  }
+  return readings;
+}
+
+// The reading format the text most resembles, for the refusal of a text no format reads:
+// mst-bench's own where it starts with two whole numbers; LGL where it starts with a '#' line
+// and another comes after a line that is not one (edge lists keep their comments at the top);
+// CSV where its first line holds a comma or semicolon; else an edge list.
+const Format& Resembled(std::string_view text) {
+  Lines lines(text);
+  std::string_view first;
+  while (lines.Next(first) && Trim(first).empty()) {
+  }
+  const std::vector<std::string_view> words = Words(first);
+  long long number = 0;
+  const char* name = "edgelist";
+  if (words.size() == 2 && WholeNumber(words[0], number) && WholeNumber(words[1], number)) {
+    name = "network";
+  } else if (!words.empty() && words[0][0] == '#') {
+    bool data = false;
+    for (std::string_view line; lines.Next(line);) {
+      const std::string_view trimmed = Trim(line);
+      if (trimmed.empty()) continue;
+      if (trimmed[0] != '#') {
+        data = true;
+      } else if (data) {
+        name = "lgl";
+        break;
+      }
+    }
+  } else if (first.find_first_of(",;") != std::string_view::npos) {
+    name = "csv";
+  }
+  return *FormatNamed(name);
+}
+
+// "an edge list of 4 edges", for hints.
+std::string Described(const Reading& reading) {
+  return std::string(reading.format->title) + " of " + std::to_string(reading.imported.listed) + " edges";
+}
+
+// Refuses what the format does not take of the options that name things.
+bool TakesOptions(const Format& format, const ImportOptions& options, std::string& why) {
+  if (!options.weight.empty() && (format.options & kNamedMeasure) == 0) {
+    why = std::string("--weight names a measure's key, column or attribute; ") + format.title + " has none";
+    return false;
+  }
+  if (!options.columns.empty() && (format.options & kNamedColumns) == 0) {
+    why = std::string("--columns names the columns of a CSV file; ") + format.title + " has none";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ImportText(std::string_view text, const std::string& fileName, const ImportOptions& options,
+                ImportedNetwork& imported, std::string& why) {
+  imported = ImportedNetwork();
+  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'))) {
+    why = "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)";
+    return false;
+  }
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.remove_prefix(3);
+  if (Trim(text).empty()) {
+    why = "the file is empty";
+    return false;
+  }
+  const Format* format = nullptr;
+  std::string toldBy;
+  if (!options.format.empty()) {
+    format = FormatNamed(options.format);
+    toldBy = "--format";
+    if (format == nullptr) {
+      why = "no format is named '" + options.format + "'";
+      return false;
+    }
+  } else if ((format = FormatOfExtension(fileName)) != nullptr) {
+    toldBy = "its extension";
+  }
+  std::unique_ptr<Reading> chosen;
+  if (format != nullptr) {
+    if (!TakesOptions(*format, options, why)) return false;
+    chosen = Read(*format, text, options, false);
+    if (!chosen->read) {
+      why = chosen->why;
+      // mst-bench's own format asked for, and content another format reads: most likely an edge
+      // list whose first line looked like a header. (Other formats give no such hint: a file
+      // failing as LGL may read as an edge list, wrongly.)
+      if (format == FormatNamed("network")) {
+        std::vector<std::unique_ptr<Reading>> others = Candidates(text, options, format);
+        if (others.size() == 1 && others[0]->read) {
+          why += "; it looks like " + Described(*others[0]) + ": use --format " + others[0]->format->name;
+        }
+      }
+      return false;
+    }
+  } else {
+    toldBy = "its content";
+    std::vector<std::unique_ptr<Reading>> readings = Candidates(text, options);
+    if (readings.size() > 1) {
+      why = "the format cannot be told from the content, which reads as ";
+      for (std::size_t k = 0; k < readings.size(); ++k) {
+        why += std::string(k == 0                     ? ""
+                           : k + 1 == readings.size() ? " and as "
+                                                      : ", as ") +
+               Described(*readings[k]) + " (--format " + readings[k]->format->name + ")";
+      }
+      why += ", differently: give its format";
+      return false;
+    }
+    if (readings.empty() || !readings[0]->read) {
+      const Format& resembled = readings.empty() ? Resembled(text) : *readings[0]->format;
+      std::unique_ptr<Reading> failed =
+          readings.empty() ? Read(resembled, text, options, true) : std::move(readings[0]);
+      why = failed->why;
+      if (&resembled != FormatNamed("network")) {
+        why += " (read as " + std::string(resembled.title) + ", as its content suggests; --format names another)";
+      }
+      return false;
+    }
+    chosen = std::move(readings[0]);
+    if (!TakesOptions(*chosen->format, options, why)) return false;
+  }
+  if (!chosen->builder->Finish(why)) return false;
+  imported = std::move(chosen->imported);
+  imported.format = chosen->format->name;
+  imported.toldBy = toldBy;
+  for (std::size_t k = 0; k < imported.names.size(); ++k) {
+    std::string shown = DisplayName(imported.names[k]);
+    imported.names[k] = shown.empty() ? std::to_string(k + 1) : std::move(shown);
+  }
+  return true;
+}
+
+bool ImportFile(const std::string& path, const ImportOptions& options, ImportedNetwork& imported, std::string& why) {
+  std::string text;
+  const bool fromInput = path == "-";
+  if (!(fromInput ? ReadWhole(stdin, text, why) : ReadWholeFile(path, text, why))) return false;
+  return ImportText(text, fromInput ? std::string() : path, options, imported, why);
+}
+
+std::vector<std::string> ImportNotes(const ImportedNetwork& imported, const ImportOptions& options) {
+  std::vector<std::string> notes;
+  const auto count = [](long long n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+  };
+  if (imported.merged > 0) {
+    notes.push_back(count(imported.merged, "listing", "listings") +
+                    " of a pair already listed merged into its first (the smaller measure kept)");
+  }
+  if (imported.selfLoops > 0) notes.push_back(count(imported.selfLoops, "self-loop", "self-loops") + " dropped");
+  if (imported.unmeasured > 0 && imported.unmeasured == imported.listed) {
+    notes.push_back("the file gives no measures: every edge has measure 1");
+  } else if (imported.unmeasured > 0) {
+    notes.push_back(count(imported.unmeasured, "edge", "edges") + " of the " + std::to_string(imported.listed) +
+                    " listed " + (imported.unmeasured == 1 ? "has" : "have") + " no measure and took 1");
+  }
+  if (options.scale > 0) {
+    char error[64];
+    std::snprintf(error, sizeof error, "%g", imported.largestRounding);
+    char scale[64];
+    std::snprintf(scale, sizeof scale, "%g", options.scale);
+    notes.push_back(std::string("--scale ") + scale + ": the largest rounding error is " + error +
+                    (imported.largestRounding > 0 ? " (" + imported.roundingAt + ")" : ""));
+  }
+  if (imported.partsLeft > 0) {
+    notes.push_back("--largest-part: left out " + count(imported.partsLeft, "other part", "other parts") + ", " +
+                    count(imported.nodesLeft, "node", "nodes") + " and " + count(imported.edgesLeft, "edge", "edges"));
+  }
+  for (const std::string& note : imported.notes) notes.push_back(note);
+  return notes;
+}
+
+}  // namespace mst
