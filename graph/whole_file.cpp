@@ -8,6 +8,14 @@
 namespace mst {
 
 bool ReadWhole(std::FILE* file, std::string& text, std::string& why) {
+  // A file that can tell its size is read into room made once (a 50 MB file otherwise moves a
+  // few times as the text grows); a pipe grows as it comes.
+  const long at = std::ftell(file);
+  if (at >= 0 && std::fseek(file, 0, SEEK_END) == 0) {
+    const long end = std::ftell(file);
+    if (end > at) text.reserve(text.size() + static_cast<std::size_t>(end - at));
+    std::fseek(file, at, SEEK_SET);
+  }
   char buffer[1 << 16];
   errno = 0;
   for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, got);

@@ -30,7 +30,7 @@ bool ReadNetworkFile(std::string_view text, NetworkBuilder& builder, std::string
     for (std::size_t k = 0; k < network.edges.size(); ++k) {
       Edges& edge = network.edges[k];
       int measure = 0;
-      if (!builder.ScaleMeasure(std::to_string(edge.measure), "edge row " + std::to_string(k + 1) + ": ", measure,
+      if (!builder.ScaleMeasure(std::to_string(edge.measure), {"edge row", static_cast<long long>(k + 1)}, measure,
                                 why)) {
         return false;
       }

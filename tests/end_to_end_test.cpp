@@ -556,6 +556,14 @@ TEST_F(EndToEnd, ImportConvertsOrLeavesEveryOutputAsItWas) {
   const BenchRun drawn = RunInScratch("'" MST_DRAW_PATH "' roads.gr");
   EXPECT_EQ(drawn.status, 1);
   EXPECT_EQ(drawn.err, "mst-draw: roads.gr: line 3: node 10 is outside 1 to 3\n");
+  // A .txt edge list that starts with comments, as SNAP writes them, reads in every companion.
+  Write("snap.txt", "# Undirected\n# FromNodeId\tToNodeId\n0\t1\n1\t2\n");
+  for (const char* program : {MST_DRAW_PATH, MST_TRACE_PATH, MST_RACE_PATH}) {
+    const BenchRun read = RunInScratch("'" + std::string(program) + "' snap.txt");
+    EXPECT_EQ(read.status, 0) << program << ": " << read.err;
+    EXPECT_NE(read.err.find(": snap.txt: the file gives no measures: every edge has measure 1\n"), std::string::npos)
+        << read.err;
+  }
   // The companions take the importer's options and show the names the file holds.
   Write("parts.graphml",
         "<graphml><key id=\"l\" for=\"node\" attr.name=\"label\"/><key id=\"w\" for=\"edge\" "

@@ -260,6 +260,9 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
       "<key id=\"d1\" for=\"edge\" attr.name=\"weight\" attr.type=\"long\"><default>2</default></key>\n"
       "<graph edgedefault=\"undirected\">\n";
   const std::string tail = "</graph>\n</graphml>\n";
+  const std::string value =
+      "<graphml><key id=\"v\" for=\"edge\" attr.name=\"value\" attr.type=\"double\"/><graph>"
+      "<node id=\"a\"/><node id=\"b\"/>";
   const std::string lesmis = head +
                              "<node id=\"n0\"><data key=\"d0\">Valjean &amp; co</data></node>\n"
                              "<node id=\"n1\"><data key=\"d0\"><![CDATA[Javert]]></data></node><node id=\"n2\"/>\n"
@@ -277,7 +280,17 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
       {"graphml", (head + "<node id=\"a\">" + tail).c_str(),
        "error: line 6: not well-formed XML (Start-end tags mismatch)"},
       {"graphml", "<gexf/>", "error: not a GraphML file: no <graphml> element"},
+      // A measure under another key's name is not taken for none at all.
+      {"graphml", (value + "<edge source=\"a\" target=\"b\"><data key=\"v\">7</data></edge>" + tail).c_str(),
+       "error: no edge key named weight (or cost, length, distance), but the edges carry numbers as 'value': --weight "
+       "value takes the measures from it"},
   });
+  ImportOptions named;
+  named.weight = "value";
+  EXPECT_EQ(Import("graphml", value + "<edge source=\"a\" target=\"b\"><data key=\"v\">7</data></edge>" + tail, named),
+            "1 2 | 1-2:7 | a b");
+  named.weight = "km";
+  EXPECT_EQ(Import("graphml", value + tail, named), "error: no edge key named 'km' (its attr.name)");
 #else
   EXPECT_EQ(Import("graphml", lesmis).rfind("error: this build reads no GraphML", 0), 0u);
 #endif
@@ -327,6 +340,14 @@ TEST(ImportRules, NotesSayWhatWasMergedDroppedMissingRoundedAndLeftOut) {
   EXPECT_EQ(notes("edgelist", "a b\nb c\n", none), "the file gives no measures: every edge has measure 1|");
   EXPECT_EQ(notes("edgelist", "a b {'weight': 2}\nb c {}\nc d {}\n", none),
             "2 edges of the 3 listed have no measure and took 1|");
+#ifdef MST_HAVE_PUGIXML
+  EXPECT_EQ(notes("graphml",
+                  "<graphml><key id=\"w\" for=\"edge\" attr.name=\"weight\"/><graph><node id=\"a\"/><node id=\"b\"/>"
+                  "<node id=\"c\"/><edge source=\"a\" target=\"b\"><data key=\"w\">2</data></edge><edge "
+                  "source=\"b\" target=\"c\"/></graph></graphml>",
+                  none),
+            "1 edge of the 2 listed has no measure and took 1|");
+#endif
   ImportOptions scaled;
   scaled.scale = 10;
   EXPECT_EQ(notes("edgelist", "a b 2\nb c 3\n", scaled), "--scale 10: the largest rounding error is 0|");
@@ -462,6 +483,14 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
       {"1\ta\n2\t\xC0\x80\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
       {"1\ta\n2\tb\x80\n", "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},
       {"1\ta\n2\tb\x1b[2J\n", "line 2: the name holds a control character"},
+      {"1\ta\n2\tb\x7F\n", "line 2: the name holds a control character"},
+      {"1\ta\n2\t\xED\xA0\x80\n",
+       "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},  // U+D800
+      {"1\ta\n\xEF\xBB\xBF"
+       "2\tb\n",
+       "line 2: '\xEF\xBB\xBF"
+       "2' is not a node number from 1 to 3 (a names file holds one line per node: its "
+       "number, a tab, its name)"},
       {"1\ta\n3\tc\n", "it names 2 of the network's 3 nodes; node 2 has no line"},
   };
   const std::string path = testing::TempDir() + "names-test.names";

@@ -35,7 +35,8 @@ int NetworkBuilder::NodeByName(std::string_view name) {
   return at->second;
 }
 
-bool NetworkBuilder::ScaleMeasure(std::string_view text, const std::string& where, int& measure, std::string& why) {
+bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measure, std::string& why) {
+  const auto where = [&place] { return place.Text() + ": "; };
   double value = 1;
   long long whole = 1;
   bool isWhole = true;
@@ -46,12 +47,12 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, const std::string& wher
     const std::from_chars_result result = std::from_chars(number.data(), last, value);
     if (number.empty() || result.ptr != last ||
         (result.ec != std::errc() && result.ec != std::errc::result_out_of_range)) {
-      why = where + "the measure " + Quote(text) + " is not a number";
+      why = where() + "the measure " + Quote(text) + " is not a number";
       return false;
     }
     if (result.ec == std::errc::result_out_of_range) value = std::copysign(HUGE_VAL, number[0] == '-' ? -1.0 : 1.0);
     if (!std::isfinite(value)) {
-      why = where + "the measure " + Quote(text) + " is not a finite number";
+      why = where() + "the measure " + Quote(text) + " is not a finite number";
       return false;
     }
     isWhole = std::floor(value) == value && std::fabs(value) < 9.0e18;
@@ -67,16 +68,16 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, const std::string& wher
     const double error = near ? std::fabs(scaled - static_cast<double>(whole)) : 0;
     if (error > imported_.largestRounding) {
       imported_.largestRounding = error;
-      imported_.roundingAt = where.substr(0, where.size() >= 2 ? where.size() - 2 : 0);
+      imported_.roundingAt = place.Text();
     }
   } else if (!isWhole) {
-    why = where + "the measure " + Quote(text) +
+    why = where() + "the measure " + Quote(text) +
           " is not a whole number (--scale F multiplies every measure by F and rounds it)";
     return false;
   }
   if (options_.maximum) whole = -whole;
   if (whole < INT32_MIN || whole > INT32_MAX) {
-    why = where + "the measure " + Quote(text) + " is outside -2147483648 to 2147483647" +
+    why = where() + "the measure " + Quote(text) + " is outside -2147483648 to 2147483647" +
           (options_.scale > 0 ? " after --scale" : "") + (options_.maximum ? " once negated for --maximum" : "");
     return false;
   }
@@ -86,7 +87,7 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, const std::string& wher
 
 bool NetworkBuilder::AddEdge(int a, int b, std::string_view measure, long long line, std::string& why) {
   int value = 0;
-  if (!ScaleMeasure(measure, AtLine(line), value, why)) return false;
+  if (!ScaleMeasure(measure, {"line", line}, value, why)) return false;
   ++imported_.listed;
   if (measure.empty()) ++imported_.unmeasured;
   if (a == b) {

@@ -42,9 +42,16 @@ class NetworkBuilder {
   // One listed edge; measure empty where the file gives none (it is then 1, and counted). False
   // with why (naming line) for a measure that cannot be used.
   bool AddEdge(int a, int b, std::string_view measure, long long line, std::string& why);
+  // Where a measure stands, for messages: "line 7" or "edge row 6" (made only when needed: a
+  // file has millions of measures).
+  struct Place {
+    const char* unit;
+    long long number;
+    [[nodiscard]] std::string Text() const { return std::string(unit) + " " + std::to_string(number); }
+  };
   // A measure as the rules make it (missing: 1; --scale; --maximum), or false with why, which
-  // starts with where ("line 7: ").
-  bool ScaleMeasure(std::string_view text, const std::string& where, int& measure, std::string& why);
+  // starts with where it stands ("line 7: ").
+  bool ScaleMeasure(std::string_view text, Place place, int& measure, std::string& why);
   // A note for the user (import/network_import.h's ImportNotes).
   void Note(std::string note) { imported_.notes.push_back(std::move(note)); }
 
