@@ -40,6 +40,12 @@ TEST(RaceReport, VerdictFollowsTheKnownOrder) {
        "overlap).\n"
        "Of the two textbook routines, neither wins: too close to call (medians: Prim's 1.000 and Kruskal's 2.760 "
        "microseconds; their spreads overlap).\n"},
+      // Spreads that only touch (one's max the other's min) make no winner either.
+      {{Timing("prim", 1, 0.9, 2), Timing("kruskal", 3, 2, 3.1)},
+       "Fastest here: too close to call (medians: prim 1.000 and kruskal 3.000 microseconds; their spreads "
+       "overlap).\n"
+       "Of the two textbook routines, neither wins: too close to call (medians: Prim's 1.000 and Kruskal's 3.000 "
+       "microseconds; their spreads overlap).\n"},
       // The fastest overall is clear while the textbook pair is not.
       {{Timing("kruskal", 3, 2, 4), Timing("prim", 3.5, 3, 5), Timing("library-prim", 1, 0.9, 1.1)},
        "Fastest here: library-prim, 3.00 times as fast as the next, kruskal.\n"

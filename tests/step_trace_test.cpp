@@ -165,6 +165,11 @@ TEST(StepTraceForms, TextAndJsonArePinned) {
             "   3    3  1-3         3      4  accepted: node Myriel (1) joins component 1\n\n"
             "Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are never looked at.\n"
             "Kruskal's tree: 4 in total\n");
+  // A name of a three-byte character (€) takes one column too.
+  StepTrace euro = trace;
+  euro.names = {"Myriel", "\xE2\x82\xAC", "J"};
+  EXPECT_NE(TraceText(euro, "t").find("  J (3)  row 1: 1-2, measure 4\n"), std::string::npos) << TraceText(euro, "t");
+  EXPECT_NE(TraceText(euro, "t").find("  \xE2\x82\xAC (2)  row 1: 1-2, measure 4\n"), std::string::npos);
   EXPECT_EQ(
       TraceJson(trace, "t\"<x>"),
       "{\n  \"network\": \"t\\\"\\u003cx>\",\n  \"nodes\": 3,\n  \"edges\": 5,\n"
