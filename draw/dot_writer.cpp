@@ -1,6 +1,10 @@
 #include "draw/dot_writer.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "draw/stress_layout.h"
+#include "draw/text_width.h"
 
 namespace mst {
 
@@ -10,28 +14,16 @@ const char* const kPrimColour = "#1f5fbf";
 const char* const kKruskalColour = "#c8412b";
 const char* const kOtherColour = "#b0b0b0";
 
+// Font sizes, in points: nodes and tree labels, and the rest's labels; smaller where the
+// points are pinned, whose drawings hold many nodes.
+constexpr double kNodeFont = 10, kTreeLabelFont = 9, kOtherLabelFont = 7, kPinnedFont = 7;
+
 std::string EdgeLabel(int measure, int primStep, int kruskalStep) {
   std::string label = std::to_string(measure);
   if (primStep > 0 || kruskalStep > 0) label += " ";
   if (primStep > 0) label += " P" + std::to_string(primStep);
   if (kruskalStep > 0) label += " K" + std::to_string(kruskalStep);
   return label;
-}
-
-// The points in inches: the larger extent of the points becomes kPinnedDrawingInches.
-std::vector<Position> Pinned(const std::vector<Position>& positions) {
-  double minX = positions[0].x, maxX = minX, minY = positions[0].y, maxY = minY;
-  for (const Position& p : positions) {
-    minX = std::min(minX, p.x);
-    maxX = std::max(maxX, p.x);
-    minY = std::min(minY, p.y);
-    maxY = std::max(maxY, p.y);
-  }
-  const double extent = std::max(maxX - minX, maxY - minY);
-  const double scale = extent > 0 ? kPinnedDrawingInches / extent : 1.0;
-  std::vector<Position> inches;
-  for (const Position& p : positions) inches.push_back({(p.x - minX) * scale, (p.y - minY) * scale});
-  return inches;
 }
 
 // A name as the drawing shows it: whole up to kNameShownUpTo characters, else its first
@@ -47,15 +39,188 @@ std::string ShownName(const std::string& name) {
   return name;
 }
 
-// The caption: the file, its counts, both totals, and how many rows were left out if any.
-std::string Caption(const Drawing& drawing) {
+bool InTree(const TreeMarks& marks, int row) {
+  return marks.primStep[static_cast<std::size_t>(row)] > 0 || marks.kruskalStep[static_cast<std::size_t>(row)] > 0;
+}
+
+bool Pinned(const Drawing& drawing) { return drawing.positions != nullptr; }
+bool NamedNodes(const Drawing& drawing) { return drawing.names != nullptr && !Pinned(drawing); }
+
+// The node's shape, by what it shows: a name in an ellipse round it, a number in a circle (a
+// small one where the points are pinned).
+PlacedBox NodeShape(const Drawing& drawing, int node) {
+  if (NamedNodes(drawing)) {
+    const std::string shown = ShownName((*drawing.names)[static_cast<std::size_t>(node)]);
+    // The ellipse round the text's box (and a margin of 0.04 by 0.01 inches) is sqrt(2) wider.
+    return {0, 0, (TextWidth(shown, kNodeFont) + 5.8) * 1.4143, (TextHeight(kNodeFont) + 1.4) * 1.4143};
+  }
+  const double font = Pinned(drawing) ? kPinnedFont : kNodeFont;
+  const std::string number = std::to_string(node + 1);
+  const double diameter = std::hypot(TextWidth(number, font), TextHeight(font)) + 2;
+  const double size = std::max(diameter, Pinned(drawing) ? 14.4 : 0.0);
+  return {0, 0, size, size};
+}
+
+// The stress layout's points, scaled so that a tree edge is 1.
+std::vector<LayoutPoint> Layout(const Drawing& drawing, const std::vector<bool>& drawn) {
+  if (Pinned(drawing)) {
+    std::vector<LayoutPoint> points;
+    for (const Position& p : *drawing.positions) points.push_back({p.x, p.y});
+    return points;
+  }
+  // A tree edge at a node of many tree edges stands for a longer distance, so that the nodes
+  // round a hub have room for their labels.
+  std::vector<int> degree(static_cast<std::size_t>(drawing.nON), 0);
+  for (int r = 0; r < drawing.nOE; ++r) {
+    if (!InTree(*drawing.marks, r)) continue;
+    ++degree[static_cast<std::size_t>(drawing.edges[r].node1)];
+    ++degree[static_cast<std::size_t>(drawing.edges[r].node2)];
+  }
+  std::vector<LayoutEdge> edges;
+  for (int r = 0; r < drawing.nOE; ++r) {
+    if (!drawn[static_cast<std::size_t>(r)]) continue;
+    const Edges& e = drawing.edges[r];
+    const int hub = std::max(degree[static_cast<std::size_t>(e.node1)], degree[static_cast<std::size_t>(e.node2)]);
+    edges.push_back({e.node1, e.node2, InTree(*drawing.marks, r) ? 0.6 + 0.2 * std::sqrt(hub) : 2.5});
+  }
+  return StressLayout(drawing.nON, edges);
+}
+
+}  // namespace
+
+DrawingGeometry LayOut(const Drawing& drawing) {
+  const TreeMarks& marks = *drawing.marks;
+  DrawingGeometry geometry;
+  const auto rows = static_cast<std::size_t>(drawing.nOE);
+  geometry.drawn.assign(rows, false);
+  geometry.text.assign(rows, "");
+  std::vector<LabelWanted> wanted;
+  std::vector<int> rowOf;  // per wanted label, its row
+  for (int r = 0; r < drawing.nOE; ++r) {
+    const auto ur = static_cast<std::size_t>(r);
+    geometry.drawn[ur] = InTree(marks, r) || drawing.nOE <= kAllEdgesUpTo;
+    geometry.text[ur] = EdgeLabel(drawing.edges[r].measure, marks.primStep[ur], marks.kruskalStep[ur]);
+  }
+  const std::vector<LayoutPoint> points = Layout(drawing, geometry.drawn);
+  for (int node = 0; node < drawing.nON; ++node) geometry.nodes.push_back(NodeShape(drawing, node));
+  // The labels, the trees' first (in the order of Prim's report, then Kruskal's rows that are
+  // not in Prim's tree), then the rest in file order.
+  std::vector<int> order;
+  for (int r = 0; r < drawing.nOE; ++r) {
+    if (InTree(marks, r)) order.push_back(r);
+  }
+  std::stable_sort(order.begin(), order.end(), [&marks](int x, int y) {
+    const auto key = [&marks](int r) {
+      const int p = marks.primStep[static_cast<std::size_t>(r)];
+      return p > 0 ? p : 1000000000 + marks.kruskalStep[static_cast<std::size_t>(r)];
+    };
+    return key(x) < key(y);
+  });
+  const std::size_t trees = order.size();
+  for (int r = 0; r < drawing.nOE; ++r) {
+    if (geometry.drawn[static_cast<std::size_t>(r)] && !InTree(marks, r)) order.push_back(r);
+  }
+  for (const int r : order) {
+    const double font = Pinned(drawing) ? kPinnedFont : (InTree(marks, r) ? kTreeLabelFont : kOtherLabelFont);
+    const std::string& text = geometry.text[static_cast<std::size_t>(r)];
+    wanted.push_back({drawing.edges[r].node1, drawing.edges[r].node2, TextWidth(text, font) + 2, TextHeight(font)});
+    rowOf.push_back(r);
+  }
+  // The first scale: where three in four tree edges are long enough for their label between
+  // their ends' shapes.
+  std::vector<double> needed;
+  for (std::size_t k = 0; k < trees; ++k) {
+    const LayoutPoint& a = points[static_cast<std::size_t>(wanted[k].a)];
+    const LayoutPoint& b = points[static_cast<std::size_t>(wanted[k].b)];
+    const double length = std::hypot(a.x - b.x, a.y - b.y);
+    if (length <= 0) continue;
+    // Along the edge: the label's extent, and each end's shape's radius (an ellipse's).
+    const double c = std::fabs(a.x - b.x) / length, s = std::fabs(a.y - b.y) / length;
+    const auto radius = [c, s](const PlacedBox& shape) {
+      const double rx = shape.width / 2, ry = shape.height / 2;
+      return rx * ry / std::sqrt(ry * ry * c * c + rx * rx * s * s);
+    };
+    const double room = c * wanted[k].width + s * wanted[k].height +
+                        radius(geometry.nodes[static_cast<std::size_t>(wanted[k].a)]) +
+                        radius(geometry.nodes[static_cast<std::size_t>(wanted[k].b)]) + 6;
+    needed.push_back(room / length);
+  }
+  double scale = 1;
+  if (Pinned(drawing)) {  // the points' larger extent kPinnedDrawingInches, or more
+    double minX = points[0].x, maxX = minX, minY = points[0].y, maxY = minY;
+    for (const LayoutPoint& p : points) {
+      minX = std::min(minX, p.x);
+      maxX = std::max(maxX, p.x);
+      minY = std::min(minY, p.y);
+      maxY = std::max(maxY, p.y);
+    }
+    const double extent = std::max(maxX - minX, maxY - minY);
+    scale = extent > 0 ? kPinnedDrawingInches * 72 / extent : 1;
+  }
+  if (!needed.empty() && !Pinned(drawing)) {
+    std::nth_element(needed.begin(), needed.begin() + static_cast<std::ptrdiff_t>(needed.size() / 2), needed.end());
+    scale = needed[needed.size() / 2];
+  }
+  // The scale grows (16 times by 1.12: up to 6 times larger; 10 times, 3 times larger, where the
+  // points are given, whose crowds would otherwise make a huge map) until every tree label has
+  // a place; in networks of more than kCrowdedFrom nodes, all but one in 200 (the last few
+  // would double the drawing). Labels left without a place are left out.
+  const std::size_t stubborn = drawing.nON > kCrowdedFrom ? trees / 200 : 0;
+  const int attempts = Pinned(drawing) ? 10 : 16;
+  std::vector<PlacedBox> boxes;
+  std::vector<bool> placed;
+  for (int attempt = 0; attempt < attempts; ++attempt, scale *= 1.12) {
+    for (int node = 0; node < drawing.nON; ++node) {
+      geometry.nodes[static_cast<std::size_t>(node)].x = points[static_cast<std::size_t>(node)].x * scale;
+      geometry.nodes[static_cast<std::size_t>(node)].y = points[static_cast<std::size_t>(node)].y * scale;
+    }
+    // Nodes that meet are moved apart, pinned ones too (points too close for their shapes: a
+    // few points off their places).
+    SeparateNodes(geometry.nodes, Pinned(drawing) ? 2 : 4);
+    PlaceLabels(geometry.nodes, wanted, boxes, placed);
+    if (static_cast<std::size_t>(
+            std::count(placed.begin(), placed.begin() + static_cast<std::ptrdiff_t>(trees), false)) <= stubborn ||
+        attempt + 1 == attempts) {
+      break;
+    }
+  }
+  // The drawing from the origin: its lowest and leftmost node centres at 0.
+  double left = 0, bottom = 0;
+  for (std::size_t node = 0; node < geometry.nodes.size(); ++node) {
+    left = node == 0 ? geometry.nodes[0].x : std::min(left, geometry.nodes[node].x);
+    bottom = node == 0 ? geometry.nodes[0].y : std::min(bottom, geometry.nodes[node].y);
+  }
+  for (PlacedBox& box : geometry.nodes) {
+    box.x -= left;
+    box.y -= bottom;
+  }
+  for (PlacedBox& box : boxes) {
+    box.x -= left;
+    box.y -= bottom;
+  }
+  geometry.labels.assign(rows, {0, 0, 0, 0});
+  geometry.labelled.assign(rows, false);
+  for (std::size_t k = 0; k < wanted.size(); ++k) {
+    const auto r = static_cast<std::size_t>(rowOf[k]);
+    geometry.labels[r] = boxes[k];
+    geometry.labelled[r] = placed[k];
+  }
+  return geometry;
+}
+
+namespace {
+
+// The caption: the file, its counts, both totals, and what was left out if anything.
+std::string Caption(const Drawing& drawing, const DrawingGeometry& geometry) {
   const TreeMarks& marks = *drawing.marks;
   int leftOut = 0;
-  if (drawing.nOE > kAllEdgesUpTo) {
-    for (int r = 0; r < drawing.nOE; ++r) {
-      const auto ur = static_cast<std::size_t>(r);
-      leftOut += marks.primStep[ur] == 0 && marks.kruskalStep[ur] == 0 ? 1 : 0;
-    }
+  int unlabelled = 0;
+  int treeUnlabelled = 0;
+  for (int r = 0; r < drawing.nOE; ++r) {
+    const auto ur = static_cast<std::size_t>(r);
+    leftOut += geometry.drawn[ur] ? 0 : 1;
+    unlabelled += geometry.drawn[ur] && !geometry.labelled[ur] ? 1 : 0;
+    treeUnlabelled += InTree(marks, r) && !geometry.labelled[ur] ? 1 : 0;
   }
   std::string caption = drawing.title + ": " + std::to_string(drawing.nON) + " nodes, " + std::to_string(drawing.nOE) +
                         " edges. Prim's tree (blue, P<k>: its k-th edge) total " + std::to_string(marks.primTotal) +
@@ -64,76 +229,84 @@ std::string Caption(const Drawing& drawing) {
     caption += " The " + std::to_string(leftOut) + " edges in neither tree are left out (more than " +
                std::to_string(kAllEdgesUpTo) + " edges).";
   }
+  if (unlabelled > 0) {
+    caption += " " + std::to_string(unlabelled) + (unlabelled == 1 ? " edge has" : " edges have") +
+               " no room for a label" +
+               (treeUnlabelled > 0 ? ", " + std::to_string(treeUnlabelled) + " of them in a tree" : "") +
+               " (see the tooltips).";
+  }
   return caption;
 }
 
+std::string Inches(double x, double y) {
+  char pos[64];
+  std::snprintf(pos, sizeof pos, "%.4f,%.4f!", x / 72, y / 72);
+  return pos;
+}
+
+std::string Size(const PlacedBox& box) {
+  char size[64];
+  std::snprintf(size, sizeof size, "width=%.4f, height=%.4f", box.width / 72, box.height / 72);
+  return size;
+}
+
+// A node by its name and number where it has a name, else by its number.
+std::string NodeText(const Drawing& drawing, int node) {
+  return drawing.names != nullptr
+             ? (*drawing.names)[static_cast<std::size_t>(node)] + " (" + std::to_string(node + 1) + ")"
+             : std::to_string(node + 1);
+}
+
 // Each node once with the id n<number> (pages find it by that), node 1 (where Prim's tree grows
-// from) filled; named and pinned at its point if given.
-void WriteNodes(std::FILE* file, const Drawing& drawing) {
-  const std::vector<Position> inches =
-      drawing.positions != nullptr ? Pinned(*drawing.positions) : std::vector<Position>();
+// from) filled.
+void WriteNodes(std::FILE* file, const Drawing& drawing, const DrawingGeometry& geometry) {
   for (int node = 1; node <= drawing.nON; ++node) {
-    std::string attributes;
-    if (!inches.empty()) {
-      char pos[64];
-      const Position& p = inches[static_cast<std::size_t>(node - 1)];
-      std::snprintf(pos, sizeof pos, ", pos=\"%.4f,%.4f!\"", p.x, p.y);
-      attributes += pos;
-    }
+    const PlacedBox& shape = geometry.nodes[static_cast<std::size_t>(node - 1)];
+    std::string attributes = ", pos=\"" + Inches(shape.x, shape.y) + "\", " + Size(shape);
     if (drawing.names != nullptr) {
       const std::string& name = (*drawing.names)[static_cast<std::size_t>(node - 1)];
-      if (inches.empty()) attributes += ", label=\"" + DotQuoted(ShownName(name)) + "\"";
-      attributes += ", tooltip=\"" + std::to_string(node) + ": " + DotQuoted(name) + "\"";
+      if (NamedNodes(drawing)) attributes += ", label=\"" + DotQuoted(ShownName(name)) + "\"";
+      attributes += ", tooltip=\"" + DotQuoted(NodeText(drawing, node - 1)) + "\"";
     }
     if (node == 1) attributes += ", style=filled, fillcolor=\"#d8e4f5\"";
     std::fprintf(file, "  %d [id=\"n%d\"%s];\n", node, node, attributes.c_str());
   }
 }
 
-// Every row in file order, as its label node and two halves: tree rows bold in their trees'
-// colours with their class words, the rest thin and grey, or left out above kAllEdgesUpTo
-// edges. When the ends are pinned, so is the label node, at the middle of its edge: the edge
-// stays straight, as on a map.
-void WriteEdges(std::FILE* file, const Drawing& drawing) {
+// Every drawn row in file order, as one straight edge and its label where it has a place: tree
+// rows bold in their trees' colours with their class words, the rest thin and grey.
+void WriteEdges(std::FILE* file, const Drawing& drawing, const DrawingGeometry& geometry) {
   const TreeMarks& marks = *drawing.marks;
-  const bool allEdges = drawing.nOE <= kAllEdgesUpTo;
-  const std::vector<Position> inches =
-      drawing.positions != nullptr ? Pinned(*drawing.positions) : std::vector<Position>();
   for (int r = 0; r < drawing.nOE; ++r) {
+    const auto ur = static_cast<std::size_t>(r);
+    if (!geometry.drawn[ur]) continue;
     const Edges& edge = drawing.edges[r];
-    const int primStep = marks.primStep[static_cast<std::size_t>(r)];
-    const int kruskalStep = marks.kruskalStep[static_cast<std::size_t>(r)];
-    const std::string label = EdgeLabel(edge.measure, primStep, kruskalStep);
+    const int primStep = marks.primStep[ur];
+    const int kruskalStep = marks.kruskalStep[ur];
     std::string classes, style, labelStyle;
     if (primStep > 0 || kruskalStep > 0) {
       classes = std::string(primStep > 0 ? "prim" : "") + (primStep > 0 && kruskalStep > 0 ? " " : "") +
                 (kruskalStep > 0 ? "kruskal" : "");
       const std::string colour = primStep > 0 && kruskalStep > 0 ? std::string(kPrimColour) + ":" + kKruskalColour
                                                                  : (primStep > 0 ? kPrimColour : kKruskalColour);
-      style = "color=\"" + colour + "\", penwidth=2.5, style=bold, weight=3, len=0.3";
-    } else if (allEdges) {
-      classes = "other";
-      style = std::string("color=\"") + kOtherColour + "\", style=dashed, weight=0.05, len=0.75";
-      labelStyle = ", fontcolor=\"#909090\", fontsize=7";
+      style = "color=\"" + colour + "\", penwidth=2.5, style=bold";
+      if (Pinned(drawing)) labelStyle = ", fontsize=7";
     } else {
-      continue;
+      classes = "other";
+      style = std::string("color=\"") + kOtherColour + "\", style=dashed";
+      labelStyle = ", fontcolor=\"#909090\", fontsize=7";
     }
-    std::string start;
-    if (!inches.empty()) {
-      const Position& a = inches[static_cast<std::size_t>(edge.node1)];
-      const Position& b = inches[static_cast<std::size_t>(edge.node2)];
-      char pos[64];
-      std::snprintf(pos, sizeof pos, ", pos=\"%.4f,%.4f!\"", (a.x + b.x) / 2, (a.y + b.y) / 2);
-      start = pos;
+    if (geometry.labelled[ur]) {
+      const PlacedBox& box = geometry.labels[ur];
+      std::fprintf(file, "  m%d [id=\"m%d\", class=\"label %s\", label=\"%s\", pos=\"%s\", %s%s];\n", r + 1, r + 1,
+                   classes.c_str(), geometry.text[ur].c_str(), Inches(box.x, box.y).c_str(), Size(box).c_str(),
+                   labelStyle.c_str());
     }
-    std::fprintf(file, "  m%d [id=\"m%d\", class=\"label %s\", label=\"%s\"%s%s];\n", r + 1, r + 1, classes.c_str(),
-                 label.c_str(), labelStyle.c_str(), start.c_str());
-    // Each half runs to the label's centre (unclipped there), so that the edge is one unbroken
-    // line under its label.
-    std::fprintf(file, "  %d -- m%d [id=\"e%d\", class=\"%s\", %s, headclip=false];\n", edge.node1 + 1, r + 1, r + 1,
-                 classes.c_str(), style.c_str());
-    std::fprintf(file, "  m%d -- %d [id=\"e%d-2\", class=\"%s\", %s, tailclip=false];\n", r + 1, edge.node2 + 1, r + 1,
-                 classes.c_str(), style.c_str());
+    const std::string tooltip = "row " + std::to_string(r + 1) + ": " + NodeText(drawing, edge.node1) +
+                                " \xE2\x80\x93 " + NodeText(drawing, edge.node2) + ", measure " +
+                                std::to_string(edge.measure);
+    std::fprintf(file, "  %d -- %d [id=\"e%d\", class=\"%s\", %s, tooltip=\"%s\"];\n", edge.node1 + 1, edge.node2 + 1,
+                 r + 1, classes.c_str(), style.c_str(), DotQuoted(tooltip).c_str());
   }
 }
 
@@ -149,34 +322,27 @@ std::string DotQuoted(const std::string& text) {
 }
 
 void WriteDot(std::FILE* file, const Drawing& drawing) {
+  const DrawingGeometry geometry = LayOut(drawing);
   std::fprintf(file, "graph mst {\n");
-  std::fprintf(file, "  label=\"%s\";\n", DotQuoted(Caption(drawing)).c_str());
+  std::fprintf(file, "  label=\"%s\";\n", DotQuoted(Caption(drawing, geometry)).c_str());
   std::fprintf(file, "  labelloc=t;\n");
   std::fprintf(file, "  fontname=\"Helvetica\";\n");
-  // A spring layout (neato, whichever Graphviz program is called) in which the tree edges pull
-  // hard and the others barely: the drawing takes the shape of the trees, compact and readable
-  // up to about 60 nodes and 300 edges, where a layered layout spreads into a wide tangle.
-  // Edge labels are nodes of their own, so overlap=false keeps them clear of each other and of
-  // the nodes.
+  // Every node is pinned where LayOut put it: neato (or any Graphviz program, as layout= asks)
+  // moves nothing (overlap=true: LayOut kept the shapes apart) and draws the edges straight.
   std::fprintf(file, "  layout=neato;\n");
-  std::fprintf(file, "  overlap=false;\n");
+  std::fprintf(file, "  overlap=true;\n");
+  std::fprintf(file, "  splines=false;\n");
   std::fprintf(file, "  outputorder=edgesfirst;\n");
-  // Pinned drawings keep their points' scale, so their nodes and labels are kept small; named
-  // nodes are ellipses around their names.
-  const bool pinned = drawing.positions != nullptr;
-  const bool named = drawing.names != nullptr && !pinned;
-  std::fprintf(file,
-               "  node [shape=%s, margin=%s, style=filled, fillcolor=white, fontname=\"Helvetica\", fontsize=%d];\n",
-               named ? "ellipse" : "circle", pinned ? "0, width=0.2, height=0.2" : (named ? "\"0.04,0.01\"" : "0.02"),
-               pinned ? 7 : 10);
+  const bool pinned = Pinned(drawing);
+  std::fprintf(
+      file, "  node [shape=%s, margin=%s, style=filled, fillcolor=white, fontname=\"Helvetica\", fontsize=%d];\n",
+      NamedNodes(drawing) ? "ellipse" : "circle", NamedNodes(drawing) ? "\"0.04,0.01\"" : "0", pinned ? 7 : 10);
   std::fprintf(file, "  edge [fontname=\"Helvetica\"];\n");
-  WriteNodes(file, drawing);
-  // The edge labels' nodes: a white box without a border, so that a label reads over any line.
-  std::fprintf(file,
-               "  node [shape=box, style=filled, fillcolor=white, color=none, width=0, height=0, margin=\"0.02,0\", "
-               "fontsize=%d];\n",
+  WriteNodes(file, drawing, geometry);
+  // The edge labels' nodes: a white box without a border, so that a label reads over its line.
+  std::fprintf(file, "  node [shape=box, style=filled, fillcolor=white, color=none, margin=0, fontsize=%d];\n",
                pinned ? 7 : 9);
-  WriteEdges(file, drawing);
+  WriteEdges(file, drawing, geometry);
   std::fprintf(file, "}\n");
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/label_placement.h"
 #include "draw/positions_file.h"
 #include "draw/tree_marks.h"
 #include "graph/edges.h"
@@ -14,7 +15,12 @@ namespace mst {
 // edges in neither tree would bury the trees. Up to it every edge appears.
 constexpr int kAllEdgesUpTo = 300;
 
-// The drawing's width or height, whichever is larger, in inches, when points are pinned.
+// Networks of more nodes than this are crowded: a few of their tree labels may be left out (see
+// LayOut).
+constexpr int kCrowdedFrom = 1000;
+
+// The drawing's width or height, whichever is larger, in inches, when points are pinned (at
+// least: more where the labels need room).
 constexpr double kPinnedDrawingInches = 10.0;
 
 struct Drawing {
@@ -31,21 +37,42 @@ struct Drawing {
 // whole).
 constexpr int kNameShownUpTo = 20;
 
-// Writes the network as a Graphviz DOT undirected graph, one statement per line:
+// Where everything goes, in points (y up, as Graphviz has it): each node's shape, and each
+// row's label box where it was placed.
+struct DrawingGeometry {
+  std::vector<PlacedBox> nodes;   // per node, 0-based
+  std::vector<PlacedBox> labels;  // per row
+  std::vector<bool> drawn;        // per row: the edge is in the drawing
+  std::vector<bool> labelled;     // per row: its label found a place (always, for tree rows)
+  std::vector<std::string> text;  // per row: its label's text
+};
+
+// Lays the drawing out. The nodes: at their points where positions are given, else by a stress
+// layout (draw/stress_layout.h) over the drawn edges, a tree edge standing for a shorter distance
+// (1, more at a hub) than the others (2.5), so that the drawing takes the shape of the trees.
+// The labels: on or beside their edges' straight lines (draw/label_placement.h), the trees'
+// first, then the others in file order. The drawing is scaled up, from where a typical tree edge
+// holds its label (where points are given, from kPinnedDrawingInches), until every tree label
+// finds a place: up to 6 times larger (3 where points are given); above kCrowdedFrom nodes, until
+// all but one in 200 do. Nodes that meet are moved apart, pinned ones too where their points are
+// closer than their shapes. A label without a place is left out (the edge's tooltip gives it).
+// Cost: the stress layout's, then about 35 tries per label per scale tried.
+[[nodiscard]] DrawingGeometry LayOut(const Drawing& drawing);
+
+// Writes the network as a Graphviz DOT undirected graph, one statement per line, with every
+// node pinned where LayOut put it (pos="x,y!", in inches), so that any Graphviz program draws it
+// as laid out (layout=neato, overlap=true: nothing is moved):
 // - each node once, named by its 1-based number, with id="nK"; node 1, where Prim's tree grows
 //   from, filled; with names, labelled by its name (cut short past kNameShownUpTo characters)
-//   and with "K: name" as its tooltip; with positions, labelled by its number (the tooltip
-//   names it) and pinned (pos="x,y!", in inches, scaled so the larger extent is
-//   kPinnedDrawingInches);
-// - each edge row r (1-based), in file order, as a label node "mR" (id="mR") between its ends
-//   and two halves, "a -- mR" with id="eR" and "mR -- b" with id="eR-2". The label holds the
-//   measure, and "P<k>"/"K<k>" for the row's step in each report. Being a node, the layout
-//   (neato with overlap=false) keeps it clear of the other labels and nodes: edge labels never
-//   overlap up to about 80 nodes and 300 edges (tested by rendering). With positions it is
-//   pinned at the middle of its edge, and labels may meet where the points crowd. Rows of a reported tree
-//   carry class words "prim" and/or "kruskal" on all three statements and are drawn bold (blue
-//   for Prim's tree, red for Kruskal's, both side by side for a row in both); other rows are
-//   drawn thin, dashed and grey with class "other", and are left out above kAllEdgesUpTo edges;
+//   and with "name (K)" as its tooltip; with positions, labelled by its number (the tooltip
+//   names it);
+// - each drawn edge row r (1-based), in file order, as one straight edge "a -- b" with
+//   id="eR" and its label, where it has a place, as a node "mR" (id="mR") on or beside it. The
+//   label holds the measure, and "P<k>"/"K<k>" for the row's step in each report. Rows of a
+//   reported tree carry class words "prim" and/or "kruskal" on both statements and are drawn
+//   bold (blue for Prim's tree, red for Kruskal's, both side by side for a row in both); other
+//   rows are drawn thin, dashed and grey with class "other", and are left out above
+//   kAllEdgesUpTo edges. Every edge's tooltip gives its row, ends and measure;
 // - a caption with the title, the node and edge counts, both totals and what was left out.
 // Edges are drawn first (outputorder=edgesfirst), so that nodes and labels lie on top.
 void WriteDot(std::FILE* file, const Drawing& drawing);

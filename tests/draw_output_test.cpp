@@ -1,6 +1,7 @@
 // mst-draw's DOT text and its positions file reader.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -56,66 +57,71 @@ TEST(DotWriter, LabelsAndClassesFollowTheReports) {
   // Rows: a self-loop, a dearer parallel edge, two tree edges, a negative edge off both trees.
   const std::vector<Edges> edges = EdgesFromRows({{2, 2, -9}, {1, 2, 5}, {3, 2, 1}, {2, 1, 4}, {1, 3, 7}});
   const std::string dot = Dot(edges, 3);
-  // Each row: a label node mR, the only statement with a label, and two halves through it.
+  // Each row: one straight edge eR and, where it has room, a label node mR, the only statement
+  // with a label. A self-loop has no room: its tooltip gives its measure.
   const std::map<std::string, std::string> labels = EdgeAttribute(dot, "label");
   const std::map<std::string, std::string> classes = EdgeAttribute(dot, "class");
-  const std::map<int, std::pair<std::string, std::string>> rows = {{1, {"-9", "other"}},
+  const std::map<int, std::pair<std::string, std::string>> rows = {{1, {"(no room)", "other"}},
                                                                    {2, {"5", "other"}},
                                                                    {3, {"1  P2 K1", "prim kruskal"}},
                                                                    {4, {"4  P1 K2", "prim kruskal"}},
                                                                    {5, {"7", "other"}}};
-  ASSERT_EQ(labels.size(), 15u);
+  ASSERT_EQ(labels.size(), 9u);
   for (const auto& [row, expected] : rows) {
     const std::string r = std::to_string(row);
-    EXPECT_EQ(labels.at("m" + r), expected.first) << r;
-    EXPECT_EQ(labels.at("e" + r) + labels.at("e" + r + "-2"), "(none)(none)") << r;
-    EXPECT_EQ(classes.at("m" + r), "label " + expected.second) << r;
+    EXPECT_EQ(labels.count("m" + r) > 0 ? labels.at("m" + r) : "(no room)", expected.first) << r;
+    EXPECT_EQ(labels.at("e" + r), "(none)") << r;
+    if (labels.count("m" + r) > 0) EXPECT_EQ(classes.at("m" + r), "label " + expected.second) << r;
     EXPECT_EQ(classes.at("e" + r), expected.second) << r;
-    EXPECT_EQ(classes.at("e" + r + "-2"), expected.second) << r;
   }
-  EXPECT_NE(dot.find("  2 -- m1 [id=\"e1\""), std::string::npos);
-  EXPECT_NE(dot.find("  m1 -- 2 [id=\"e1-2\""), std::string::npos);
-  EXPECT_NE(dot.find("  2 -- m4 [id=\"e4\""), std::string::npos);  // ends as the file gives them
-  EXPECT_NE(dot.find("  m4 -- 1 [id=\"e4-2\""), std::string::npos);
+  EXPECT_NE(dot.find("  2 -- 2 [id=\"e1\", class=\"other\", color=\"#b0b0b0\", style=dashed, tooltip=\"row 1: 2 "
+                     "\xE2\x80\x93 2, measure -9\"];\n"),
+            std::string::npos)
+      << dot;
+  EXPECT_NE(dot.find("  2 -- 1 [id=\"e4\""), std::string::npos);  // ends as the file gives them
   EXPECT_NE(dot.find("\n  outputorder=edgesfirst;\n"), std::string::npos);
-  for (const char* node : {"\n  1 [id=\"n1\", style=filled", "\n  2 [id=\"n2\"];\n", "\n  3 [id=\"n3\"];\n"})
+  EXPECT_NE(dot.find("\n  overlap=true;\n"), std::string::npos);  // nothing moves the pinned shapes
+  for (const char* node : {"\n  1 [id=\"n1\", pos=\"", "\n  2 [id=\"n2\", pos=\"", "\n  3 [id=\"n3\", pos=\""})
     EXPECT_NE(dot.find(node), std::string::npos) << node;
+  EXPECT_NE(dot.find(", style=filled, fillcolor=\"#d8e4f5\"];\n  2 [id=\"n2\""), std::string::npos);
   EXPECT_NE(dot.find("label=\"net \\\"1\\\".txt: 3 nodes, 5 edges. Prim's tree (blue, P<k>: its k-th edge) "
-                     "total 5; Kruskal's tree (red, K<k>) total 5.\";"),
+                     "total 5; Kruskal's tree (red, K<k>) total 5. 1 edge has no room for a label (see the "
+                     "tooltips).\";"),
             std::string::npos)
       << dot;
   EXPECT_EQ(dot.rfind("graph mst {\n", 0), 0u);
   EXPECT_EQ(dot.substr(dot.size() - 2), "}\n");
   // A row in both trees shows both colours side by side; a row in neither is grey.
-  EXPECT_EQ(EdgeAttribute(dot, "color")["e3-2"], "#1f5fbf:#c8412b");
+  EXPECT_EQ(EdgeAttribute(dot, "color")["e3"], "#1f5fbf:#c8412b");
   EXPECT_EQ(EdgeAttribute(dot, "color")["e2"], "#b0b0b0");
 }
 
 // Names label the nodes (cut short past kNameShownUpTo characters, never inside a UTF-8
-// character) and name them in tooltips; pinned nodes keep their numbers.
+// character) and name them in tooltips beside their numbers; pinned nodes keep their numbers.
 TEST(DotWriter, NamesLabelNodesUnlessPinned) {
   const std::vector<std::string> names = {"Myriel", "Ch\xC3\xA2teau de \"Montfermeil\" X", "12345678901234567890"};
   const std::vector<Edges> edges = EdgesFromRows({{1, 2, 1}, {2, 3, 2}});
   const std::string dot = Dot(edges, 3, nullptr, &names);
-  EXPECT_NE(dot.find("\n  1 [id=\"n1\", label=\"Myriel\", tooltip=\"1: Myriel\", style=filled"), std::string::npos)
+  EXPECT_NE(dot.find(", label=\"Myriel\", tooltip=\"Myriel (1)\", style=filled"), std::string::npos) << dot;
+  EXPECT_NE(dot.find(", label=\"Ch\xC3\xA2teau de \\\"Montfer\xE2\x80\xA6\", tooltip=\"Ch\xC3\xA2teau de "
+                     "\\\"Montfermeil\\\" X (2)\"];\n"),
+            std::string::npos)
       << dot;
+  EXPECT_NE(dot.find(", label=\"12345678901234567890\", tooltip"), std::string::npos) << dot;
   EXPECT_NE(
-      dot.find("\n  2 [id=\"n2\", label=\"Ch\xC3\xA2teau de \\\"Montfer\xE2\x80\xA6\", tooltip=\"2: Ch\xC3\xA2teau de "
-               "\\\"Montfermeil\\\" X\"];\n"),
-      std::string::npos)
-      << dot;
-  EXPECT_NE(dot.find("\n  3 [id=\"n3\", label=\"12345678901234567890\", tooltip"), std::string::npos) << dot;
+      dot.find("tooltip=\"row 2: Ch\xC3\xA2teau de \\\"Montfermeil\\\" X (2) \xE2\x80\x93 12345678901234567890 (3), "
+               "measure 2\""),
+      std::string::npos);
   EXPECT_NE(dot.find("node [shape=ellipse"), std::string::npos);
   EXPECT_NE(Dot(edges, 3).find("node [shape=circle"), std::string::npos);  // numbers fit in circles
   const std::vector<Position> points = {{0, 0}, {1, 0}, {0, 1}};
   const std::string pinned = Dot(edges, 3, &points, &names);
-  EXPECT_NE(pinned.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\", tooltip=\"2: Ch"), std::string::npos) << pinned;
+  const std::size_t second = pinned.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\", width=");
+  ASSERT_NE(second, std::string::npos) << pinned;
+  EXPECT_NE(pinned.substr(second, pinned.find('\n', second + 1) - second).find(", tooltip=\"Ch\xC3\xA2teau"),
+            std::string::npos);
   EXPECT_EQ(pinned.find("label=\"Myriel"), std::string::npos);
   EXPECT_NE(pinned.find("node [shape=circle"), std::string::npos);
-  // The label node of a pinned edge is pinned at the middle of its ends.
-  EXPECT_NE(pinned.find("  m2 [id=\"m2\", class=\"label prim kruskal\", label=\"2  P2 K2\", pos=\"5.0000,5.0000!\"];"),
-            std::string::npos)
-      << pinned;
 }
 
 // File names reach the caption as they are, quoted for DOT: Windows paths keep their
@@ -141,16 +147,18 @@ std::vector<Edges> ChainWithExtras(int n, int edgeCount) {
 }
 
 TEST(DotWriter, EveryEdgeUpToTheThresholdOnlyTreeEdgesAbove) {
+  const auto edgesOf = [](const std::map<std::string, std::string>& statements) {
+    return std::count_if(statements.begin(), statements.end(), [](const auto& s) { return s.first[0] == 'e'; });
+  };
   const std::string allDot = Dot(ChainWithExtras(20, kAllEdgesUpTo), 20);
-  const std::map<std::string, std::string> all = EdgeAttribute(allDot, "id");
-  EXPECT_EQ(all.size(), 3u * kAllEdgesUpTo);
+  EXPECT_EQ(edgesOf(EdgeAttribute(allDot, "id")), kAllEdgesUpTo);
   EXPECT_EQ(allDot.find("left out"), std::string::npos);
-  // The spring layout the drawing is shaped for, whichever Graphviz program renders it.
+  // Drawn as laid out, whichever Graphviz program renders it.
   EXPECT_NE(allDot.find("\n  layout=neato;\n"), std::string::npos);
 
   const std::string dot = Dot(ChainWithExtras(20, kAllEdgesUpTo + 1), 20);
   const std::map<std::string, std::string> shown = EdgeAttribute(dot, "class");
-  EXPECT_EQ(shown.size(), 3u * 19u);
+  EXPECT_EQ(shown.size(), 2u * 19u);  // the chain's edges, each with its label
   for (const auto& [id, classes] : shown)
     EXPECT_EQ(classes, id[0] == 'm' ? "label prim kruskal" : "prim kruskal") << id;
   EXPECT_NE(dot.find("The 282 edges in neither tree are left out (more than 300 edges)."), std::string::npos);
@@ -160,17 +168,18 @@ TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   const std::vector<Position> points = {{100, 50}, {600, 50}, {100, 300}};
   const std::string dot = Dot(EdgesFromRows({{1, 2, 500}, {1, 3, 250}}), 3, &points);
   EXPECT_NE(dot.find("\n  1 [id=\"n1\", pos=\"0.0000,0.0000!\""), std::string::npos) << dot;
-  EXPECT_NE(dot.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\"];\n"), std::string::npos);
-  EXPECT_NE(dot.find("\n  3 [id=\"n3\", pos=\"0.0000,5.0000!\"];\n"), std::string::npos);
+  EXPECT_NE(dot.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\""), std::string::npos);
+  EXPECT_NE(dot.find("\n  3 [id=\"n3\", pos=\"0.0000,5.0000!\""), std::string::npos);
   // A tall set of points: its height, not its width, becomes the drawing's larger side.
   const std::vector<Position> tall = {{0, 0}, {10, 0}, {0, 100}};
   const std::string tallDot = Dot(EdgesFromRows({{1, 2, 10}, {1, 3, 100}}), 3, &tall);
-  EXPECT_NE(tallDot.find("\n  2 [id=\"n2\", pos=\"1.0000,0.0000!\"];\n"), std::string::npos) << tallDot;
-  EXPECT_NE(tallDot.find("\n  3 [id=\"n3\", pos=\"0.0000,10.0000!\"];\n"), std::string::npos) << tallDot;
-  // Points all in one place keep that place, not a division by zero.
+  EXPECT_NE(tallDot.find("\n  3 [id=\"n3\", pos=\"0.0000,10.0000!\""), std::string::npos) << tallDot;
+  // Points in one place, no division by zero: the nodes are moved apart just enough for their
+  // shapes (0.2 inches and a gap).
   const std::vector<Position> one = {{7, 7}, {7, 7}};
   const std::string oneDot = Dot(EdgesFromRows({{1, 2, 1}}), 2, &one);
-  EXPECT_NE(oneDot.find("\n  2 [id=\"n2\", pos=\"0.0000,0.0000!\"];\n"), std::string::npos) << oneDot;
+  EXPECT_NE(oneDot.find("\n  1 [id=\"n1\", pos=\"0.0000,0.0000!\""), std::string::npos) << oneDot;
+  EXPECT_NE(oneDot.find("\n  2 [id=\"n2\", pos=\"0.0000,0.2299!\""), std::string::npos) << oneDot;
 }
 
 struct PositionsCase {
