@@ -8,10 +8,12 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "graph/tree_total.h"
+#include "import/detail/builder.h"
 #include "import/formats.h"
 #include "import/network_import.h"
 #include "mst/kruskal.h"
@@ -280,6 +282,16 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
       {"graphml", (head + "<node id=\"a\">" + tail).c_str(),
        "error: line 6: not well-formed XML (Start-end tags mismatch)"},
       {"graphml", "<gexf/>", "error: not a GraphML file: no <graphml> element"},
+      {"graphml", "<graphml><key id=\"w\" for=\"edge\" attr.name=\"weight\"/></graphml>",
+       "error: the GraphML file holds no <graph>"},
+      // The first <graph> of several is the network.
+      {"graphml",
+       (head +
+        "<node id=\"a\"/><node id=\"b\"/><edge source=\"a\" target=\"b\"/></graph><graph>"
+        "<node id=\"x\"/>" +
+        tail)
+           .c_str(),
+       "1 2 | 1-2:2 | a b"},
       // A measure under another key's name is not taken for none at all.
       {"graphml", (value + "<edge source=\"a\" target=\"b\"><data key=\"v\">7</data></edge>" + tail).c_str(),
        "error: no edge key named weight (or cost, length, distance), but the edges carry numbers as 'value': --weight "
@@ -424,6 +436,25 @@ EXPECT_EQ(FormatNamed("pajek"), &Formats()[8]);
 EXPECT_EQ(FormatNamed("gml"), nullptr);
 EXPECT_EQ(FormatOfExtension("dir.gr/matrix1"), nullptr);
 EXPECT_EQ(FormatOfExtension("roads.GR"), FormatNamed("dimacs"));
+}
+
+// Two readings are one only where every edge and name is the same: an edge with another end or
+// measure makes the content ambiguous.
+TEST(ImportRules, ReadingsAreAlikeOnlyWhenEveryEdgeIs) {
+  const auto reading = [](int b, const char* measure, ImportedNetwork& imported) {
+    auto builder = std::make_unique<NetworkBuilder>(ImportOptions(), imported);
+    std::string why;
+    const int x = builder->NodeByName("x"), y = builder->NodeByName("y"), z = builder->NodeByName("z");
+    EXPECT_TRUE(builder->AddEdge(x, b == 1 ? y : z, measure, 1, why));
+    EXPECT_TRUE(builder->AddEdge(y, z, "1", 2, why));
+    builder->Merge();
+    return builder;
+  };
+  ImportedNetwork a, b, c, d;
+  const auto first = reading(1, "5", a);
+  EXPECT_TRUE(first->SameAs(*reading(1, "5", b)));
+  EXPECT_FALSE(first->SameAs(*reading(2, "5", c)));
+  EXPECT_FALSE(first->SameAs(*reading(1, "6", d)));
 }
 
 // docs/companions.md's table of formats is the registry's: a format added, renamed or reworded
