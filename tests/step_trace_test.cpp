@@ -152,24 +152,31 @@ TEST(StepTraceForms, TextAndJsonArePinned) {
             "Prim's routine on t\"<x> (3 nodes, 5 edges): the tree grows from node Myriel (1), taking at each step\n"
             "the cheapest edge that crosses from the tree to the rest (the first in the file among equals);\n"
             "total: the tree's measure after the step\n\n"
-            "step  tree nodes  crossing  row  edge  measure  total  joins     runner-up\n"
-            "   1           1         3    3  1-3         3      3  J \"< (3)  row 1: 1-2, measure 4\n"
-            "   2           2         3    2  2-3         1      4  Val\xC3\xA9 (2)  row 1: 1-2, measure 4\n\n"
+            "step  tree nodes  crossing  row  edge           measure  total  joins     runner-up\n"
+            "   1           1         3    3  Myriel \xE2\x80\x93 J \"<        3      3  J \"< (3)  row 1: Myriel "
+            "\xE2\x80\x93 "
+            "Val\xC3\xA9, measure 4\n"
+            "   2           2         3    2  Val\xC3\xA9 \xE2\x80\x93 J \"<          1      4  Val\xC3\xA9 (2)  row "
+            "1: Myriel "
+            "\xE2\x80\x93 Val\xC3\xA9, measure 4\n\n"
             "Prim's tree: 4 in total\n\n"
             "Kruskal's routine on t\"<x>, the call mst-bench reports: the edges in sorted order (equal\n"
             "measures in file order), each accepted when it joins two components, else rejected;\n"
             "total: the measure of the edges accepted so far\n\n"
-            "step  row  edge  measure  total  decision\n"
-            "   1    4  3-3         0      0  skipped: a self-loop\n"
-            "   2    2  2-3         1      1  accepted: a new component, 1\n"
-            "   3    3  1-3         3      4  accepted: node Myriel (1) joins component 1\n\n"
+            "step  row  edge           measure  total  decision\n"
+            "   1    4  J \"< \xE2\x80\x93 J \"<          0      0  skipped: a self-loop\n"
+            "   2    2  Val\xC3\xA9 \xE2\x80\x93 J \"<          1      1  accepted: a new component, 1\n"
+            "   3    3  Myriel \xE2\x80\x93 J \"<        3      4  accepted: node Myriel (1) joins component 1\n\n"
             "Kruskal stops after 3 of 5 sorted edges: the tree is complete with 2 edges; 2 edges are never looked at.\n"
             "Kruskal's tree: 4 in total\n");
   // A name of a three-byte character (€) takes one column too.
   StepTrace euro = trace;
   euro.names = {"Myriel", "\xE2\x82\xAC", "J"};
-  EXPECT_NE(TraceText(euro, "t").find("  J (3)  row 1: 1-2, measure 4\n"), std::string::npos) << TraceText(euro, "t");
-  EXPECT_NE(TraceText(euro, "t").find("  \xE2\x82\xAC (2)  row 1: 1-2, measure 4\n"), std::string::npos);
+  EXPECT_NE(TraceText(euro, "t").find("  J (3)  row 1: Myriel \xE2\x80\x93 \xE2\x82\xAC, measure 4\n"),
+            std::string::npos)
+      << TraceText(euro, "t");
+  EXPECT_NE(TraceText(euro, "t").find("  \xE2\x82\xAC (2)  row 1: Myriel \xE2\x80\x93 \xE2\x82\xAC, measure 4\n"),
+            std::string::npos);
   EXPECT_EQ(
       TraceJson(trace, "t\"<x>"),
       "{\n  \"network\": \"t\\\"\\u003cx>\",\n  \"nodes\": 3,\n  \"edges\": 5,\n"

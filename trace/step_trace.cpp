@@ -117,7 +117,13 @@ StepTrace TraceRoutines(const Edges* in, int nOE, int nON) {
   return trace;
 }
 
-std::string EdgeText(const Edges& e) { return std::to_string(e.node1 + 1) + "-" + std::to_string(e.node2 + 1); }
+std::string EdgeText(const StepTrace& trace, const Edges& e) {
+  if (!trace.names.empty()) {
+    return trace.names[static_cast<std::size_t>(e.node1)] + " \xE2\x80\x93 " +
+           trace.names[static_cast<std::size_t>(e.node2)];
+  }
+  return std::to_string(e.node1 + 1) + "-" + std::to_string(e.node2 + 1);
+}
 
 std::string NodeText(const StepTrace& trace, int node) {
   const std::string number = std::to_string(node + 1);

@@ -53,9 +53,10 @@ struct StepTrace {
 [[nodiscard]] StepTrace TraceRoutines(const Edges* in, int nOE, int nON);
 
 // What the writers (trace_text.h, trace_json.h and the page) say alike: an edge as
-// "first-second" with 1-based ends; a node (0-based) as its 1-based number, or with names as
-// "name (number)"; how Kruskal's loop ended, in one sentence; and each tree's final measure.
-[[nodiscard]] std::string EdgeText(const Edges& e);
+// "first-second" with 1-based ends, or with names as "first name – second name"; a node
+// (0-based) as its 1-based number, or with names as "name (number)"; how Kruskal's loop ended,
+// in one sentence; and each tree's final measure.
+[[nodiscard]] std::string EdgeText(const StepTrace& trace, const Edges& e);
 [[nodiscard]] std::string NodeText(const StepTrace& trace, int node);
 [[nodiscard]] std::string KruskalEnd(const StepTrace& trace);
 [[nodiscard]] std::int64_t PrimTotal(const StepTrace& trace);

@@ -20,6 +20,8 @@ void Append(std::string& text, const char* format, First first, Values... values
   text.resize(at + static_cast<std::size_t>(size));
 }
 
+}  // namespace
+
 std::string JsonString(const std::string& text) {
   std::string quoted = "\"";
   for (const unsigned char c : text) {
@@ -36,6 +38,8 @@ std::string JsonString(const std::string& text) {
   }
   return quoted + "\"";
 }
+
+namespace {
 
 const char* DecisionName(KruskalDecision decision) {
   switch (decision) {

@@ -53,7 +53,7 @@ std::string Decision(const StepTrace& trace, const KruskalTraceStep& step) {
     case KruskalDecision::kSameComponent: {
       std::string path;
       for (const int r : step.cycle) {
-        path += (path.empty() ? "" : ", ") + EdgeText(trace.rows[static_cast<std::size_t>(r)]) + " (row " +
+        path += (path.empty() ? "" : ", ") + EdgeText(trace, trace.rows[static_cast<std::size_t>(r)]) + " (row " +
                 std::to_string(r + 1) + ")";
       }
       return "rejected: would close a cycle with " + path;
@@ -87,11 +87,11 @@ std::string TraceText(const StepTrace& trace, const std::string& title) {
     std::string runnerUp = "none";
     if (step.runnerUp >= 0) {
       const Edges& second = trace.rows[static_cast<std::size_t>(step.runnerUp)];
-      runnerUp = "row " + std::to_string(step.runnerUp + 1) + ": " + EdgeText(second) + ", measure " +
+      runnerUp = "row " + std::to_string(step.runnerUp + 1) + ": " + EdgeText(trace, second) + ", measure " +
                  std::to_string(second.measure);
     }
     lines.push_back({std::to_string(k + 1), std::to_string(step.treeNodes.size()), std::to_string(step.crossing),
-                     std::to_string(step.row + 1), EdgeText(chosen), std::to_string(chosen.measure),
+                     std::to_string(step.row + 1), EdgeText(trace, chosen), std::to_string(chosen.measure),
                      std::to_string(step.total), NodeText(trace, step.joining), runnerUp});
   }
   text += Table(lines);
@@ -104,7 +104,7 @@ std::string TraceText(const StepTrace& trace, const std::string& title) {
   for (std::size_t k = 0; k < trace.kruskal.size(); ++k) {
     const KruskalTraceStep& step = trace.kruskal[k];
     const Edges& e = trace.rows[static_cast<std::size_t>(step.row)];
-    lines.push_back({std::to_string(k + 1), std::to_string(step.row + 1), EdgeText(e), std::to_string(e.measure),
+    lines.push_back({std::to_string(k + 1), std::to_string(step.row + 1), EdgeText(trace, e), std::to_string(e.measure),
                      std::to_string(step.total), Decision(trace, step)});
   }
   text += Table(lines);
