@@ -1,10 +1,13 @@
 # Sourced by draw-trees and show-steps (not run): reads their arguments,
 #   [--out OUT] [FOLDER | NETWORK_FILE...]   or, as before files could be given,   FOLDER OUT
 # Takes: me (the script's name, for messages), folder and out (the defaults), set beforehand.
-# Sets: networks (the network files given, or matrix1.txt to matrix3.txt of the folder, a
-# missing one skipped with a message) and out. --help prints the script's top comment. Bad
-# usage, and two files of one name (their outputs would collide), exit 2; a folder without
-# networks exits 1; each refusal is one line naming the script.
+# Sets: networks (the network files given, or every file of the folder in name order), out, and
+# from_folder (1 when the files came from a folder: a file the companions cannot read is then
+# skipped with its reason rather than failing the script). Of a folder's files, names and
+# positions files (they go with a network) and a second file of one name (NAME.txt and
+# NAME.graphml: their outputs would collide) are skipped with a message. --help prints the
+# script's top comment. Bad usage, and two files of one name given, exit 2; a folder without
+# files exits 1; each refusal is one line naming the script.
 read_network_arguments() {
   local args=() chosen=
   while [ $# -gt 0 ]; do
@@ -20,6 +23,7 @@ read_network_arguments() {
     esac
   done
   networks=()
+  from_folder=0
   if [ ${#args[@]} -eq 0 ] || [ -d "${args[0]}" ]; then
     folder=${args[0]:-$folder}
     if [ ${#args[@]} -eq 2 ] && [ -z "$chosen" ]; then
@@ -28,20 +32,36 @@ read_network_arguments() {
       echo "$me: a FOLDER takes at most OUT after it; give network files alone (see --help)" >&2
       exit 2
     fi
-    local n
-    for n in 1 2 3; do
-      if [ -f "$folder/matrix$n.txt" ]; then networks+=("$folder/matrix$n.txt")
-      else echo "$me: $folder/matrix$n.txt is missing; skipped" >&2; fi
-    done
-    [ ${#networks[@]} -gt 0 ] || { echo "$me: no matrix1.txt to matrix3.txt in $folder" >&2; exit 1; }
+    from_folder=1
+    local file base stems=" "
+    while IFS= read -r file; do
+      base=$(basename -- "$file")
+      case "$base" in
+        *.names) echo "$me: $file: skipped: a names file (it names the nodes of ${base%.names}.*)" >&2; continue ;;
+        *.positions) echo "$me: $file: skipped: a positions file (it places the nodes of ${base%.positions}.*)" >&2
+          continue ;;
+      esac
+      case "$stems" in
+        *" ${base%.*}/"*) echo "$me: $file: skipped: another file is named ${base%.*} (their outputs would collide)" >&2
+          continue ;;
+      esac
+      stems="$stems${base%.*}/ "
+      networks+=("$file")
+    done < <(find "$folder" -maxdepth 1 -type f ! -name '.*' | LC_ALL=C sort)
+    [ ${#networks[@]} -gt 0 ] || { echo "$me: no network files in $folder" >&2; exit 1; }
   else
     networks=("${args[@]}")
+    local dupes network base
+    dupes=$(for network in "${networks[@]}"; do base=$(basename -- "$network"); echo "${base%.*}"; done | sort | uniq -d)
+    if [ -n "$dupes" ]; then
+      echo "$me: two network files are named $(echo "$dupes" | head -n 1): their outputs would collide" >&2
+      exit 2
+    fi
   fi
   out=${chosen:-$out}
-  local dupes network base
-  dupes=$(for network in "${networks[@]}"; do base=$(basename -- "$network"); echo "${base%.*}"; done | sort | uniq -d)
-  if [ -n "$dupes" ]; then
-    echo "$me: two network files are named $(echo "$dupes" | head -n 1): their outputs would collide" >&2
-    exit 2
-  fi
 }
+
+# At a terminal (standard error), what the script is doing, on one line that each stage
+# rewrites; off one, nothing. done_with ends the line.
+progress() { [ -t 2 ] && printf '\r\033[K%s: %s' "$me" "$*" >&2 || true; }
+done_with() { [ -t 2 ] && printf '\r\033[K' >&2 || true; }

@@ -427,6 +427,10 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
   Write("good.txt", kNetwork1);
   Write("plain.svg", "no drawing here");
+  const std::string nodes = "<g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3\"></g>";
+  Write("other.svg", "<svg>" + nodes + "<g id=\"e1\" class=\"edge\"><title>1&#45;&#45;3</title></g></svg>");
+  Write("more.svg", "<svg>" + nodes + "<g id=\"n4\"></g></svg>");
+  Write("lacking.svg", "<svg>" + nodes + "<g id=\"e2\" class=\"edge\"><title>3&#45;&#45;2</title></g></svg>");
   Write("named.txt", kNetwork1);
   Write("named.names", "1\ta\n2\tb\n4\td\n");  // beside named.txt, and does not fit it
   Write("fits.names", "1\ta\n2\tb\n3\tc\n");
@@ -443,6 +447,15 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
       {"--page none.svg good.txt", 1, "mst-trace: none.svg: cannot open the file (No such file or directory)\n"},
       {"--page plain.svg good.txt", 1,
        "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
+      // A drawing of another network: an edge between other ends, a node too many, a tree edge
+      // missing.
+      {"--page other.svg good.txt", 1,
+       "mst-trace: other.svg: its edge e1 joins 1 and 3, where row 1 of the network joins 1 and 2: the drawing is of "
+       "another network (make it again: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
+      {"--page more.svg good.txt", 1,
+       "mst-trace: more.svg: its node n4 is not in the network, of 3 nodes: the drawing is of another network "},
+      {"--page lacking.svg good.txt", 1,
+       "mst-trace: lacking.svg: it lacks the edge e3 of Prim's tree: the drawing is of another network "},
       {"named.txt", 1, "mst-trace: named.names: line 3: '4' is not a node number from 1 to 3 "},
       {"--names none.names good.txt", 1, "mst-trace: none.names: cannot open the file (No such file or directory)\n"},
       {"", 2,

@@ -1,8 +1,9 @@
 #!/bin/sh
 # scripts/show-steps on a folder with a refused network: the good networks get their pages (one
-# drawn at its points), the refused one leaves no page, not even a stale one, and the script
-# fails. Then on network files of any name: each page is named and titled after its file, and
-# a names file beside a network names its nodes.
+# drawn at its points, one a GraphML file that names its nodes), the refused one is skipped with
+# its reason and leaves no page, not even a stale one. Given as a file, a refused network fails
+# the script. On network files of any name: each page is named and titled after its file, and a
+# names file beside a network names its nodes.
 # usage: show_steps_test.sh SOURCE_DIR BUILD_DIR SCRATCH_DIR
 set -u
 source_dir=$1
@@ -13,16 +14,22 @@ printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/in/matrix1.txt"
 printf '2\t3\n1\t2\t5\n2\t4\t1\n' > "$work/in/matrix2.txt"
 "$build/mst-netgen" --geometric --nodes 12 --edges 20 --seed 4 --positions "$work/in/matrix3.positions" \
   > "$work/in/matrix3.txt" || exit 1
+printf '<graphml><graph><node id="Fantine"/><node id="Cosette"/><edge source="Fantine" target="Cosette"/></graph></graphml>' \
+  > "$work/in/family.graphml"
 echo stale > "$work/out/matrix2-steps.html"
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/in" "$work/out" > "$work/log" 2>&1
 status=$?
 fail() { echo "show-steps: $1"; cat "$work/log"; exit 1; }
-[ "$status" -eq 1 ] || fail "exit status $status for a refused network, expected 1"
+[ "$status" -eq 0 ] || fail "exit status $status for a folder with a refused network, expected 0"
 [ -s "$work/out/matrix1-steps.html" ] || fail "no page for matrix1.txt"
 [ -s "$work/out/matrix3-steps.html" ] || fail "no page for matrix3.txt"
+grep -q '"names":\["Fantine","Cosette"\]' "$work/out/family-steps.html" || fail "no page for family.graphml, named"
 [ ! -e "$work/out/matrix2-steps.html" ] || fail "a page is left for the refused matrix2.txt"
 grep -q 'id="n12"' "$work/out/matrix3-steps.html" || fail "matrix3's page lacks its nodes"
-grep -q 'matrix2.txt: edge row 2' "$work/log" || fail "the refusal was not reported"
+grep -q 'matrix2.txt: skipped: edge row 2' "$work/log" || fail "the refusal was not reported"
+grep -q 'matrix3.positions: skipped: a positions file' "$work/log" || fail "the positions file was not named"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/out" "$work/in/matrix2.txt" > "$work/log" 2>&1 &&
+  fail "exit status 0 for a refused network given as a file"
 mkdir -p "$work/any" || exit 1
 printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/any/my net.txt"
 printf '1\tMyriel\n3\tJavert\n2\tValjean\n' > "$work/any/my net.names"
@@ -30,6 +37,6 @@ MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/out" "$work/a
   > "$work/log" 2>&1 || fail "exit status $? for two good network files"
 page="$work/out/my net-steps.html"
 grep -q '<title>Prim and Kruskal, step by step: my net.txt</title>' "$page" || fail "the page is not titled after its file"
-grep -q '"names": \["Myriel","Valjean","Javert"\]' "$page" || fail "the page lacks the names"
+grep -q '"names":\["Myriel","Valjean","Javert"\]' "$page" || fail "the page lacks the names"
 grep -q '>Valjean</text>' "$page" || fail "the drawing lacks the names"
 exit 0
