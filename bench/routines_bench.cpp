@@ -109,11 +109,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> medians_;
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // From a handful of nodes to 1024, sparse (3 edges per node) and dense (10 per node), with
-  // points between at 6 to 9 edges per node and either side of the old 256-node limit.
+// From a handful of nodes to 1024, sparse (3 edges per node) and dense (10 per node), with
+// points between at 6 to 9 edges per node and either side of the old 256-node limit.
+std::vector<std::pair<int, int>> Sweep() {
   std::vector<std::pair<int, int>> sweep;
   for (int nodes : {16, 32, 64, 128, 256, 512, 1024}) {
     sweep.emplace_back(nodes, 3 * nodes);
@@ -123,62 +121,69 @@ int main(int argc, char** argv) {
            {30, 240}, {48, 288}, {80, 720}, {180, 1500}, {300, 900}, {420, 1300}, {768, 4608}}) {
     sweep.push_back(point);
   }
-  for (const auto& [nodes, edges] : sweep) {
-    NetworkRequest request;  // measures 1..1000, so that equal measures occur
-    request.nodes = nodes;
-    request.edges = edges;
-    request.seed = 2026u + static_cast<unsigned>(nodes + edges);
-    const std::vector<Edges> network = Generate(request).edges;
-    const int n = nodes;
-    [[maybe_unused]] const int m = edges;  // structured bindings cannot be captured in C++17
-    struct Entry {
-      std::string name;
-      RoutineCall routine;
-      PrimScan scan;
-    };
-    std::vector<Entry> entries = {{"plain PRIM", CallPlainPrim, PrimScan::kPortable},
-                                  {"PRIM", CallPrim, PrimScan::kPortable},
-                                  {"plain KRUSKAL", CallPlainKruskal, PrimScan::kPortable},
-                                  {"KRUSKAL", CallKruskal, PrimScan::kPortable}};
-    for (PrimScan scan : AllPrimScans()) {
-      if (PrimScanRuns(scan) && nodes <= PrimScanMaxNodes(scan)) {
-        entries.push_back({std::string("PRIM[") + PrimScanName(scan) + "]", CallPrimScan, scan});
-      }
+  return sweep;
+}
+
+// Registers every routine (and each scan Prim can use here) on one generated network.
+void RegisterRoutines(int nodes, int edges) {
+  NetworkRequest request;  // measures 1..1000, so that equal measures occur
+  request.nodes = nodes;
+  request.edges = edges;
+  request.seed = 2026u + static_cast<unsigned>(nodes + edges);
+  const std::vector<Edges> network = Generate(request).edges;
+  struct Entry {
+    std::string name;
+    RoutineCall routine;
+    PrimScan scan;
+  };
+  std::vector<Entry> entries = {{"plain PRIM", CallPlainPrim, PrimScan::kPortable},
+                                {"PRIM", CallPrim, PrimScan::kPortable},
+                                {"plain KRUSKAL", CallPlainKruskal, PrimScan::kPortable},
+                                {"KRUSKAL", CallKruskal, PrimScan::kPortable}};
+  for (PrimScan scan : AllPrimScans()) {
+    if (PrimScanRuns(scan) && nodes <= PrimScanMaxNodes(scan)) {
+      entries.push_back({std::string("PRIM[") + PrimScanName(scan) + "]", CallPrimScan, scan});
     }
-    for (const Entry& entry : entries) {
-      const RoutineCall r = entry.routine;
-      const PrimScan scan = entry.scan;
-      benchmark::RegisterBenchmark(Name(entry.name, nodes, edges).c_str(), [=](benchmark::State& state) {
-        RunRoutine(state, r, scan, network, n);
-      })->Unit(benchmark::kMicrosecond);
-    }
-#ifdef MST_HAVE_BOOST
-    // The library's graph is built once here; each timed call runs the algorithm alone.
-    benchmark::RegisterBenchmark(Name("library PRIM", nodes, edges).c_str(), [=](benchmark::State& state) {
-      const LibraryGraph graph = MakeLibraryGraph(network.data(), m, n);
-      std::vector<std::size_t> predecessors(static_cast<std::size_t>(n));
-      for (auto _ : state) {
-        LibraryPrim(graph, predecessors);
-        benchmark::ClobberMemory();
-      }
-    })->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(Name("library KRUSKAL", nodes, edges).c_str(), [=](benchmark::State& state) {
-      const LibraryGraph graph = MakeLibraryGraph(network.data(), m, n);
-      std::vector<LibraryEdge> tree;
-      tree.reserve(static_cast<std::size_t>(n));
-      for (auto _ : state) {
-        LibraryKruskal(graph, tree);
-        benchmark::ClobberMemory();
-      }
-    })->Unit(benchmark::kMicrosecond);
-#endif
   }
+  for (const Entry& entry : entries) {
+    const RoutineCall r = entry.routine;
+    const PrimScan scan = entry.scan;
+    benchmark::RegisterBenchmark(Name(entry.name, nodes, edges).c_str(), [=](benchmark::State& state) {
+      RunRoutine(state, r, scan, network, nodes);
+    })->Unit(benchmark::kMicrosecond);
+  }
+#ifdef MST_HAVE_BOOST
+  // The library's graph is built once here; each timed call runs the algorithm alone.
+  benchmark::RegisterBenchmark(Name("library PRIM", nodes, edges).c_str(), [=](benchmark::State& state) {
+    const LibraryGraph graph = MakeLibraryGraph(network.data(), edges, nodes);
+    std::vector<std::size_t> predecessors(static_cast<std::size_t>(nodes));
+    for (auto _ : state) {
+      LibraryPrim(graph, predecessors);
+      benchmark::ClobberMemory();
+    }
+  })->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark(Name("library KRUSKAL", nodes, edges).c_str(), [=](benchmark::State& state) {
+    const LibraryGraph graph = MakeLibraryGraph(network.data(), edges, nodes);
+    std::vector<LibraryEdge> tree;
+    tree.reserve(static_cast<std::size_t>(nodes));
+    for (auto _ : state) {
+      LibraryKruskal(graph, tree);
+      benchmark::ClobberMemory();
+    }
+  })->Unit(benchmark::kMicrosecond);
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::pair<int, int>> sweep = Sweep();
+  for (const auto& [nodes, edges] : sweep) RegisterRoutines(nodes, edges);
 #ifndef MST_HAVE_BOOST
   std::fprintf(stderr,
                "mst-routines-bench: built without Boost.Graph, so the library baselines are skipped "
                "(Debian: apt-get install libboost-graph-dev, then rebuild)\n");
 #endif
-
   // Defaults for a fair side-by-side reading on a noisy machine; flags given on the command
   // line come later and win.
   std::vector<char*> args(argv, argv + argc);

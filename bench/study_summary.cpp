@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "timing/median.h"
+
 namespace mst {
 namespace {
 
@@ -54,12 +56,6 @@ std::size_t Index(std::vector<std::string>& list, const std::string& name) {
   if (found != list.end()) return static_cast<std::size_t>(found - list.begin());
   list.push_back(name);
   return list.size() - 1;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // Where two series change order for good. lead[k]: -1 where the first is clearly ahead, 1 where

@@ -3,7 +3,7 @@
 #include <string>
 
 // The statistics of the two studies, computed from their CSV (as mst-density and mst-scaling
-// write it: a header row, then comma-separated fields without quotes). Both return the text the
+// write it: a header row, then comma-separated fields without quotes). Each returns the text the
 // scripts write beside the CSV; rows are taken in file order, routines and networks in the order
 // they first appear. A row with fewer fields than the header asks for is skipped.
 namespace mst {

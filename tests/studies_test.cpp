@@ -22,7 +22,7 @@ TEST(Studies, SummaryTakesTheMiddleRunAndTheSpread) {
   EXPECT_EQ(odd.min, 1);
   EXPECT_EQ(odd.max, 9);
   EXPECT_EQ(odd.repetitions, 7);
-  EXPECT_EQ(Summarize("kruskal", {4, 2, 6, 8}).median, 6);  // the upper middle of an even count
+  EXPECT_EQ(Summarize("kruskal", {4, 2, 6, 8}).median, 5);  // the mean of an even count's two middles
   EXPECT_EQ(Summarize("kruskal", {3}).median, 3);
 }
 

@@ -9,6 +9,7 @@
 #include "timing/call_timer.h"
 #ifdef MST_HAVE_BOOST
 #include "timing/library_routines.h"
+#include "timing/median.h"
 #endif
 
 namespace mst {
@@ -100,8 +101,8 @@ std::vector<RoutineTiming> TimeRoutines(const std::vector<Edges>& network, int n
 }
 
 RoutineTiming Summarize(const std::string& routine, std::vector<double> runs) {
-  std::sort(runs.begin(), runs.end());
-  return {routine, runs[runs.size() / 2], runs.front(), runs.back(), static_cast<int>(runs.size())};
+  const auto [fastest, slowest] = std::minmax_element(runs.begin(), runs.end());
+  return {routine, Median(runs), *fastest, *slowest, static_cast<int>(runs.size())};
 }
 
 double ExpectedSeconds(const std::vector<Edges>& network, int nON, const TimingPlan& plan) {

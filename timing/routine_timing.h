@@ -38,8 +38,8 @@ struct TimingPlan {
 // span too wide a range for any constant to bring them within 0..INT_MAX - 1.
 [[nodiscard]] bool LibraryPrimShift(const std::vector<Edges>& network, std::int64_t& shift);
 
-// One routine's runs (microseconds per call, at least one) as a timing: the median (the middle
-// run of an odd count, the upper middle of an even one), the fastest and the slowest.
+// One routine's runs (microseconds per call, at least one) as a timing: the median (as
+// timing/median.h defines it), the fastest and the slowest.
 [[nodiscard]] RoutineTiming Summarize(const std::string& routine, std::vector<double> runs);
 
 [[nodiscard]] std::vector<RoutineTiming> TimeRoutines(const std::vector<Edges>& network, int nON,

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
-#include <map>
-#include <tuple>
 
 #include "mst/observed.h"
 
