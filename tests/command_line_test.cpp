@@ -25,11 +25,18 @@ struct Stored {
   std::uint64_t seed = 1;
   std::string family;
   std::string network;
+  std::string weight;
+  std::vector<std::string> columns;
+  double scale = 0;
 
   std::string Text() const {
-    return std::string(json ? "json " : "") + "page=" + page + " nodes=" + std::to_string(nodes) +
-           (nodesGiven ? "(given)" : "") + " min=" + std::to_string(min) + " seed=" + std::to_string(seed) +
-           " family=" + family + " network=" + network;
+    std::string text = std::string(json ? "json " : "") + "page=" + page + " nodes=" + std::to_string(nodes) +
+                       (nodesGiven ? "(given)" : "") + " min=" + std::to_string(min) + " seed=" + std::to_string(seed) +
+                       " family=" + family + " network=" + network;
+    if (!weight.empty()) text += " weight=" + weight;
+    for (const std::string& column : columns) text += " column=" + column;
+    if (scale != 0) text += " scale=" + std::to_string(scale);
+    return text;
   }
 };
 
@@ -42,6 +49,9 @@ Parsed Read(const std::vector<const char*>& args, Stored& stored, std::string& w
   line.Whole("--min", stored.min, INT32_MIN, INT32_MAX);
   line.Whole("--seed", stored.seed);
   line.Choice("--family", stored.family, {"random", "grid"});
+  line.Text("--weight", stored.weight, "a name");
+  line.List("--columns", stored.columns, 2, 3, "two or three names");
+  line.Positive("--scale", stored.scale);
   line.Network(stored.network);
   std::vector<const char*> argv = {"prog"};
   argv.insert(argv.end(), args.begin(), args.end());
@@ -107,6 +117,19 @@ TEST(CommandLine, ReadsEveryKindOfOptionAndRefusesEveryBadLine) {
        Parsed::kBadUsage,
        "--seed: '18446744073709551616' is not a whole number from 0 to 18446744073709551615"},
       {{"--family", "tree", "a.txt"}, Parsed::kBadUsage, "--family: 'tree' is not one of random, grid"},
+      // Names and lists of names, and numbers above 0.
+      {{"--weight=cost", "--columns", "from,to,km", "--scale", "2.5", "a.txt"},
+       Parsed::kRun,
+       "page= nodes=-7 min=0 seed=1 family= network=a.txt weight=cost column=from column=to column=km "
+       "scale=2.500000"},
+      {{"a.txt", "--weight"}, Parsed::kBadUsage, "--weight needs a name"},
+      {{"--weight=", "a.txt"}, Parsed::kBadUsage, "--weight needs a name"},
+      {{"--columns", "from", "a.txt"}, Parsed::kBadUsage, "--columns: 'from' is not two or three names"},
+      {{"--columns", "a,,b", "a.txt"}, Parsed::kBadUsage, "--columns: 'a,,b' is not two or three names"},
+      {{"--columns", "a,b,c,d", "a.txt"}, Parsed::kBadUsage, "--columns: 'a,b,c,d' is not two or three names"},
+      {{"--scale", " 2", "a.txt"}, Parsed::kBadUsage, "--scale: ' 2' is not a number above 0"},
+      {{"--scale", "0", "a.txt"}, Parsed::kBadUsage, "--scale: '0' is not a number above 0"},
+      {{"--scale", "2x", "a.txt"}, Parsed::kBadUsage, "--scale: '2x' is not a number above 0"},
       // The network file.
       {{}, Parsed::kBadUsage, "no network file given"},
       {{"--"}, Parsed::kBadUsage, "no network file given"},
