@@ -13,35 +13,39 @@ using namespace mst;
 
 namespace {
 
+// The help text, laid out as help2man reads it for the man page: one usage line, then tagged
+// paragraphs (a tag, two blanks, its text), examples a paragraph each.
 std::string Usage() {
   std::string formats;
   for (const Format& format : Formats()) {
-    std::string row = std::string("  ") + format.name;
-    row.resize(12, ' ');
-    row += *format.extensions != '\0' ? format.extensions : "(content)";
-    row += row.size() < 33 ? std::string(33 - row.size(), ' ') : "  ";
-    formats += row + format.help + "\n";
+    formats +=
+        OptionHelp(std::string(format.name) + " " + (*format.extensions != '\0' ? format.extensions : "(content)"),
+                   format.help, 30);
   }
-  return "Usage: mst-import [--output FILE] [--node-map FILE] [--format NAME] [--weight NAME]\n"
-         "                  [--columns S,T[,W]] [--scale F] [--maximum] [--largest-part] [--] INPUT\n"
+  const auto rule = [](const std::string& tag, const std::string& text) { return OptionHelp(tag, text); };
+  return "Usage: mst-import [OPTION]... [--] INPUT\n"
          "Writes the network in INPUT (- reads standard input) in the network file format mst-bench\n"
          "reads, to standard output or to --output FILE.\n"
          "\n"
-         "Formats, by --format NAME, else by the file name's extension, else by the content where\n"
+         "Formats: by --format NAME, else by the file name's extension, else by the content where\n"
          "only one format reads it (content two formats read differently is refused):\n" +
          formats +
          "\n"
-         "Rules:\n"
-         "  - Nodes are numbered 1..N in order of first appearance; a declared node in no edge is\n"
-         "    a part of its own.\n"
-         "  - A pair listed twice (both directions, or twice one way) becomes one edge, where it\n"
-         "    is first listed, with the smaller measure; self-loops are dropped; both counted.\n"
-         "  - A missing measure is 1, counted. Measures must be whole numbers (2.0 counts as one)\n"
-         "    within -2147483648 to 2147483647; decimals need --scale.\n"
-         "  - The network must be connected, or --largest-part keeps its largest part.\n"
-         "  - mst-bench's own format keeps its rows as they are, and must hold nothing after them.\n"
-         "  - Names with blanks in a format split at blanks are refused: CSV and GraphML keep them.\n"
-         "\n" +
+         "Rules, the same for every format:\n" +
+         rule("numbering",
+              "nodes are numbered 1..N in order of first appearance; a declared node in no edge is a part "
+              "of its own") +
+         rule("pairs",
+              "a pair listed twice (both directions, or twice one way) becomes one edge, where it is first "
+              "listed, with the smaller measure; self-loops are dropped; both are counted") +
+         rule("measures",
+              "a missing measure is 1, counted; measures must be whole numbers (2.0 counts as one) within "
+              "-2147483648 to 2147483647; decimals need --scale") +
+         rule("parts", "the network must be connected, or --largest-part keeps its largest part") +
+         rule("own format", "mst-bench's own format keeps its rows as they are, and must hold nothing after them") +
+         rule("names", "names with blanks in a format split at blanks are refused: CSV and GraphML keep them") +
+         "\n"
+         "Options:\n" +
          OptionHelp("--output FILE", "write to FILE, replaced only when the whole conversion succeeded") +
          OptionHelp("--node-map FILE",
                     "write one line per node: its new number, a tab, its id or label in INPUT (by convention "
@@ -54,7 +58,9 @@ std::string Usage() {
          "\n"
          "Examples:\n"
          "  mst-import USA-road-d.NY.gr --output matrix1.txt\n"
+         "\n"
          "  mst-import --largest-part roadNet-CA.txt --output matrix2.txt\n"
+         "\n"
          "  mst-import --scale 100 --node-map matrix3.names lesmis.graphml --output matrix3.txt\n";
 }
 

@@ -22,10 +22,10 @@ std::string Usage() {
          "Writes the network in NETWORK_FILE (mst-bench's network file format or any format\n"
          "mst-import reads; - reads standard input, ./- a file named -) as a Graphviz DOT graph to\n"
          "standard output, with the trees mst-bench reports for it marked: Prim's (class prim,\n"
-         "blue, P<k> for its k-th edge) and Kruskal's (class kruskal, red, K<k>).\n"
-         "Each edge's label (its measure and steps) is a small node of its own, so that the layout\n"
-         "keeps labels clear of each other and of the nodes (tested up to 80 nodes and 300 edges).\n"
-         "Above 300 edges only the tree edges are drawn.\n"
+         "blue, P<k> for its k-th edge) and Kruskal's (class kruskal, red, K<k>). mst-draw places\n"
+         "every node and label itself: each edge is a straight line, its label (its measure and\n"
+         "steps) on or beside it, clear of the nodes and the other labels. Above 300 edges only\n"
+         "the tree edges are drawn.\n"
          "\n" +
          OptionHelp("--positions FILE",
                     "pin node k at the k-th \"x y\" point of FILE (from mst-netgen --geometric --positions); "

@@ -12,7 +12,13 @@ read_network_arguments() {
   local args=() chosen=
   while [ $# -gt 0 ]; do
     case "$1" in
-      -h|--help) awk 'NR > 1 { if (!/^#/) exit; sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
+      # Installed (as mst-show-steps, mst-draw-trees), the help names the script so.
+      -h|--help) awk -v me="$me" -v plain="${me#mst-}" 'NR > 1 { if (!/^#/) exit; sub(/^# ?/, "")
+                   if (me != plain) gsub("scripts/" plain, me); print }' "$0"; exit 0 ;;
+      --version) local version
+        if [ -x "$here/mst-draw" ]; then version=$("$here/mst-draw" --version); version=${version##* }
+        else version=$(sed -n 's/^project(mst-bench VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt"); fi
+        echo "$me $version"; exit 0 ;;
       -o|--out) [ $# -ge 2 ] && [ -n "$2" ] || { echo "$me: $1 needs a folder (see --help)" >&2; exit 2; }
         chosen=$2; shift 2 ;;
       --out=*) chosen=${1#--out=}; [ -n "$chosen" ] || { echo "$me: --out needs a folder (see --help)" >&2; exit 2; }

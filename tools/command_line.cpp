@@ -324,12 +324,12 @@ Parsed CommandLine::Read(int argc, const char* const* argv, std::string& why) {
   return Parsed::kRun;
 }
 
-std::string OptionHelp(const std::string& option, const std::string& text) {
-  constexpr std::size_t kColumn = 20;
+std::string OptionHelp(const std::string& option, const std::string& text, std::size_t kColumn) {
   constexpr std::size_t kWidth = 78;
   std::string out;
+  // help2man tells an option from its text by two blanks or more between them.
   std::string line = "  " + option;
-  if (line.size() + 1 > kColumn) {
+  if (line.size() + 2 > kColumn) {
     out = line + "\n";
     line.clear();
   }

@@ -62,8 +62,9 @@ class CommandLine {
   std::unique_ptr<Table> table_;
 };
 
-// One option's lines in a program's --help: the option in a 20-column option column (on a line of
-// its own where longer), its text wrapped at 78 columns under the text column.
-[[nodiscard]] std::string OptionHelp(const std::string& option, const std::string& text);
+// One option's lines in a program's --help: the option in a 20-column option column (or another
+// width; on a line of its own where it leaves fewer than two blanks before the text, which
+// help2man needs), its text wrapped at 78 columns under the text column.
+[[nodiscard]] std::string OptionHelp(const std::string& option, const std::string& text, std::size_t column = 20);
 
 }  // namespace mst
