@@ -201,6 +201,8 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
   named.weight = "cost";
   EXPECT_EQ(Import("csv", "from,to\n7,x\n", named),
             "error: --columns names the weight column already: leave out --weight");
+  named.columns = {"from", "to"};  // two columns named, and the weight's by --weight
+  EXPECT_EQ(Import("csv", "cost,km,to,from\n3,7,x,y\n", named), "1 2 | 1-2:3 | y x");
   named.columns.clear();
   EXPECT_EQ(Import("csv", "cost,km,to,from\n3,7,x,y\n", named), "1 2 | 1-2:3 | y x");
   EXPECT_EQ(Import("edgelist", "0 1 {'cost': 3}\n", named), "1 2 | 1-2:3 | 0 1");
@@ -225,6 +227,7 @@ TEST(ImportMetis, ReadsAdjacencyLinesWithAndWithoutWeights) {
       {"metis", "2 1 2\n", "error: line 1: FMT must be up to three digits 0 or 1, not '2'"},
       {"metis", "% the last node line may be followed by a blank one\n3 2\n2\n1 3\n2\n\n", "2 3 | 1-2:1 2-3:1 | 1 2 3"},
       {"metis", "2147483647 1\n", "error: line 1: the header must read 'NODES EDGES [FMT [NCON]]'"},
+      {"metis", "0 0\n", "error: a network needs at least 2 nodes; this one has 0"},
   });
   // Inputs on which the fuzzer once ran out of memory: a header announcing 888,888,823 nodes,
   // and a DIMACS problem line announcing 42,222,222,225 nodes, refused at once.
@@ -303,6 +306,15 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
             "1 2 | 1-2:7 | a b");
   named.weight = "km";
   EXPECT_EQ(Import("graphml", value + tail, named), "error: no edge key named 'km' (its attr.name)");
+  // Numbers under any numeric type (igraph's int, NetworkX's long, float): no measures of 1.
+  for (const char* type : {"int", "long", "float"}) {
+    std::string typed = value;
+    typed.replace(typed.find("double"), 6, type);
+    EXPECT_EQ(Import("graphml", typed + "<edge source=\"a\" target=\"b\"><data key=\"v\">7</data></edge>" + tail)
+                  .substr(0, 48),
+              "error: no edge key named weight (or cost, length")
+        << type;
+  }
 #else
   EXPECT_EQ(Import("graphml", lesmis).rfind("error: this build reads no GraphML", 0), 0u);
 #endif
