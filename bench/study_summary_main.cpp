@@ -1,12 +1,11 @@
 // mst-study-summary: the statistics of the density and scaling studies, from their CSV, for the
 // scripts that run them. See kUsage.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "bench/study_summary.h"
+#include "graph/whole_file.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 #include "tools/output_file.h"
@@ -41,13 +40,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "mst-study-summary: give --density, --map or --scaling and one CSV file\n%s", kUsage);
     return kExitBadUsage;
   }
-  std::ifstream file(files[0], std::ios::binary);
-  std::ostringstream csv;
-  if (!(file && csv << file.rdbuf())) {
-    std::fprintf(stderr, "mst-study-summary: %s: cannot read the file\n", files[0].c_str());
+  std::string csv;
+  std::string why;
+  if (!ReadWholeFile(files[0], csv, why)) {
+    std::fprintf(stderr, "mst-study-summary: %s: %s\n", files[0].c_str(), why.c_str());
     return kExitUnusableInput;
   }
-  const std::string text = density ? DensitySummary(csv.str()) : map ? DensityMap(csv.str()) : ScalingFit(csv.str());
+  const std::string text = density ? DensitySummary(csv) : map ? DensityMap(csv) : ScalingFit(csv);
   return WriteOutput("mst-study-summary", "", [&text](std::FILE* out) { std::fputs(text.c_str(), out); })
              ? kExitDone
              : kExitUnusableInput;

@@ -7,9 +7,9 @@
 #include "mst/kruskal.h"
 #include "mst/prim.h"
 #include "timing/call_timer.h"
+#include "timing/median.h"
 #ifdef MST_HAVE_BOOST
 #include "timing/library_routines.h"
-#include "timing/median.h"
 #endif
 
 namespace mst {
