@@ -182,7 +182,7 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
       {"csv", "a,b,c,d\n",
        "error: line 1: 4 fields and no header row naming the source, target and weight columns "
        "(or give --columns)"},
-      {"csv", "from,to,km\nx,y,3\n",
+      {"csv", "from,to,km\nx,y,3\ny,z,+4\n",
        "error: line 1: no weight column (named weight, cost, length, distance...), but 'km' holds numbers: --weight "
        "'km' takes the measures from it"},
       {"csv", "source,target,weight\nx,y,1\nx\n", "error: line 3: 1 fields where line 1 has 3 (separated by commas)"},

@@ -210,22 +210,28 @@ TEST(StepTraceForms, TextAndJsonArePinned) {
       << TraceText(merged, "m");
 }
 
-// The page: the title escaped where it stands in the HTML, the whole drawing kept (from <svg to
-// its closing tag, without what Graphviz writes around it), the trace's JSON in it; a file with
-// no drawing refused.
+// The page: the title escaped where it stands in the HTML, the drawing kept from <svg to its
+// closing tag without what Graphviz writes around it or its titles and comments, the trace's rows
+// and totals in it; a file with no drawing refused.
 TEST(StepPage, HoldsTheEscapedTitleTheWholeDrawingAndTheTrace) {
   const std::vector<Edges> edges = EdgesFromRows({{1, 2, 4}, {2, 3, 1}, {1, 3, 3}});
   const StepTrace trace = TraceRoutines(edges.data(), 3, 3);
-  const std::string svg = "<?xml version=\"1.0\"?>\n<svg width=\"10\"><g id=\"e1\"></g></svg>\n<!-- after -->";
+  const std::string drawing =
+      "<svg width=\"10\"><g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3\"></g>"
+      "<g id=\"e2\"><title>2&#45;&#45;3</title></g><!-- e3 -->\n<g id=\"e3\"><title>3&#45;&#45;1</title></g></svg>";
+  const std::string svg = "<?xml version=\"1.0\"?>\n" + drawing + "\n<!-- after -->";
   std::string why;
   std::string page;
   ASSERT_TRUE(StepPage(trace, "a<b&c\".txt", svg, page, why)) << why;
   EXPECT_NE(page.find("a&lt;b&amp;c&quot;.txt"), std::string::npos);
   EXPECT_EQ(page.find("a<b"), std::string::npos);
-  EXPECT_NE(page.find("<svg width=\"10\"><g id=\"e1\"></g></svg>"), std::string::npos);
+  EXPECT_NE(page.find("<svg width=\"10\"><g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3\"></g><g id=\"e2\"></g>"
+                      "<g id=\"e3\"></g></svg>"),
+            std::string::npos);
   EXPECT_EQ(page.find("<?xml"), std::string::npos);
   EXPECT_EQ(page.find("after -->"), std::string::npos);
-  EXPECT_NE(page.find(TraceJson(trace, "a<b&c\".txt")), std::string::npos);
+  EXPECT_NE(page.find("\"nodes\":3,\"edges\":3,\"rows\":[1,2,4,2,3,1,1,3,3]"), std::string::npos);
+  EXPECT_NE(page.find("\"prim\":{\"final\":4"), std::string::npos);
   EXPECT_FALSE(StepPage(trace, "t", "<html>no drawing</html>", page, why));
   EXPECT_EQ(why, "it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)");
 }
