@@ -60,6 +60,7 @@ TEST(ImportDimacs, ReadsRoadFilesAndRefusesWhatDoesNotFit) {
       {"dimacs", "p sp 3 2\r\na 1 2 -7\r\na 2 3 4294967296\r\n",
        "error: line 3: the measure '4294967296' is outside -2147483648 to 2147483647"},
       {"dimacs", "p sp 3 3\na 1 2 1\na 2 3 1\n", "error: the problem line announces 3 arcs, the file holds 2"},
+      {"dimacs", "p sp 2 0\na 1 2 5\n", "error: the problem line announces 0 arcs, the file holds 1"},
       {"dimacs", "p sp 2 1\na +1 2 +5\n", "1 2 | 1-2:5 | 1 2"},  // signs as mst-bench's reader takes them
       {"dimacs", "p sp 2 1\na 1 2 +-5\n", "error: line 2: the measure '+-5' is not a number"},
       {"dimacs", "p sp 3 2\na 1 2 1\na 2 4 1\n", "error: line 3: node 4 is outside 1 to 3"},
