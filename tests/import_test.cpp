@@ -530,6 +530,8 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
       {"1\ta\n2\tb\x7F\n", "line 2: the name holds a control character"},
       {"1\ta\n2\t\xED\xA0\x80\n",
        "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},  // U+D800
+      {"1\ta\n2\t\xE0\x80\xAF\n",
+       "line 2: the name is not UTF-8 text (convert the file, for example with iconv -t UTF-8)"},  // '/' overlong
       {"1\ta\n\xEF\xBB\xBF"
        "2\tb\n",
        "line 2: '\xEF\xBB\xBF"
