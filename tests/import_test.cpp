@@ -69,6 +69,9 @@ TEST(ImportDimacs, ReadsRoadFilesAndRefusesWhatDoesNotFit) {
       {"dimacs", "p min 3 1\n",
        "error: line 1: 'p min' makes this a minimum-cost flow problem: read are 'p sp' (shortest paths) and 'p max' "
        "(maximum flow)"},
+      {"dimacs", "p edge\n",
+       "error: line 1: 'p edge' makes this a graph colouring problem: read are 'p sp' (shortest paths) and 'p max' "
+       "(maximum flow)"},
       // igraph's maximum-flow files: capacities as measures, the source and sink lines aside.
       {"dimacs", "c created by igraph\np max 3 2\nn 1 s\nn 3 t\na 1 2 4\na 2 3 7\n", "2 3 | 1-2:4 2-3:7 | 1 2 3"},
       {"dimacs", "p max 3 2\nn 1 x\n", "error: line 2: a node line must read 'n ID s' or 'n ID t'"},
