@@ -186,6 +186,7 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
       {"csv", "a,b,c,d\n",
        "error: line 1: 4 fields and no header row naming the source, target and weight columns "
        "(or give --columns)"},
+      {"csv", "to,b,1\nb,c,2\n", "2 3 | 1-2:1 2-3:2 | to b c"},  // one column's name alone is no header
       {"csv", "from,to,km\nx,y,3\ny,z,+4\n",
        "error: line 1: no weight column (named weight, cost, length, distance...), but 'km' holds numbers: --weight "
        "'km' takes the measures from it"},
