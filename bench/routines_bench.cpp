@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "bench/routine_calls.h"
+#include "bench/study_networks.h"
 #include "mst/kruskal.h"
 #include "mst/prim.h"
 #include "mst/prim_scan.h"
-#include "netgen/network_generator.h"
 #ifdef MST_HAVE_BOOST
 #include "timing/library_routines.h"
 #endif
@@ -126,11 +126,7 @@ std::vector<std::pair<int, int>> Sweep() {
 
 // Registers every routine (and each scan Prim can use here) on one generated network.
 void RegisterRoutines(int nodes, int edges) {
-  NetworkRequest request;  // measures 1..1000, so that equal measures occur
-  request.nodes = nodes;
-  request.edges = edges;
-  request.seed = 2026u + static_cast<unsigned>(nodes + edges);
-  const std::vector<Edges> network = Generate(request).edges;
+  const std::vector<Edges> network = HarnessNetwork(nodes, edges);
   struct Entry {
     std::string name;
     RoutineCall routine;

@@ -21,6 +21,14 @@ std::vector<Edges> Generated(NetworkFamily family, int nodes, int edges, std::ui
 
 }  // namespace
 
+std::vector<Edges> HarnessNetwork(int nodes, int edges) {
+  NetworkRequest request;
+  request.nodes = nodes;
+  request.edges = edges;
+  request.seed = 2026u + static_cast<unsigned>(nodes + edges);
+  return Generate(request).edges;
+}
+
 std::vector<int> Densities(int nodes, int count) {
   const double low = 1.1 * (nodes - 1);
   const double high = static_cast<double>(CompleteEdges(nodes));

@@ -7,7 +7,7 @@
 
 namespace mst {
 
-// The networks the density study times, from mst-netgen's generator.
+// The networks the density study and the harnesses time, from mst-netgen's generator.
 
 struct StudyNetwork {
   const char* family;  // random, geometric, grid, complete
@@ -23,5 +23,9 @@ struct StudyNetwork {
 // each of the densities; then the grid and the complete network. The seeds follow from the
 // counts, so the study meets the same networks every time.
 [[nodiscard]] std::vector<StudyNetwork> DensityNetworks(int nodes, int densities);
+
+// The harnesses' network of nodes and edges (mst-routines-bench, mst-versus-plain): mst-netgen's
+// random family with measures 1..1000, so that equal measures occur, seeded from the counts.
+[[nodiscard]] std::vector<Edges> HarnessNetwork(int nodes, int edges);
 
 }  // namespace mst

@@ -22,12 +22,12 @@
 #include <vector>
 
 #include "bench/routine_calls.h"
+#include "bench/study_networks.h"
 #include "graph/network_vectors.h"
 #include "mst/kruskal.h"
 #include "mst/observed.h"
 #include "mst/prim.h"
 #include "mst/prim_scan.h"
-#include "netgen/network_generator.h"
 #include "timing/call_timer.h"
 #include "timing/median.h"
 #include "timing/routine_timing.h"
@@ -65,11 +65,7 @@ double Sum(const std::vector<double>& values) {
 }
 
 Measured Generated(int nodes, int edges) {
-  NetworkRequest request;  // measures 1..1000, so that equal measures occur
-  request.nodes = nodes;
-  request.edges = edges;
-  request.seed = 2026u + static_cast<unsigned>(nodes + edges);
-  return {std::to_string(nodes) + "/" + std::to_string(edges), Generate(request).edges, nodes};
+  return {std::to_string(nodes) + "/" + std::to_string(edges), HarnessNetwork(nodes, edges), nodes};
 }
 
 const char* const kUsage =

@@ -50,8 +50,7 @@ std::string Usage() {
          OptionHelp("--node-map FILE",
                     "write one line per node: its new number, a tab, its id or label in INPUT (by convention "
                     "NAME.names beside NAME.txt)") +
-         ImportOptionsHelp() + OptionHelp("--help", "show this text") +
-         OptionHelp("--version", "show the program's version") +
+         ImportOptionsHelp() + HelpAndVersionHelp() +
          "\n"
          "Exit status: 0 converted; 1 the input could not be read or used, or an output not\n"
          "written (nothing is written then); 2 bad usage.\n"

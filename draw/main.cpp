@@ -35,8 +35,7 @@ std::string Usage() {
                     "mst-import --node-map writes); without it the names the network file holds, or else "
                     "NAME.names beside NAME.txt. With --positions nodes keep their numbers and are named in "
                     "tooltips") +
-         "\nImport options (the network file is read as mst-import reads it):\n" + ImportOptionsHelp() + "\n" +
-         OptionHelp("--help", "show this text") + OptionHelp("--version", "show the program's version") +
+         CompanionOptionsHelp() +
          "\n"
          "Exit status: 0 the picture was written; 1 a file could not be read or used, or standard\n"
          "output could not be written; 2 bad usage.\n"

@@ -8,13 +8,18 @@
 
 namespace mst {
 
-bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason) {
+namespace {
+
+// Runs load, one of the heap-array loaders, and moves what it read into network (or its reason
+// into reason), freeing the arrays.
+template <typename Load>
+bool IntoVectors(Load load, Network& network, std::string& reason) {
   Edges* in = nullptr;
   Edges* out = nullptr;
   int nOE = 0;
   int nON = 0;
   char why[kReasonSize] = "";
-  if (!LoadNetwork(file, &in, &out, nOE, nON, why)) {
+  if (!load(&in, &out, nOE, nON, why)) {
     reason = why;
     return false;
   }
@@ -25,21 +30,20 @@ bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason) {
   return true;
 }
 
+}  // namespace
+
+bool LoadNetworkFrom(std::FILE* file, Network& network, std::string& reason) {
+  return IntoVectors([file](Edges** in, Edges** out, int& nOE, int& nON,
+                            char(&why)[kReasonSize]) { return LoadNetwork(file, in, out, nOE, nON, why); },
+                     network, reason);
+}
+
 bool LoadNetworkFromText(std::string_view text, Network& network, std::string& reason, std::size_t& end) {
-  Edges* in = nullptr;
-  Edges* out = nullptr;
-  int nOE = 0;
-  int nON = 0;
-  char why[kReasonSize] = "";
-  if (!LoadNetworkText(text, &in, &out, nOE, nON, end, why)) {
-    reason = why;
-    return false;
-  }
-  network.edges.assign(in, in + nOE);
-  network.nON = nON;
-  std::free(in);
-  std::free(out);
-  return true;
+  return IntoVectors(
+      [text, &end](Edges** in, Edges** out, int& nOE, int& nON, char(&why)[kReasonSize]) {
+        return LoadNetworkText(text, in, out, nOE, nON, end, why);
+      },
+      network, reason);
 }
 
 bool LoadNetworkFile(const std::string& path, Network& network, std::string& reason) {

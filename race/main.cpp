@@ -25,10 +25,8 @@ std::string Usage() {
          "ms), how many times the fastest's it takes and what one call does; then which routine is\n"
          "fastest here.\n"
          "Boost.Graph's Prim takes no negative measures: the race adds one constant to every measure\n"
-         "for it, which changes no spanning tree's rank, and says so.\n"
-         "\nImport options (the network file is read as mst-import reads it):\n" +
-         ImportOptionsHelp() + "\n" + OptionHelp("--help", "show this text") +
-         OptionHelp("--version", "show the program's version") +
+         "for it, which changes no spanning tree's rank, and says so.\n" +
+         CompanionOptionsHelp() +
          "\n"
          "Exit status: 0 the race was run; 1 the file could not be read or used, or standard\n"
          "output could not be written; 2 bad usage.\n"

@@ -324,6 +324,10 @@ Parsed CommandLine::Read(int argc, const char* const* argv, std::string& why) {
   return Parsed::kRun;
 }
 
+std::string HelpAndVersionHelp() {
+  return OptionHelp("--help", "show this text") + OptionHelp("--version", "show the program's version");
+}
+
 std::string OptionHelp(const std::string& option, const std::string& text, std::size_t kColumn) {
   constexpr std::size_t kWidth = 78;
   std::string out;

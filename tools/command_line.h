@@ -67,4 +67,7 @@ class CommandLine {
 // help2man needs), its text wrapped at 78 columns under the text column.
 [[nodiscard]] std::string OptionHelp(const std::string& option, const std::string& text, std::size_t column = 20);
 
+// The --help and --version lines every program's help ends its options with.
+[[nodiscard]] std::string HelpAndVersionHelp();
+
 }  // namespace mst

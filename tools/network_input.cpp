@@ -17,6 +17,11 @@ void AddImportOptions(CommandLine& line, ImportOptions& options) {
   line.Flag("--largest-part", options.largestPart);
 }
 
+std::string CompanionOptionsHelp() {
+  return "\nImport options (the network file is read as mst-import reads it):\n" + ImportOptionsHelp() + "\n" +
+         HelpAndVersionHelp();
+}
+
 std::string ImportOptionsHelp() {
   std::string names;
   const std::vector<std::string> formats = FormatNames();

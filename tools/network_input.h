@@ -17,6 +17,10 @@ void AddImportOptions(CommandLine& line, ImportOptions& options);
 // Their --help lines, in the 20-column option layout every program's help has.
 [[nodiscard]] std::string ImportOptionsHelp();
 
+// A companion's help from its import options on: a heading, those lines, then --help and
+// --version's.
+[[nodiscard]] std::string CompanionOptionsHelp();
+
 // What ReadNetworkArgument tells on standard error of a network it read: the notes of
 // ImportNotes (the companions), or before them a summary of the counts (mst-import).
 enum class ImportReport { kNotes, kSummary };

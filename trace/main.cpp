@@ -38,8 +38,7 @@ std::string Usage() {
                     "the nodes' names: one line per node, its number, a tab, its name (as mst-import --node-map "
                     "writes); without it the names the network file holds, or else NAME.names beside NAME.txt. "
                     "Names appear beside the node numbers") +
-         "\nImport options (the network file is read as mst-import reads it):\n" + ImportOptionsHelp() + "\n" +
-         OptionHelp("--help", "show this text") + OptionHelp("--version", "show the program's version") +
+         CompanionOptionsHelp() +
          "\n"
          "Exit status: 0 written; 1 a file could not be read or used, or standard output could not\n"
          "be written; 2 bad usage.\n"
