@@ -80,8 +80,9 @@ Words Expected(const StepTrace& trace, int k, int j) {
   return words;
 }
 
-// The state words on every edge element of a dumped page, and its node ids.
-Words Shown(const std::string& dom, std::set<int>& nodes) {
+// The state words on every edge element of a dumped page (each row's element once), and its
+// node ids; order, where given, gets the rows in the order their elements stand.
+Words Shown(const std::string& dom, std::set<int>& nodes, std::vector<int>* order = nullptr) {
   Words words;
   for (std::size_t at = dom.find("<g id=\""); at != std::string::npos; at = dom.find("<g id=\"", at + 1)) {
     const std::size_t idEnd = dom.find('"', at + 7);
@@ -93,7 +94,10 @@ Words Shown(const std::string& dom, std::set<int>& nodes) {
       nodes.insert(std::stoi(id.substr(1)));
       continue;
     }
-    std::set<std::string>& mine = words[std::stoi(id.substr(1))];
+    const int row = std::stoi(id.substr(1));
+    if (words.count(row) > 0) ADD_FAILURE() << "two elements e" << row;
+    if (order != nullptr) order->push_back(row);
+    std::set<std::string>& mine = words[row];
     const std::size_t tagEnd = dom.find('>', at);
     const std::size_t cls = dom.find("class=\"", at);
     if (cls == std::string::npos || cls > tagEnd) continue;
@@ -240,11 +244,25 @@ TEST_F(PageInBrowser, ClassWordsAreTheTraceAtEveryStepAskedFor) {
   for (const auto& [k, j] : states) {
     SCOPED_TRACE("#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j));
     std::set<int> nodes;
-    Words shown = Shown(Dump("#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j)), nodes);
+    std::vector<int> order;
+    Words shown = Shown(Dump("#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j)), nodes, &order);
     Words expected = Expected(trace_, k, j);
     for (int r = 1; r <= static_cast<int>(trace_.rows.size()); ++r) {
       ASSERT_EQ(shown.count(r), 1u) << "no element e" << r;
       EXPECT_EQ(shown[r], expected[r]) << "e" << r;
+    }
+    // Later elements lie above: the rest, then the cut, the trees, the cycle, and the edges the
+    // steps are about.
+    const auto layer = [&shown](int row) {
+      const std::set<std::string>& w = shown[row];
+      return w.count("prim-chosen") + w.count("kruskal-current") > 0 ? 4
+             : w.count("kruskal-cycle") > 0                          ? 3
+             : w.count("prim-tree") + w.count("kruskal-tree") > 0    ? 2
+             : w.count("prim-cut") > 0                               ? 1
+                                                                     : 0;
+    };
+    for (std::size_t at = 1; at < order.size(); ++at) {
+      EXPECT_LE(layer(order[at - 1]), layer(order[at])) << "e" << order[at - 1] << " above e" << order[at];
     }
     EXPECT_EQ(static_cast<int>(nodes.size()), trace_.nON);
   }
