@@ -171,7 +171,8 @@ class PageInBrowser : public testing::Test {
       var text = g.querySelector('text');
       if (text) labels.push(g.id.slice(1) + '=' + text.textContent);
       var line = g.querySelector('path.kline');
-      if (line && line.style.stroke) lines.push(g.id.slice(1) + '=' + line.style.stroke);
+      var accepted = /(^| )kruskal-tree( |$)/.test(g.getAttribute('class'));
+      if (line && (line.style.stroke || accepted)) lines.push(g.id.slice(1) + '=' + line.style.stroke);
     });
     document.querySelectorAll('#sorted li').forEach(function (li) {
       if (li.className !== 'more') list.push(parseInt(li.textContent, 10) + '=' + li.className);
@@ -274,6 +275,7 @@ TEST_F(PageInBrowser, ClassWordsAreTheTraceAtEveryStepAskedFor) {
     ++never;
   }
   EXPECT_EQ(never, trace_.rows.size() - static_cast<std::size_t>(lastJ));
+  EXPECT_EQ(end.find(">0 more</li>"), std::string::npos);  // the list reaches the last edge
   // Steps beyond the end show the end.
   std::set<int> nodes;
   EXPECT_EQ(Shown(Dump("#prim=999&kruskal=999"), nodes),
@@ -497,8 +499,12 @@ TEST_F(PageInBrowser, SixComponentsShareFiveColoursApart) {
                             "2\t3\t5\n4\t5\t5\n6\t7\t5\n8\t9\t5\n10\t11\t5\n12\t1\t9\n";
   Make(network);
   const std::vector<std::string> looks =
-      Drive("slide('kruskal', 6); look(); slide('kruskal', " + std::to_string(trace_.kruskal.size()) + "); look();");
-  ASSERT_EQ(looks.size(), 2u);
+      Drive("slide('kruskal', 6); look(); slide('kruskal', " + std::to_string(trace_.kruskal.size()) +
+            "); look(); slide('kruskal', 2); look();");
+  ASSERT_EQ(looks.size(), 3u);
+  // A colour two living components share names the component by its label too, and only then.
+  EXPECT_NE(Split(looks[0], '|')[6].find(" component (6)"), std::string::npos) << looks[0];
+  EXPECT_EQ(Split(looks[2], '|')[6].find(" component ("), std::string::npos) << looks[2];
   std::vector<std::map<int, std::string>> rings(2);
   for (int a = 0; a < 2; ++a) {
     for (const std::string& pair : Split(Split(looks[static_cast<std::size_t>(a)], '|')[2], ';')) {
