@@ -445,9 +445,9 @@ TEST_F(PageInBrowser, NamesOfARealNetworkInTheDrawingTheNarrationAndTheList) {
   EXPECT_NE(dom.find("<li class=\"accepted current\" " + tooltip), std::string::npos) << tooltip;
 }
 
-// The space key plays both routines, each at its own pace (2 steps a second on a small network),
-// and stops them; the page's clock is the browser's virtual time, in which frames do not come,
-// so a 16 ms timer stands in for each.
+// The space key plays both routines from the start (they stood at their ends), each at its own
+// pace (2 steps a second on a small network), and stops them; the page's clock is the browser's virtual time, in which
+// frames do not come, so a 16 ms timer stands in for each.
 TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
   Make(NETWORKS_DIR "/matrix2.txt");
   std::string page = ReadAll(page_);
@@ -459,6 +459,7 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
   function seen() {
     return location.hash + ' ' + document.querySelector('[data-routine="kruskal"] [data-act="play"]').textContent;
   }
+  document.dispatchEvent(new KeyboardEvent('keydown', {key: 'End', bubbles: true}));
   space();
   setTimeout(function () {
     var played = seen();
