@@ -246,7 +246,9 @@ TEST_F(PageInBrowser, ClassWordsAreTheTraceAtEveryStepAskedFor) {
     SCOPED_TRACE("#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j));
     std::set<int> nodes;
     std::vector<int> order;
-    Words shown = Shown(Dump("#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j)), nodes, &order);
+    const std::string dom = Dump("#prim=" + std::to_string(k) + "&kruskal=" + std::to_string(j));
+    Words shown = Shown(dom, nodes, &order);
+    EXPECT_EQ(dom.find("class=\"large-cut\""), std::string::npos);  // no cut here is above 40 edges
     Words expected = Expected(trace_, k, j);
     for (int r = 1; r <= static_cast<int>(trace_.rows.size()); ++r) {
       ASSERT_EQ(shown.count(r), 1u) << "no element e" << r;
@@ -613,6 +615,7 @@ TEST_F(PageInBrowser, ThreeHundredEdgesIsTheBoundary) {
     const int cut = static_cast<int>(
         std::count_if(shown.begin(), shown.end(), [](const auto& row) { return row.second.count("prim-cut") > 0; }));
     EXPECT_EQ(cut, parallel);
+    EXPECT_NE(dom.find("class=\"large-cut\""), std::string::npos);  // a cut above 40 edges is drawn thinner
   }
 }
 
