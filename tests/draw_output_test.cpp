@@ -71,7 +71,9 @@ TEST(DotWriter, LabelsAndClassesFollowTheReports) {
     const std::string r = std::to_string(row);
     EXPECT_EQ(labels.count("m" + r) > 0 ? labels.at("m" + r) : "(no room)", expected.first) << r;
     EXPECT_EQ(labels.at("e" + r), "(none)") << r;
-    if (labels.count("m" + r) > 0) EXPECT_EQ(classes.at("m" + r), "label " + expected.second) << r;
+    if (labels.count("m" + r) > 0) {
+      EXPECT_EQ(classes.at("m" + r), "label " + expected.second) << r;
+    }
     EXPECT_EQ(classes.at("e" + r), expected.second) << r;
   }
   EXPECT_NE(dot.find("  2 -- 2 [id=\"e1\", class=\"other\", color=\"#b0b0b0\", style=dashed, tooltip=\"row 1: 2 "

@@ -445,11 +445,22 @@ TEST_F(PageInBrowser, NamesOfARealNetworkInTheDrawingTheNarrationAndTheList) {
                               std::to_string(first.node1 + 1) + ") \xE2\x80\x93 " + b + " (" +
                               std::to_string(first.node2 + 1) + ")\">     1  " + a + " \xE2\x80\x93 " + b;
   EXPECT_NE(dom.find("<li class=\"accepted current\" " + tooltip), std::string::npos) << tooltip;
+  // An edge's names take 20 characters in the list: whole up to 20 (Thenardier - Valjean), longer cut.
+  for (std::size_t p = 0; p < 14; ++p) {  // the list shows 14 at step 1
+    const Edges& e = trace_.rows[static_cast<std::size_t>(trace_.kruskalOrder[p])];
+    std::string edge =
+        names[static_cast<std::size_t>(e.node1)] + " \xE2\x80\x93 " + names[static_cast<std::size_t>(e.node2)];
+    const std::size_t length = edge.size() - 2;  // the dash is one character in three bytes
+    edge = length <= 20 ? edge + std::string(20 - length, ' ') : edge.substr(0, 21) + "\xE2\x80\xA6";
+    EXPECT_NE(dom.find(std::string(6 - std::to_string(p + 1).size(), ' ') + std::to_string(p + 1) + "  " + edge),
+              std::string::npos)
+        << edge;
+  }
 }
 
 // The space key plays both routines from the start (they stood at their ends), each at its own
-// pace (2 steps a second on a small network), and stops them; the page's clock is the browser's virtual time, in which
-// frames do not come, so a 16 ms timer stands in for each.
+// pace (2 steps a second on a small network), and stops them; the page's clock is the browser's
+// virtual time, in which frames do not come, so a 16 ms timer stands in for each.
 TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
   Make(NETWORKS_DIR "/matrix2.txt");
   std::string page = ReadAll(page_);
@@ -538,8 +549,8 @@ TEST_F(PageInBrowser, SlidersReachAnyStep) {
   for (int r = 1; r <= static_cast<int>(trace_.rows.size()); ++r) EXPECT_EQ(shown[r], expected[r]) << "e" << r;
 }
 
-// The wheel zooms out (down) and in (up) at the pointer, dragging pans, a double click fits the
-// drawing again: the drawing's view box after each.
+// The wheel zooms out (down) and in (up) at the pointer, a sideways scroll not at all, dragging
+// pans, a double click fits the drawing again: the drawing's view box after each.
 TEST_F(PageInBrowser, WheelZoomsDragPansDoubleClickFits) {
   Make(NETWORKS_DIR "/matrix2.txt");
   const std::vector<std::string> looks = Drive(R"(
@@ -549,7 +560,7 @@ TEST_F(PageInBrowser, WheelZoomsDragPansDoubleClickFits) {
     function wheel(dy) {
       svg.dispatchEvent(new WheelEvent('wheel', {deltaY: dy, clientX: x, clientY: y, cancelable: true}));
     }
-    view(); wheel(1); view(); wheel(-1); view();
+    view(); wheel(1); view(); wheel(-1); wheel(0); view();
     svg.dispatchEvent(new MouseEvent('mousedown', {clientX: x, clientY: y}));
     window.dispatchEvent(new MouseEvent('mousemove', {clientX: x + 40, clientY: y}));
     window.dispatchEvent(new MouseEvent('mouseup', {}));
