@@ -458,8 +458,9 @@ EXPECT_EQ(FormatOfExtension("roads.GR"), FormatNamed("dimacs"));
 // Two readings are one only where every edge and name is the same: an edge with another end or
 // measure makes the content ambiguous.
 TEST(ImportRules, ReadingsAreAlikeOnlyWhenEveryEdgeIs) {
-  const auto reading = [](int b, const char* measure, ImportedNetwork& imported) {
-    auto builder = std::make_unique<NetworkBuilder>(ImportOptions(), imported);
+  const ImportOptions options;  // the builder keeps a reference to its options
+  const auto reading = [&options](int b, const char* measure, ImportedNetwork& imported) {
+    auto builder = std::make_unique<NetworkBuilder>(options, imported);
     std::string why;
     const int x = builder->NodeByName("x"), y = builder->NodeByName("y"), z = builder->NodeByName("z");
     EXPECT_TRUE(builder->AddEdge(x, b == 1 ? y : z, measure, 1, why));
