@@ -1,7 +1,8 @@
 # Sourced by draw-trees and show-steps (not run): reads their arguments,
 #   [--out OUT] [FOLDER | NETWORK_FILE...]   or, as before files could be given,   FOLDER OUT
 # Takes: me (the script's name, for messages), folder and out (the defaults), set beforehand.
-# Sets: networks (the network files given, or every file of the folder in name order), out, and
+# Sets: networks (the network files given, every file of a folder given in name order, or else
+# the default folder's matrix1.txt to matrix3.txt), out, and
 # from_folder (1 when the files came from a folder: a file the companions cannot read is then
 # skipped with its reason rather than failing the script). Of a folder's files, names and
 # positions files (they go with a network) and a second file of one name (NAME.txt and
@@ -30,8 +31,11 @@ read_network_arguments() {
   done
   networks=()
   from_folder=0
-  if [ ${#args[@]} -eq 0 ] || [ -d "${args[0]}" ]; then
-    folder=${args[0]:-$folder}
+  if [ ${#args[@]} -eq 0 ]; then
+    # The shipped networks (where installed, their folder holds the README too).
+    networks=("$folder/matrix1.txt" "$folder/matrix2.txt" "$folder/matrix3.txt")
+  elif [ -d "${args[0]}" ]; then
+    folder=${args[0]}
     if [ ${#args[@]} -eq 2 ] && [ -z "$chosen" ]; then
       chosen=${args[1]}
     elif [ ${#args[@]} -gt 1 ]; then
