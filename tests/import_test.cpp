@@ -247,7 +247,7 @@ TEST(ImportPajek, KeepsLabelsAndReadsEverySectionOfEdges) {
   Check({
       {"pajek", "*Network n\n*Vertices 3\n1 \"Alpha Beta\" 0.1 0.2\n2 B\n3 \"C\"\n*Arcs\n1 2 4\n2 1 3\n*edges\n2 3\n",
        "2 3 | 1-2:3 2-3:1 | Alpha Beta B C"},
-      {"pajek", "*Vertices 3\n*Edgeslist\n1 2 3\n", "2 3 | 1-2:1 1-3:1 | 1 2 3"},
+      {"pajek", "*Vertices 3\n% a comment\n*Edgeslist\n1 2 3\n", "2 3 | 1-2:1 1-3:1 | 1 2 3"},
       {"pajek", "*Edges\n1 2\n", "error: line 1: '*Edges' before '*Vertices N'"},
       {"pajek", "*Vertices 2\n*Matrix\n",
        "error: line 2: the section '*Matrix' is not read (*Vertices, *Edges, "
@@ -512,8 +512,8 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
   } cases[] = {
       {"1\tMyriel\n2\tJean Valjean\n3\tJ\xC3\xA9sus\n", "Myriel|Jean Valjean|J\xC3\xA9sus"},
       {"\xEF\xBB\xBF"
-       "3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF\r\n",
-       "a| b\xC2\xA9\xDF\xBF\xF4\x8F\xBF\xBF|c\td"},
+       "3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xDF\xBF\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF\r\n",
+       "a| b\xC2\xA9\xDF\xBF\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF|c\td"},
       {"1\ta\n2 b\n3\tc\n",
        "line 2: no tab between the number and the name (a names file holds one line per node: its number, a tab, "
        "its name)"},
