@@ -100,6 +100,8 @@ TEST(ImportMtx, ReadsCoordinateFilesOfEveryUsableKind) {
       {"mtx", "%%MatrixMarket matrix coordinate real general\n2 2 1\n1 2 2.5\n",
        "error: line 3: the measure '2.5' is not a whole number (--scale F multiplies every measure by F and rounds "
        "it)"},
+      {"mtx", "%%MatrixMarket matrix coordinate real\n2 2 1\n1 2 2\n",
+       "error: line 1: not a Matrix Market file: it must start '%%MatrixMarket matrix coordinate FIELD SYMMETRY'"},
       {"mtx", "%%MatrixMarket matrix coordinate complex general\n",
        "error: line 1: 'complex' entries describe no "
        "weighted network (integer, real or pattern)"},
@@ -333,6 +335,9 @@ TEST(ImportRules, ScaleMaximumAndLargestPart) {
   scaled.scale = 1e9;
   EXPECT_EQ(Import("edgelist", "a b 2.5\n", scaled),
             "error: line 1: the measure '2.5' is outside -2147483648 to 2147483647 after --scale");
+  scaled.scale = 0.5;
+  EXPECT_EQ(Import("edgelist", "a b 9e9\n", scaled),
+            "error: line 1: the measure '9e9' is outside -2147483648 to 2147483647 after --scale");
   ImportOptions maximum;
   maximum.maximum = true;
   // The maximum tree's measures negated; duplicates then keep the smaller negated measure.
@@ -512,8 +517,8 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
   } cases[] = {
       {"1\tMyriel\n2\tJean Valjean\n3\tJ\xC3\xA9sus\n", "Myriel|Jean Valjean|J\xC3\xA9sus"},
       {"\xEF\xBB\xBF"
-       "3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xDF\xBF\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF\r\n",
-       "a| b\xC2\xA9\xDF\xBF\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF|c\td"},
+       "3\tc\td\r\n\n1\ta\r\n2\t b\xC2\xA9\xDF\xBF\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF\xE2\x82\xAC\r\n",
+       "a| b\xC2\xA9\xDF\xBF\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF\xE2\x82\xAC|c\td"},
       {"1\ta\n2 b\n3\tc\n",
        "line 2: no tab between the number and the name (a names file holds one line per node: its number, a tab, "
        "its name)"},
