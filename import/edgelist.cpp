@@ -10,6 +10,7 @@
 
 #include "import/detail/builder.h"
 #include "import/detail/readers.h"
+#include "graph/integer_text.h"
 #include "import/detail/text.h"
 
 namespace mst {
@@ -104,6 +105,13 @@ bool PythonDict(std::string_view text, std::vector<Attribute>& attributes) {
   }
 }
 
+// The fields of an edge line: 2 ('u v'), 3 ('u v w') or 0 for 'u v {attributes}'.
+std::size_t EdgeFields(std::string_view line, bool tabs) {
+  const std::vector<std::string_view> fields = tabs ? TabFields(Trim(line)) : Words(line);
+  if (fields.size() >= 3 && !fields[2].empty() && fields[2][0] == '{') return 0;
+  return fields.size() == 3 && !IsNumber(fields[2]) ? 1 : fields.size();
+}
+
 enum class Shape { kPair, kWeighted, kAttributes };
 
 const char* const kShapeNames[] = {"'u v'", "'u v w'", "'u v {attributes}'"};
@@ -117,23 +125,40 @@ std::string NamesWithBlanks(long long line, std::size_t words, const char* what)
 }
 
 bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments, std::string& why) {
+  // Lines starting with '#' or '%' are comments unless --comments none says they are edges.
+  const std::string& mode = builder.Options().comments;
+  comments = comments && mode != "none";
   // Split at tabs where every line holds one. A separator every line holds that is not split at
   // here (commas, semicolons) makes the file CSV.
   bool tabs = true;
   bool commas = true;
   bool semicolons = true;
   bool any = false;
+  bool wholeIds = true;  // every edge's two ids are whole numbers: no '#' line can be one of them
+  long long marked = 0;
+  std::string_view firstEdge;
   Lines scan(text);
   for (std::string_view line; scan.Next(line);) {
-    if (Trim(line).empty() || (comments && IsComment(line))) continue;
+    if (Trim(line).empty()) continue;
+    if (comments && IsComment(line)) {
+      ++marked;
+      continue;
+    }
+    if (!any) firstEdge = line;
     any = true;
     const std::string_view names = line.substr(0, line.find('{'));  // NetworkX's attributes aside
     tabs = tabs && line.find('\t') != std::string_view::npos;
     commas = commas && names.find(',') != std::string_view::npos;
     semicolons = semicolons && names.find(';') != std::string_view::npos;
+    const std::vector<std::string_view> words = Words(names);
+    long long id = 0;
+    wholeIds = wholeIds && words.size() >= 2 && WholeNumber(words[0], id) && WholeNumber(words[1], id);
   }
   if (!any) {
-    why = "the file lists no edges";
+    why = marked > 0 ? "the file lists no edges: each of its " + std::to_string(marked) +
+                           " lines starts with '#' or '%', a comment's mark (if they are edges whose first node's "
+                           "name starts so, --comments none reads them)"
+                     : "the file lists no edges";
     return false;
   }
   if (!tabs && (commas || semicolons)) {
@@ -152,11 +177,21 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
   for (std::string_view line; lines.Next(line);) {
     if (Trim(line).empty()) continue;
     if (comments && IsComment(line)) {
+      // A marked line with the shape of the edges may be an edge whose first node's name starts
+      // with the mark (NetworkX writes a node '#ml' so): refused unless --comments says which.
+      if (mode.empty() && !wholeIds && EdgeFields(line, tabs) == EdgeFields(firstEdge, tabs)) {
+        why = AtLine(lines.Number()) + Quote(Trim(line)) +
+              " starts with a comment's mark yet has the shape of an edge: --comments none reads such lines as "
+              "edges (nodes whose names start with '" + std::string(1, Trim(line)[0]) +
+              "'), --comments skip as comments";
+        return false;
+      }
       // Edge lists keep their comments at the top; '#' lines among the edges are LGL's.
       if (first != 0 && builder.ByContent()) {
         why = AtLine(lines.Number()) + "a comment among the edges (--format edgelist reads it as an edge list)";
         return false;
       }
+      builder.CountComment();
       continue;
     }
     const long long at = lines.Number();

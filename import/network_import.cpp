@@ -11,6 +11,7 @@
 #include "import/detail/text.h"
 #include "import/formats.h"
 #include "import/names.h"
+#include "text/encoding.h"
 
 namespace mst {
 
@@ -113,11 +114,23 @@ bool TakesOptions(const Format& format, const ImportOptions& options, std::strin
 bool ImportText(std::string_view text, const std::string& fileName, const ImportOptions& options,
                 ImportedNetwork& imported, std::string& why) {
   imported = ImportedNetwork();
-  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'))) {
-    why = "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)";
+  Encoding encoding = Encoding::kUtf8;
+  if (!options.encoding.empty() && !EncodingNamed(options.encoding, encoding)) {
+    why = "no encoding is named '" + options.encoding + "' (--encoding takes " + EncodingNames() + ")";
     return false;
   }
-  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.remove_prefix(3);
+  const bool sixteen = encoding == Encoding::kUtf16 || MarkOf(text) == ByteOrderMark::kUtf16LittleEndian ||
+                       MarkOf(text) == ByteOrderMark::kUtf16BigEndian;
+  if (const std::size_t nul = sixteen ? std::string_view::npos : FirstNul(text); nul != std::string_view::npos) {
+    why = "binary content at byte " + std::to_string(nul) + " (a NUL byte, which no text file holds)";
+    return false;
+  }
+  std::string converted;
+  if (!ToUtf8(text, encoding, converted, text, why)) return false;
+  if (!options.comments.empty() && options.comments != "none" && options.comments != "skip") {
+    why = "--comments takes none (lines starting with # or % are edges) or skip (they are comments)";
+    return false;
+  }
   if (Trim(text).empty()) {
     why = "the file is empty";
     return false;
@@ -192,7 +205,13 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
 bool ImportFile(const std::string& path, const ImportOptions& options, ImportedNetwork& imported, std::string& why) {
   std::string text;
   const bool fromInput = path == "-";
-  if (!(fromInput ? ReadWhole(stdin, text, why) : ReadWholeFile(path, text, why))) return false;
+  // UTF-16 without a byte-order mark is full of NUL bytes; other text holds none.
+  Encoding encoding = Encoding::kUtf8;
+  const Content content =
+      EncodingNamed(options.encoding, encoding) && encoding == Encoding::kUtf16 ? Content::kAny : Content::kText;
+  if (!(fromInput ? ReadWhole(stdin, text, why, content) : ReadWholeFile(path, text, why, content))) {
+    return false;
+  }
   return ImportText(text, fromInput ? std::string() : path, options, imported, why);
 }
 
@@ -223,6 +242,9 @@ std::vector<std::string> ImportNotes(const ImportedNetwork& imported, const Impo
   if (imported.partsLeft > 0) {
     notes.push_back("--largest-part: left out " + count(imported.partsLeft, "other part", "other parts") + ", " +
                     count(imported.nodesLeft, "node", "nodes") + " and " + count(imported.edgesLeft, "edge", "edges"));
+  }
+  if (imported.comments > 0) {
+    notes.push_back(count(imported.comments, "comment line", "comment lines") + " passed over");
   }
   for (const std::string& note : imported.notes) notes.push_back(note);
   return notes;

@@ -45,6 +45,12 @@ struct ImportOptions {
   bool largestPart = false;          // keep the largest part instead of refusing several
   std::string weight;                // the GraphML key, CSV column or edge attribute of the measure
   std::vector<std::string> columns;  // CSV: source, target and optionally weight, by header name
+  std::string encoding;              // the text's encoding (text/encoding.h names them); empty: UTF-8
+  // Lines that start with '#' or '%' where edges are one a line: "" takes them for comments
+  // unless one has the shape of the file's edges (then the file is refused as ambiguous);
+  // "none" reads every such line as an edge, "skip" every one as a comment.
+  std::string comments;
+  bool decimalComma = false;  // a measure's decimal mark is a comma (1,5), as in ';'-separated files
 };
 
 struct ImportedNetwork {
@@ -62,6 +68,7 @@ struct ImportedNetwork {
   long long partsLeft = 0;         // with --largest-part: the parts, nodes and edges left out
   long long nodesLeft = 0;
   long long edgesLeft = 0;
+  long long comments = 0;          // comment lines passed over
   std::vector<std::string> notes;  // what a format's reader left aside, e.g. DIMACS's source line
 };
 

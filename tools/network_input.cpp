@@ -15,6 +15,9 @@ void AddImportOptions(CommandLine& line, ImportOptions& options) {
   line.Positive("--scale", options.scale);
   line.Flag("--maximum", options.maximum);
   line.Flag("--largest-part", options.largestPart);
+  line.Choice("--encoding", options.encoding, {"utf-8", "cp1252", "latin1", "utf-16"});
+  line.Choice("--comments", options.comments, {"none", "skip"});
+  line.Flag("--decimal-comma", options.decimalComma);
 }
 
 std::string CompanionOptionsHelp() {
@@ -39,7 +42,14 @@ std::string ImportOptionsHelp() {
          OptionHelp("--maximum", "negate every measure: the minimum spanning tree is then the file's maximum one") +
          OptionHelp("--largest-part",
                     "keep the largest part (the first met among equals) of a network in several parts, and report "
-                    "what was left out");
+                    "what was left out") +
+         OptionHelp("--encoding NAME",
+                    "the text's encoding: utf-8 (the default), cp1252 (Windows-1252, as Excel saves CSV), latin1 "
+                    "(ISO-8859-1) or utf-16") +
+         OptionHelp("--comments HOW",
+                    "edge lists: none reads lines starting with # or % as edges (nodes named so), skip as comments; "
+                    "by default such a line that has the shape of an edge is refused") +
+         OptionHelp("--decimal-comma", "a measure's decimal mark is a comma (1,5), as ';'-separated files write it");
 }
 
 int ReadNetworkArgument(const char* program, const std::string& file, const ImportOptions& options,

@@ -40,6 +40,12 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
   double value = 1;
   long long whole = 1;
   bool isWhole = true;
+  std::string decimal;  // with --decimal-comma, the measure with its comma a point
+  if (options_.decimalComma && text.find(',') != std::string_view::npos) {
+    decimal.assign(text);
+    decimal[decimal.find(',')] = '.';
+    text = decimal;
+  }
   if (!text.empty() && !WholeNumber(text, whole)) {
     std::string_view number = text;
     if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
@@ -48,6 +54,11 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
     if (number.empty() || result.ptr != last ||
         (result.ec != std::errc() && result.ec != std::errc::result_out_of_range)) {
       why = where() + "the measure " + Quote(text) + " is not a number";
+      const std::size_t comma = text.find(',');
+      if (comma != std::string_view::npos && comma > 0 && text.find(',', comma + 1) == std::string_view::npos &&
+          IsNumber(std::string(text.substr(0, comma)) + "." + std::string(text.substr(comma + 1)))) {
+        why += " (if its comma is a decimal mark, as in 1,5, --decimal-comma reads it)";
+      }
       return false;
     }
     if (result.ec == std::errc::result_out_of_range) value = std::copysign(HUGE_VAL, number[0] == '-' ? -1.0 : 1.0);
@@ -79,6 +90,13 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
   if (whole < INT32_MIN || whole > INT32_MAX) {
     why = where() + "the measure " + Quote(text) + " is outside -2147483648 to 2147483647" +
           (options_.scale > 0 ? " after --scale" : "") + (options_.maximum ? " once negated for --maximum" : "");
+    if (options_.scale == 0 && std::fabs(value) > 2147483648.0 && std::fabs(value) < 1e300) {
+      // The power of ten that brings this measure within range: 5e9 needs 1e-1, 5e10 1e-2.
+      int digits = 1;
+      while (std::fabs(value) / std::pow(10.0, digits) > 2147483647.0) ++digits;
+      why += " (--scale 1e-" + std::to_string(digits) + " divides every measure by 1e" + std::to_string(digits) +
+             " and rounds it; the largest rounding error is reported)";
+    }
     return false;
   }
   measure = static_cast<int>(whole);

@@ -52,6 +52,8 @@ class NetworkBuilder {
   // A measure as the rules make it (missing: 1; --scale; --maximum), or false with why, which
   // starts with where it stands ("line 7: ").
   bool ScaleMeasure(std::string_view text, Place place, int& measure, std::string& why);
+  // One comment line passed over, for the notes.
+  void CountComment() { ++imported_.comments; }
   // A note for the user (import/network_import.h's ImportNotes).
   void Note(std::string note) { imported_.notes.push_back(std::move(note)); }
 

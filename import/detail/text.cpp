@@ -8,11 +8,10 @@ namespace mst {
 
 bool Lines::Next(std::string_view& line) {
   if (at_ >= text_.size()) return false;
-  const std::size_t end = text_.find('\n', at_);
+  const std::size_t end = text_.find_first_of("\r\n", at_);
   const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
   line = text_.substr(at_, stop - at_);
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  at_ = stop + 1;
+  at_ = stop + (stop + 1 < text_.size() && text_[stop] == '\r' && text_[stop + 1] == '\n' ? 2 : 1);
   ++number_;
   return true;
 }

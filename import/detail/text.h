@@ -8,8 +8,9 @@
 // names a header row gives its columns.
 namespace mst {
 
-// The lines of a text, each without its end ("\n" or "\r\n"); the last also without one. A text
-// ending in a line end has no empty line after it.
+// The lines of a text, each without its end ("\n", "\r\n", or "\r" alone as old Macintosh
+// programs and some spreadsheets end lines); the last also without one. A text ending in a
+// line end has no empty line after it.
 class Lines {
  public:
   explicit Lines(std::string_view text) : text_(text) {}
