@@ -180,15 +180,17 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
   // Without a weight column, a column of numbers may be the measure under another name: every
   // edge would silently be 1.
   if (header && column[2] == SIZE_MAX) {
+    std::vector<std::string> numeric;
     for (std::size_t k = 0; k < first.size(); ++k) {
       if (k == column[0] || k == column[1] || Trim(first[k]).empty() || records.size() < 2) continue;
       bool numbers = true;
       for (std::size_t r = 1; r < records.size() && numbers; ++r) numbers = IsMeasure(records[r].fields[k]);
-      if (numbers) {
-        why = AtLine(records[0].line) + "no weight column (named " + RoleExamples(Role::kWeight) + "), but '" +
-              Field(first[k]) + "' holds numbers: --weight '" + Field(first[k]) + "' takes the measures from it";
-        return false;
-      }
+      if (numbers) numeric.push_back(Field(first[k]));
+    }
+    if (!numeric.empty()) {
+      why = AtLine(records[0].line) + "no weight column (named " + RoleExamples(Role::kWeight) + "), but " +
+            Listed(numeric) + (numeric.size() == 1 ? " holds" : " hold") + " numbers: " + WeightChoices(numeric, true);
+      return false;
     }
   }
   for (std::size_t r = header ? 1 : 0; r < records.size(); ++r) {

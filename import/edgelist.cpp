@@ -6,6 +6,7 @@
 // mixes edges with and without a measure is refused, as names with blanks would make one. Told
 // from the content, an edge list keeps its comments at the top, as every writer does: '#'
 // lines among the edges are LGL's node lines.
+#include <algorithm>
 #include <vector>
 
 #include "import/detail/builder.h"
@@ -171,7 +172,7 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
   long long first = 0;  // the first edge's line, whose shape every line must have
   long long dicts = 0;
   long long keyed = 0;       // dicts that hold the measure's key
-  std::string otherNumeric;  // another key that holds numbers
+  std::vector<std::string> otherNumeric;  // other keys that hold numbers
   std::vector<Attribute> attributes;
   Lines lines(text);
   for (std::string_view line; lines.Next(line);) {
@@ -240,8 +241,9 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
           }
           measure = attribute.value;
           ++keyed;
-        } else if (otherNumeric.empty() && !attribute.isString && IsNumber(attribute.value)) {
-          otherNumeric = attribute.key;
+        } else if (!attribute.isString && IsNumber(attribute.value) &&
+                   std::find(otherNumeric.begin(), otherNumeric.end(), attribute.key) == otherNumeric.end()) {
+          otherNumeric.push_back(attribute.key);
         }
       }
     }
@@ -268,8 +270,9 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
   if (dicts > 0 && keyed == 0 && (!otherNumeric.empty() || !builder.Options().weight.empty())) {
     why = "no edge has the attribute '" + weightKey + "'" +
           (otherNumeric.empty() ? std::string()
-                                : ", but they have '" + otherNumeric + "', which holds numbers: --weight " +
-                                      otherNumeric + " takes the measures from it");
+                                : ", but they have " + Listed(otherNumeric) +
+                                      (otherNumeric.size() == 1 ? ", which holds" : ", which hold") +
+                                      " numbers: " + WeightChoices(otherNumeric, false));
     return false;
   }
   return true;

@@ -92,7 +92,8 @@ bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& wh
   }
   // The keys: the edges' measure with its default, and the nodes' labels (label, else name).
   const std::string wanted = builder.Options().weight;
-  std::string weightKey, weightDefault, labelKey, otherNumeric;
+  std::string weightKey, weightDefault, labelKey;
+  std::vector<std::string> otherNumeric;  // edge keys of numbers under other names
   int weightRank = 99;
   int labelRank = 99;
   static const char* const kWeights[] = {"weight", "cost", "length", "distance"};
@@ -115,8 +116,8 @@ bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& wh
         for (const pugi::xml_node part : child.children()) {
           if (LocalName(part) == "default") weightDefault = std::string(Trim(part.text().get()));
         }
-      } else if (rank >= 4 && otherNumeric.empty() && Numeric(child.attribute("attr.type").value())) {
-        otherNumeric = attribute;
+      } else if (rank >= 4 && Numeric(child.attribute("attr.type").value())) {
+        otherNumeric.push_back(attribute);
       }
     }
     if (domain == "node" || domain == "all") {
@@ -137,8 +138,8 @@ bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& wh
     return false;
   }
   if (weightKey.empty() && !otherNumeric.empty()) {
-    why = "no edge key named weight (or cost, length, distance), but the edges carry numbers as '" + otherNumeric +
-          "': --weight " + otherNumeric + " takes the measures from it";
+    why = "no edge key named weight (or cost, length, distance), but the edges carry numbers as " +
+          Listed(otherNumeric) + ": " + WeightChoices(otherNumeric, false);
     return false;
   }
   // The nodes first, in file order, then the edges: an edge may name a node declared after it.

@@ -208,6 +208,9 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
       {"csv", "from,to,km\nx,y,3\ny,z,+4\n",
        "error: line 1: no weight column (named weight, cost, length, distance...), but 'km' holds numbers: --weight "
        "'km' takes the measures from it"},
+      {"csv", "from,to,year,strength\nx,y,1999,3\ny,z,2004,4\n",
+       "error: line 1: no weight column (named weight, cost, length, distance...), but 'year' and 'strength' hold "
+       "numbers: --weight 'year' or --weight 'strength' takes the measures from one of them"},
       {"csv", "source,target,weight\nx,y,1\nx\n", "error: line 3: 1 fields where line 1 has 3 (separated by commas)"},
       {"csv", "a,b\n\"x\" y,z\n",
        "error: line 2: text after a quoted field's closing quote (a field that starts with a quote must be all in "

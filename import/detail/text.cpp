@@ -59,6 +59,22 @@ bool IsNumber(std::string_view text) {
          (result.ec == std::errc() || result.ec == std::errc::result_out_of_range);
 }
 
+std::string WeightChoices(const std::vector<std::string>& names, bool quoted) {
+  std::string advice;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    advice += (k == 0 ? "--weight " : " or --weight ") + (quoted ? "'" + names[k] + "'" : names[k]);
+  }
+  return advice + (names.size() == 1 ? " takes the measures from it" : " takes the measures from one of them");
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+  std::string listed;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    listed += (k == 0 ? "'" : k + 1 == names.size() ? " and '" : ", '") + names[k] + "'";
+  }
+  return listed;
+}
+
 std::string AtLine(long long line) { return "line " + std::to_string(line) + ": "; }
 
 std::string Quote(std::string_view text) {

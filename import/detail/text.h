@@ -36,6 +36,12 @@ class Lines {
 // Whether text is a number as a measure may be written: an integer, or a decimal as C++ reads
 // one (2.5, -1e-05, inf, nan), with an optional '+'.
 [[nodiscard]] bool IsNumber(std::string_view text);
+// The advice where a measure may stand under other names: "--weight year takes the measures
+// from it", or for several "--weight year or --weight strength takes the measures from one of
+// them" (names in single quotes where quoted is true, as a shell wants names of columns).
+[[nodiscard]] std::string WeightChoices(const std::vector<std::string>& names, bool quoted);
+// The names joined as "'a'", "'a' and 'b'", "'a', 'b' and 'c'".
+[[nodiscard]] std::string Listed(const std::vector<std::string>& names);
 // "line L: ", for the messages that name a line.
 [[nodiscard]] std::string AtLine(long long line);
 // text in single quotes for a message, cut to 40 bytes (on a UTF-8 character's start).
