@@ -14,13 +14,11 @@ namespace mst {
 
 namespace {
 
-struct Record {
-  long long line;
-  std::vector<std::string> fields;
-};
+using Record = CsvRecord;
 
-// Splits text into records at separator, or returns false with why. Blank lines are skipped.
-bool Records(std::string_view text, char separator, std::vector<Record>& records, std::string& why) {
+}  // namespace
+
+bool CsvRecords(std::string_view text, char separator, std::vector<CsvRecord>& records, std::string& why) {
   records.clear();
   Lines lines(text);
   for (std::string_view line; lines.Next(line);) {
@@ -69,6 +67,8 @@ bool Records(std::string_view text, char separator, std::vector<Record>& records
   return true;
 }
 
+namespace {
+
 // The first record whose field count differs from the first's, or records.size().
 std::size_t Ragged(const std::vector<Record>& records) {
   for (std::size_t k = 1; k < records.size(); ++k) {
@@ -96,7 +96,7 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
   std::string firstWhy;
   for (int s = 0; s < 3; ++s) {
     std::string reason;
-    if (!Records(text, kSeparators[s], candidate, reason)) {
+    if (!CsvRecords(text, kSeparators[s], candidate, reason)) {
       if (firstWhy.empty() && text.find(kSeparators[s]) != std::string_view::npos) firstWhy = reason;
       continue;
     }

@@ -31,6 +31,10 @@ const std::vector<Format>& Formats() {
        "fields split at commas, semicolons or tabs; a header row names the columns, or none",
        "Source,Target,Weight\n\"Paris, FR\",Lyon,465\nLyon,Nice,470\n", R::kReading, nullptr, ReadCsv,
        kNamedMeasure | kNamedColumns},
+      {"matrix", "an adjacency matrix", "",
+       "N rows of N measures (numpy.savetxt, pandas, spreadsheets), names in a header row or first column or none; "
+       "a blank or 0 is no edge",
+       ",Valjean,Javert,Fantine\nValjean,0,4,0\nJavert,4,0,1\nFantine,0,1,0\n", R::kReading, nullptr, ReadMatrix, 0},
       {"metis", "a METIS file", ".graph .metis", "METIS: 'N M [FMT [NCON]]', then a line of neighbours per node",
        "3 2 1\n2 4\n1 4 3 1\n2 1\n", R::kReading, nullptr, ReadMetis, 0},
       {"pajek", "a Pajek file", ".net .paj", "Pajek: '*Vertices N' with labels, then *Edges, *Arcs or their lists",

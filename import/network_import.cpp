@@ -151,6 +151,22 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
   if (format != nullptr) {
     if (!TakesOptions(*format, options, why)) return false;
     chosen = Read(*format, text, options, false);
+    // A file named as a table (.csv, .tsv, an edge list's extension) may hold an adjacency matrix,
+    // as numpy and pandas save one: content both read is refused, and a matrix the named format
+    // cannot read is read as one.
+    const Format* matrix = FormatNamed("matrix");
+    if (toldBy == "its extension" && format != matrix) {
+      std::unique_ptr<Reading> square = Read(*matrix, text, options, true);
+      if (square->read && chosen->read && !chosen->builder->SameAs(*square->builder)) {
+        why = "the content reads as " + Described(*chosen) + " (--format " + format->name + ") and as " +
+              Described(*square) + " (--format matrix), differently: give its format";
+        return false;
+      }
+      if (square->read && !chosen->read) {
+        chosen = std::move(square);
+        toldBy = "its content";
+      }
+    }
     if (!chosen->read) {
       why = chosen->why;
       // mst-bench's own format asked for, and content another format reads: most likely an edge
