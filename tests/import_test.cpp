@@ -238,6 +238,36 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
             "error: --weight names a measure's key, column or attribute; a DIMACS file has none");
 }
 
+TEST(ImportMatrix, ReadsTheLayoutsNumpyPandasAndSpreadsheetsWrite) {
+  Check({
+      // numpy.savetxt's default: blanks, %.18e; a zero is no edge, a diagonal entry a self-loop.
+      {"matrix", "0.000000000000000000e+00 2.000000000000000000e+00 0.000000000000000000e+00\n"
+                 "2.000000000000000000e+00 0.000000000000000000e+00 7.000000000000000000e+00\n"
+                 "0.000000000000000000e+00 7.000000000000000000e+00 1.000000000000000000e+00\n",
+       "2 3 | 1-2:2 2-3:7 | 1 2 3"},
+      // pandas: a corner field, names on both sides; quoted names; blanks for no edge.
+      {"matrix", ",\"Paris, FR\",Lyon,Nice\n\"Paris, FR\",0.0,4.0,\nLyon,4.0,0.0,1e0\nNice,,1,0\n",
+       "2 3 | 1-2:4 2-3:1 | Paris, FR Lyon Nice"},
+      {"matrix", "a;b;c\n0;1;0\n1;0;3\n0;3;0\n", "2 3 | 1-2:1 2-3:3 | a b c"},  // a header row alone
+      {"matrix", "a\tb\tc\na\t0\t1\t0\nb\t1\t0\t3\nc\t0\t3\t0\n", "2 3 | 1-2:1 2-3:3 | a b c"},  // no corner
+      {"matrix", "0,5,1\n2,0,0\n1,0,0\n", "2 3 | 1-2:2 1-3:1 | 1 2 3"},  // asymmetric: the smaller kept
+      {"matrix", ",a,b\nb,0,1\na,1,0\n",
+       "error: line 2: the row's name 'b' is not column 1's, 'a': the rows and columns must name the nodes in one "
+       "order"},
+      {"matrix", "a,a\n0,1\n1,0\n", "error: line 1: the name 'a' is given twice"},
+      {"matrix", "1,2\n3,4\n5,6\n7,8\n",
+       "error: not an adjacency matrix: 4 rows of 2 fields, where a matrix of N nodes has N rows of N measures "
+       "(with a row and a column of names, or not)"},
+  });
+  // A square table of numbers is an edge list too: refused naming both, whatever its extension.
+  EXPECT_EQ(Import("", "0,1,1\n1,0,2\n1,2,0\n", {}, "tri3.csv"),
+            "error: the content reads as a CSV file of 3 edges (--format csv) and as an adjacency matrix of 3 edges "
+            "(--format matrix), differently: give its format");
+  EXPECT_EQ(Import("", "0 1 1\n1 0 2\n1 2 0\n", {}, "tri3.txt").substr(0, 48),
+            "error: the format cannot be told from the conten");
+  EXPECT_EQ(Import("", "0,1,0,0\n1,0,2,0\n0,2,0,3\n0,0,3,0\n", {}, "path.csv"), "3 4 | 1-2:1 2-3:2 3-4:3 | 1 2 3 4");
+}
+
 TEST(ImportMetis, ReadsAdjacencyLinesWithAndWithoutWeights) {
   Check({
       {"metis", "% m\n3 2\n2\n1 3\n2\n", "2 3 | 1-2:1 2-3:1 | 1 2 3"},
