@@ -71,13 +71,8 @@ bool PythonValue(std::string_view text, std::size_t& k, std::string_view& value,
   return !value.empty();
 }
 
-struct Attribute {
-  std::string key;
-  std::string_view value;
-  bool isString;
-};
+}  // namespace
 
-// The attributes of a dict literal, as NetworkX writes them: "{'weight': 4, 'color': 'red'}".
 bool PythonDict(std::string_view text, std::vector<Attribute>& attributes) {
   attributes.clear();
   std::size_t k = 1;
@@ -105,6 +100,8 @@ bool PythonDict(std::string_view text, std::vector<Attribute>& attributes) {
     return k < text.size() && text[k] == '}' && k + 1 == text.size();
   }
 }
+
+namespace {
 
 // The fields of an edge line: 2 ('u v'), 3 ('u v w') or 0 for 'u v {attributes}'.
 std::size_t EdgeFields(std::string_view line, bool tabs) {

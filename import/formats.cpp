@@ -1,4 +1,5 @@
-// The registry: one row per format. Adding a format is one reader file in import/, its
+// The registry: one row per format. An extension two rows share (.adjlist) names the first,
+// whose reader tells the two apart. Adding a format is one reader file in import/, its
 // declaration in import/detail/readers.h and one row here; --format, the help texts, the docs'
 // table, the fuzzer and the telling of formats all follow from this table.
 #include "import/formats.h"
@@ -40,11 +41,40 @@ const std::vector<Format>& Formats() {
       {"pajek", "a Pajek file", ".net .paj", "Pajek: '*Vertices N' with labels, then *Edges, *Arcs or their lists",
        "*Vertices 3\n1 \"Jean Valjean\" 0.1 0.2\n2 Javert\n3 Fantine\n*Edges\n1 2 4\n2 3 1\n", R::kStart, StartsPajek,
        ReadPajek, 0},
+      {"gexf", "a GEXF file", ".gexf", "GEXF (Gephi, NetworkX): the edges' weight, or an attribute --weight names",
+       "<gexf><graph defaultedgetype=\"undirected\"><nodes><node id=\"a\" label=\"Valjean\"/><node "
+       "id=\"b\"/><node id=\"c\"/></nodes>\n<edges><edge source=\"a\" target=\"b\" weight=\"4\"/><edge "
+       "source=\"b\" target=\"c\" weight=\"1\"/></edges></graph></gexf>\n",
+       R::kStart, StartsGexf, ReadGexf, kNamedMeasure},
       {"graphml", "a GraphML file", ".graphml .xml", "GraphML (NetworkX, igraph, Gephi, yEd)",
        "<graphml><key id=\"w\" for=\"edge\" attr.name=\"weight\"/><graph>\n<node id=\"a\"/><node id=\"b\"/><node "
        "id=\"c\"/>\n<edge source=\"a\" target=\"b\"><data key=\"w\">4</data></edge>\n<edge source=\"b\" "
        "target=\"c\"/>\n</graph></graphml>\n",
        R::kStart, StartsGraphml, ReadGraphml, kNamedMeasure},
+      {"gml", "a GML file", ".gml", "GML (NetworkX, igraph): node blocks named by label or name, edge blocks",
+       "graph [\n  node [ id 0 label \"Valjean\" ]\n  node [ id 1 label \"Javert\" ]\n  node [ id 2 label "
+       "\"Fantine\" ]\n  edge [ source 0 target 1 weight 4 ]\n  edge [ source 1 target 2 weight 1 ]\n]\n",
+       R::kStart, StartsGml, ReadGml, kNamedMeasure},
+      {"json", "a node-link JSON file", ".json",
+       "node-link JSON (NetworkX's node_link_data, D3): \"nodes\" and \"links\" lists",
+       "{\"nodes\": [{\"id\": \"Valjean\"}, {\"id\": \"Javert\"}, {\"id\": \"Fantine\"}], \"links\": "
+       "[{\"source\": \"Valjean\", \"target\": \"Javert\", \"weight\": 4}, {\"source\": \"Javert\", \"target\": "
+       "\"Fantine\", \"weight\": 1}]}\n",
+       R::kStart, StartsJson, ReadJson, kNamedMeasure},
+      {"adjlist", "an adjacency list", ".adjlist",
+       "NetworkX's write_adjlist: a line per node, its name and its later neighbours; no measures",
+       "#-\n# GMT Tue Dec  8 12:00:00 2026\n# \nValjean Javert\nJavert Fantine\nFantine\n", R::kStart,
+       StartsAdjlist, ReadAdjlist, kNamedMeasure},
+      {"multiline-adjlist", "a multiline adjacency list", ".adjlist",
+       "NetworkX's write_multiline_adjlist: 'NAME COUNT', then COUNT lines 'NEIGHBOUR {dict}'",
+       "Valjean 1\nJavert {'weight': 4}\nJavert 1\nFantine {'weight': 1}\nFantine 0\n", R::kNever, nullptr,
+       ReadMultilineAdjlist, kNamedMeasure},
+      {"leda", "a LEDA graph", ".gw .leda", "LEDA.GRAPH: recognised and refused, with a way to convert it",
+       "LEDA.GRAPH\nstring\nint\n-2\n2\n|{a}|\n|{b}|\n1\n1 2 0 |{4}|\n", R::kStart, StartsLeda, ReadLeda, 0},
+      {"dot", "a DOT file", ".dot .gv", "Graphviz DOT: recognised and refused, with a way to convert it",
+       "graph {\n  a -- b [weight=4];\n}\n", R::kStart, StartsDot, ReadDot, 0},
+      {"graph6", "a graph6 file", ".g6 .s6", "graph6 and sparse6: recognised and refused, with a way to convert them",
+       ">>graph6<<Bw\n", R::kStart, StartsGraph6, ReadGraph6, 0},
   };
   return formats;
 }

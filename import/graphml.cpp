@@ -19,9 +19,18 @@
 
 namespace mst {
 
+bool StartsGexf(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos || text[first] != '<') return false;
+  // The root element is named within the first few lines of every GEXF writer's files.
+  const std::string_view head = text.substr(0, 4096);
+  const std::size_t gexf = head.find("<gexf");
+  return gexf != std::string_view::npos && gexf < head.find("<graphml");
+}
+
 bool StartsGraphml(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t\r\n");
-  return first != std::string_view::npos && text[first] == '<';
+  return first != std::string_view::npos && text[first] == '<' && !StartsGexf(text);
 }
 
 #ifdef MST_HAVE_PUGIXML
@@ -185,10 +194,124 @@ bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& wh
   return true;
 }
 
+// GEXF (Gephi's own format, NetworkX's write_gexf): <gexf><graph><nodes><node id label/>
+// </nodes><edges><edge source target weight/></edges></graph></gexf>. The measure is the edge's
+// weight attribute (GEXF's own; 1 where an edge has none, as GEXF says), or with --weight the
+// edge attribute of that title, declared in <attributes class="edge"> and given in each edge's
+// <attvalues>. Edges that carry no weight but numbers under other attributes are refused with
+// the --weight that takes each. Nodes are named by their labels, else their ids.
+bool ReadGexf(std::string_view text, NetworkBuilder& builder, std::string& why) {
+  pugi::xml_document document;
+  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+  if (!parsed) {
+    why = AtLine(LineOf(text, parsed.offset)) + "not well-formed XML (" + parsed.description() + ")";
+    return false;
+  }
+  pugi::xml_node graph;
+  for (const pugi::xml_node child : document.children()) {
+    if (child.type() != pugi::node_element || LocalName(child) != "gexf") continue;
+    for (const pugi::xml_node part : child.children()) {
+      if (LocalName(part) == "graph" && !graph) graph = part;
+    }
+  }
+  if (!graph) {
+    why = "not a GEXF file: no <gexf> element holding a <graph>";
+    return false;
+  }
+  // The edge attributes: --weight's id, and those of numbers.
+  const std::string wanted = builder.Options().weight;
+  std::string wantedId;
+  std::vector<std::string> numericIds, numericTitles;
+  pugi::xml_node nodes, edges;
+  for (const pugi::xml_node part : graph.children()) {
+    const std::string name = LocalName(part);
+    if (name == "nodes") nodes = part;
+    if (name == "edges") edges = part;
+    if (name != "attributes" || std::string(part.attribute("class").value()) != "edge") continue;
+    for (const pugi::xml_node attribute : part.children()) {
+      if (LocalName(attribute) != "attribute") continue;
+      const std::string title = attribute.attribute("title").value();
+      const std::string type = attribute.attribute("type").value();
+      if (title == wanted) wantedId = attribute.attribute("id").value();
+      if (Numeric(type) || type == "integer") {
+        numericIds.push_back(attribute.attribute("id").value());
+        numericTitles.push_back(title);
+      }
+    }
+  }
+  if (!wanted.empty() && wantedId.empty() && wanted != "weight") {
+    why = "no edge attribute titled '" + wanted + "' (in <attributes class=\"edge\">)";
+    return false;
+  }
+  const bool useAttribute = !wantedId.empty() && wanted != "weight";
+  bool anyWeight = false;
+  for (const pugi::xml_node edge : edges.children()) {
+    anyWeight = anyWeight || edge.attribute("weight");
+  }
+  if (!useAttribute && !anyWeight && !numericTitles.empty()) {
+    why = "no edge has a weight, but they carry numbers as " + Listed(numericTitles) + ": " +
+          WeightChoices(numericTitles, false);
+    return false;
+  }
+  for (const pugi::xml_node node : nodes.children()) {
+    if (LocalName(node) != "node") continue;
+    const char* id = node.attribute("id").value();
+    if (*id == '\0') {
+      why = AtLine(LineOf(text, node.offset_debug())) + "a <node> without an id";
+      return false;
+    }
+    const std::size_t before = builder.NodeCount();
+    const int at = builder.NodeByName(id);
+    if (builder.NodeCount() == before) {
+      why = AtLine(LineOf(text, node.offset_debug())) + "the node id '" + id + "' is given twice";
+      return false;
+    }
+    const std::string label = std::string(Trim(node.attribute("label").value()));
+    if (!label.empty()) builder.Name(at, label);
+  }
+  const std::size_t declared = builder.NodeCount();
+  LineCounter lines(text);
+  for (const pugi::xml_node edge : edges.children()) {
+    if (LocalName(edge) != "edge") continue;
+    const long long line = lines.At(edge.offset_debug());
+    const std::string source = edge.attribute("source").value();
+    const std::string target = edge.attribute("target").value();
+    if (source.empty() || target.empty()) {
+      why = AtLine(line) + "an <edge> needs a source and a target";
+      return false;
+    }
+    const int a = builder.NodeByName(source);
+    const int b = builder.NodeByName(target);
+    if (builder.NodeCount() > declared) {
+      why = AtLine(line) + "the edge names the node '" + (static_cast<std::size_t>(a) >= declared ? source : target) +
+            "', which no <node> declares";
+      return false;
+    }
+    std::string value;
+    if (useAttribute) {
+      for (const pugi::xml_node values : edge.children()) {
+        if (LocalName(values) != "attvalues") continue;
+        for (const pugi::xml_node given : values.children()) {
+          if (wantedId == given.attribute("for").value()) value = std::string(Trim(given.attribute("value").value()));
+        }
+      }
+    } else {
+      value = std::string(Trim(edge.attribute("weight").value()));
+    }
+    if (!builder.AddEdge(a, b, value, line, why)) return false;
+  }
+  return true;
+}
+
 #else
 
 bool ReadGraphml(std::string_view, NetworkBuilder&, std::string& why) {
   why = "this build reads no GraphML: it needs pugixml (Debian: apt-get install libpugixml-dev, then rebuild)";
+  return false;
+}
+
+bool ReadGexf(std::string_view, NetworkBuilder&, std::string& why) {
+  why = "this build reads no GEXF: it needs pugixml (Debian: apt-get install libpugixml-dev, then rebuild)";
   return false;
 }
 

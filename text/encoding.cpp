@@ -76,7 +76,9 @@ const unsigned short kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 
                                         0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void Append(std::string& out, unsigned int value) {
+}  // namespace
+
+void AppendUtf8(std::string& out, unsigned int value) {
   if (value < 0x80) {
     out += static_cast<char>(value);
   } else if (value < 0x800) {
@@ -93,6 +95,8 @@ void Append(std::string& out, unsigned int value) {
     out += static_cast<char>(0x80 | (value & 0x3F));
   }
 }
+
+namespace {
 
 // "line L, byte 0xE9" for the byte at offset k of text.
 std::string Where(std::string_view text, std::size_t k) {
@@ -156,7 +160,7 @@ bool ToUtf8(std::string_view text, Encoding encoding, std::string& converted, st
               "UTF-16 text";
         return false;
       }
-      Append(utf8, value);
+      AppendUtf8(utf8, value);
     }
     view = utf8;
     return true;
@@ -193,9 +197,9 @@ bool ToUtf8(std::string_view text, Encoding encoding, std::string& converted, st
         why = Where(text, k) + " stands for no character in Windows-1252 (--encoding latin1 reads every byte)";
         return false;
       }
-      Append(utf8, kCp1252High[c - 0x80]);
+      AppendUtf8(utf8, kCp1252High[c - 0x80]);
     } else {
-      Append(utf8, c);
+      AppendUtf8(utf8, c);
     }
   }
   view = utf8;

@@ -13,6 +13,9 @@ namespace mst {
 // bytes there are not one (overlong forms, surrogates and values past U+10FFFF are not).
 [[nodiscard]] std::size_t Utf8Length(std::string_view text, std::size_t k);
 
+// Appends the character value (at most U+10FFFF, no surrogate) to out in UTF-8.
+void AppendUtf8(std::string& out, unsigned int value);
+
 // The offset of the first byte of text that is not part of well-formed UTF-8, or npos.
 [[nodiscard]] std::size_t FirstNonUtf8(std::string_view text);
 

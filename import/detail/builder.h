@@ -34,6 +34,8 @@ class NetworkBuilder {
   bool NodeById(std::string_view text, int& node, std::string& why);
   // The node of a name (edge lists, CSV, GraphML), numbered on first sight.
   int NodeByName(std::string_view name);
+  // The named nodes so far.
+  [[nodiscard]] std::size_t NodeCount() const { return imported_.names.size(); }
   // A named node's label (GraphML's), kept as its name instead of its id.
   void Name(int node, std::string name) { imported_.names[static_cast<std::size_t>(node)] = std::move(name); }
   // A declared node's label (Pajek's), kept as its name.

@@ -24,8 +24,33 @@ bool ReadMetis(std::string_view text, NetworkBuilder& builder, std::string& why)
 bool StartsPajek(std::string_view text);                                              // pajek.cpp
 bool ReadPajek(std::string_view text, NetworkBuilder& builder, std::string& why);
 bool ReadMatrix(std::string_view text, NetworkBuilder& builder, std::string& why);  // matrix.cpp
+bool StartsAdjlist(std::string_view text);  // adjlist.cpp
+bool ReadAdjlist(std::string_view text, NetworkBuilder& builder, std::string& why);
+bool ReadMultilineAdjlist(std::string_view text, NetworkBuilder& builder, std::string& why);
+bool StartsGml(std::string_view text);  // gml.cpp
+bool ReadGml(std::string_view text, NetworkBuilder& builder, std::string& why);
+bool StartsJson(std::string_view text);  // json.cpp
+bool ReadJson(std::string_view text, NetworkBuilder& builder, std::string& why);
+bool StartsGexf(std::string_view text);  // graphml.cpp, beside GraphML (both read with pugixml)
+bool ReadGexf(std::string_view text, NetworkBuilder& builder, std::string& why);
+// Formats recognised and refused with a way to convert them (unread.cpp).
+bool StartsLeda(std::string_view text);
+bool ReadLeda(std::string_view text, NetworkBuilder& builder, std::string& why);
+bool StartsDot(std::string_view text);
+bool ReadDot(std::string_view text, NetworkBuilder& builder, std::string& why);
+bool StartsGraph6(std::string_view text);
+bool ReadGraph6(std::string_view text, NetworkBuilder& builder, std::string& why);
 bool StartsGraphml(std::string_view text);                                          // graphml.cpp
 bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& why);
+
+// An attribute of a Python dict literal, as NetworkX writes an edge's data (edgelist.cpp).
+struct Attribute {
+  std::string key;
+  std::string_view value;  // as written: a number, a quoted string, a list...
+  bool isString;
+};
+// The attributes of a dict literal: "{'weight': 4, 'color': 'red'}", or false.
+bool PythonDict(std::string_view text, std::vector<Attribute>& attributes);
 
 // A row of delimited text (csv.cpp): its line and its fields, quotes taken off.
 struct CsvRecord {
