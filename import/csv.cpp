@@ -177,6 +177,24 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
       return false;
     }
   }
+  // Told from the content, two fields whose second always ends in a number after a blank may be
+  // 'u v w' lines split at blanks whose names hold the separator (igraph's NCOL, NetworkX's
+  // edge lists write names as they are).
+  if (builder.ByContent() && !header && first.size() == 2) {
+    bool trailing = true;
+    for (const Record& record : records) {
+      const std::string_view field = Trim(record.fields[1]);
+      const std::size_t blank = field.find_last_of(" \t");
+      trailing = trailing && blank != std::string_view::npos && IsNumber(field.substr(blank + 1));
+    }
+    if (trailing) {
+      why = AtLine(records[0].line) + "every row's second field ends in a number after a blank: the lines may be "
+            "'u v w' edges split at blanks whose names hold " + kSeparatorNames[chosen] +
+            " (--format csv reads two fields a row; names with blanks cannot be told apart in a file split at "
+            "blanks: save it as CSV or GraphML, which keep them)";
+      return false;
+    }
+  }
   // Without a weight column, a column of numbers may be the measure under another name: every
   // edge would silently be 1.
   if (header && column[2] == SIZE_MAX) {

@@ -20,6 +20,13 @@ bool ReadLgl(std::string_view text, NetworkBuilder& builder, std::string& why) {
     if (trimmed.empty()) continue;
     const long long at = lines.Number();
     if (trimmed[0] == '#') {
+      // igraph writes "# NODE"; "#x" may as well be a neighbour named so (NetworkX writes such names).
+      if (trimmed.size() > 1 && trimmed[1] != ' ' && trimmed[1] != '\t') {
+        why = AtLine(at) + Quote(trimmed) +
+              " may open a node's block or be a neighbour whose name starts with '#': LGL writes a node's line '# "
+              "NODE', with a blank after '#' (save such names as CSV or GraphML, which keep them)";
+        return false;
+      }
       const std::vector<std::string_view> words = Words(trimmed.substr(1));
       if (words.size() != 1) {
         why = words.empty() ? AtLine(at) + "a '#' line names no node (LGL's '# NODE')"

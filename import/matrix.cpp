@@ -72,7 +72,10 @@ bool IsEdge(std::string_view entry) {
 
 }  // namespace
 
-bool ReadMatrix(std::string_view text, NetworkBuilder& builder, std::string& why) {
+namespace {
+
+// Finds the layout and reads the matrix into builder, or (builder null) only finds the layout.
+bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
   // numpy.savetxt's header, where one is asked for, is '#' lines at the top.
   Lines top(text);
   std::size_t skipped = 0;
@@ -121,29 +124,63 @@ bool ReadMatrix(std::string_view text, NetworkBuilder& builder, std::string& why
     }
     return true;
   };
+  // Whether the diagonal of the square whose top left cell is (row, column) holds only blanks and
+  // zeros: a matrix of a network without self-loops, as its writers write one.
+  const auto plainDiagonal = [&](std::size_t row, std::size_t column, std::size_t size) {
+    for (std::size_t k = 0; k < size; ++k) {
+      if (IsEdge(Trim(rows[row + k].fields[column + k]))) return false;
+    }
+    return true;
+  };
+  // Whether the first row from field 1 and the first column from row 1 give one list of distinct
+  // names (a corner field first): pandas's layout, whose names may be numbers in any order.
+  const auto namedBothWays = [&] {
+    if (!even || width != count || count < 3) return false;
+    std::set<std::string_view> distinct;
+    for (std::size_t k = 1; k < count; ++k) {
+      const std::string_view name = Trim(rows[0].fields[k]);
+      if (name.empty() || name != Trim(rows[k].fields[0]) || !distinct.insert(name).second) return false;
+    }
+    return entries(1, 1);
+  };
+  const std::string_view corner = Trim(rows[0].fields[0]);
   std::size_t n = 0;
   bool header = false;
   bool column = false;
-  if (even && width == count && entries(0, 0)) {
+  if (namedBothWays() && (!IsEntry(std::string(corner)) ||
+                          (corner.empty() && (!entries(0, 0) || !plainDiagonal(1, 1, count - 1))))) {
+    // A corner that is a label or blank (pandas), where a matrix of measures would hold a
+    // measure: unless blank too is every other diagonal entry, when both readings stand.
+    n = count - 1;
+    header = column = true;
+  } else if (namedBothWays() && corner.empty() && entries(0, 0)) {
+    why = AtLine(rows[0].line) +
+          "the first row and column may name the nodes or hold measures (the diagonal is blank): write 0 on the "
+          "diagonal, or a word such as 'node' in the corner field if they are names";
+    return false;
+  } else if (even && width == count && entries(1, 1) && !AllEntries(rows[0].fields, 1)) {
+    n = count - 1;  // names both ways that disagree: refused below, naming the row
+    header = column = true;
+  } else if (even && width == count && entries(0, 0)) {
     n = count;
   } else if (even && width == count - 1 && entries(1, 0) &&
-             (!AllEntries(rows[0].fields, 0) || CountsUp(rows[0].fields, 0))) {
-    n = width;
+             (!AllEntries(rows[0].fields, 0) || CountsUp(rows[0].fields, 0) || plainDiagonal(1, 0, width))) {
+    n = width;  // names in a header row alone (pandas's index=False)
     header = true;
   } else if (!even && width == count && entries(1, 1) && rows[0].fields.size() + 1 == width) {
     n = count - 1;  // a header without the corner field, and names first on every row
     header = column = true;
-  } else if (even && width == count && entries(1, 1) && (!AllEntries(rows[0].fields, 1) || CountsUp(rows[0].fields, 1))) {
-    n = count - 1;
-    header = column = true;
   } else if (even && width == count + 1 && entries(0, 1) &&
              (std::none_of(rows.begin(), rows.end(), [](const CsvRecord& r) { return IsEntry(r.fields[0]); }) ||
-              CountsUp([&] {
-                std::vector<std::string> first;
-                for (const CsvRecord& r : rows) first.push_back(r.fields[0]);
-                return first;
-              }(), 0))) {
-    n = count;
+              CountsUp(
+                  [&] {
+                    std::vector<std::string> first;
+                    for (const CsvRecord& r : rows) first.push_back(r.fields[0]);
+                    return first;
+                  }(),
+                  0) ||
+              plainDiagonal(0, 1, count))) {
+    n = count;  // names first on every row alone (pandas's header=False)
     column = true;
   } else {
     why = "not an adjacency matrix: " + std::to_string(count) + " rows of " + std::to_string(width) +
@@ -173,8 +210,9 @@ bool ReadMatrix(std::string_view text, NetworkBuilder& builder, std::string& why
       return false;
     }
   }
+  if (builder == nullptr) return true;
   std::vector<int> node(n);
-  for (std::size_t k = 0; k < n; ++k) node[k] = builder.NodeByName(names[k]);
+  for (std::size_t k = 0; k < n; ++k) node[k] = builder->NodeByName(names[k]);
   const std::size_t firstRow = header ? 1 : 0;
   const std::size_t firstColumn = column ? 1 : 0;
   const auto at = [&](std::size_t i, std::size_t j) { return Trim(rows[firstRow + i].fields[firstColumn + j]); };
@@ -183,14 +221,25 @@ bool ReadMatrix(std::string_view text, NetworkBuilder& builder, std::string& why
       const std::string_view upper = at(i, j);
       const std::string_view lower = at(j, i);
       const long long line = rows[firstRow + i].line;
-      if (IsEdge(upper) && !builder.AddEdge(node[i], node[j], upper, line, why)) return false;
+      if (IsEdge(upper) && !builder->AddEdge(node[i], node[j], upper, line, why)) return false;
       if (j != i && IsEdge(lower) && (!IsEdge(upper) || upper != lower) &&
-          !builder.AddEdge(node[j], node[i], lower, rows[firstRow + j].line, why)) {
+          !builder->AddEdge(node[j], node[i], lower, rows[firstRow + j].line, why)) {
         return false;
       }
     }
   }
   return true;
+}
+
+}  // namespace
+
+bool MatrixShaped(std::string_view text) {
+  std::string why;
+  return Matrix(text, nullptr, why);
+}
+
+bool ReadMatrix(std::string_view text, NetworkBuilder& builder, std::string& why) {
+  return Matrix(text, &builder, why);
 }
 
 }  // namespace mst

@@ -8,6 +8,7 @@
 #include "graph/integer_text.h"
 #include "graph/whole_file.h"
 #include "import/detail/builder.h"
+#include "import/detail/readers.h"
 #include "import/detail/text.h"
 #include "import/formats.h"
 #include "import/names.h"
@@ -51,7 +52,9 @@ std::vector<std::unique_ptr<Reading>> Candidates(std::string_view text, const Im
   for (const Format& format : Formats()) {
     if (&format == except || format.recognition != Recognition::kReading) continue;
     std::unique_ptr<Reading> reading = Read(format, text, options, true);
-    if (!reading->read) continue;
+    // A matrix whose measures cannot be used is still a matrix: a reading of the same table as
+    // another format's must not stand alone.
+    if (!reading->read && !(std::string_view(format.name) == "matrix" && MatrixShaped(text))) continue;
     bool alike = false;
     for (const auto& other : readings) alike = alike || other->builder->SameAs(*reading->builder);
     if (!alike) readings.push_back(std::move(reading));
@@ -91,9 +94,11 @@ const Format& Resembled(std::string_view text) {
   return *FormatNamed(name);
 }
 
-// "an edge list of 4 edges", for hints.
+// "an edge list of 4 edges", for hints ("an adjacency matrix" where the reading failed).
 std::string Described(const Reading& reading) {
-  return std::string(reading.format->title) + " of " + std::to_string(reading.imported.listed) + " edges";
+  if (!reading.read) return reading.format->title;
+  const long long listed = reading.imported.listed;
+  return std::string(reading.format->title) + " of " + std::to_string(listed) + (listed == 1 ? " edge" : " edges");
 }
 
 // Refuses what the format does not take of the options that name things.
@@ -148,26 +153,25 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
     toldBy = "its extension";
   }
   std::unique_ptr<Reading> chosen;
+  bool content = format == nullptr;
   if (format != nullptr) {
     if (!TakesOptions(*format, options, why)) return false;
     chosen = Read(*format, text, options, false);
     // A file named as a table (.csv, .tsv, an edge list's extension) may hold an adjacency matrix,
-    // as numpy and pandas save one: content both read is refused, and a matrix the named format
-    // cannot read is read as one.
+    // as numpy and pandas save one. Content with a matrix's layout that the named format reads
+    // otherwise is refused naming both; where the named format cannot read it, the content
+    // decides, as for a file without an extension.
     const Format* matrix = FormatNamed("matrix");
-    if (toldBy == "its extension" && format != matrix) {
+    if (toldBy == "its extension" && format != matrix && MatrixShaped(text)) {
       std::unique_ptr<Reading> square = Read(*matrix, text, options, true);
-      if (square->read && chosen->read && !chosen->builder->SameAs(*square->builder)) {
+      if (chosen->read && (!square->read || !chosen->builder->SameAs(*square->builder))) {
         why = "the content reads as " + Described(*chosen) + " (--format " + format->name + ") and as " +
               Described(*square) + " (--format matrix), differently: give its format";
         return false;
       }
-      if (square->read && !chosen->read) {
-        chosen = std::move(square);
-        toldBy = "its content";
-      }
+      content = !chosen->read;
     }
-    if (!chosen->read) {
+    if (!chosen->read && !content) {
       why = chosen->why;
       // mst-bench's own format asked for, and content another format reads: most likely an edge
       // list whose first line looked like a header. (Other formats give no such hint: a file
@@ -180,7 +184,8 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
       }
       return false;
     }
-  } else {
+  }
+  if (content) {
     toldBy = "its content";
     std::vector<std::unique_ptr<Reading>> readings = Candidates(text, options);
     if (readings.size() > 1) {

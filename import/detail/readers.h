@@ -24,6 +24,9 @@ bool ReadMetis(std::string_view text, NetworkBuilder& builder, std::string& why)
 bool StartsPajek(std::string_view text);                                              // pajek.cpp
 bool ReadPajek(std::string_view text, NetworkBuilder& builder, std::string& why);
 bool ReadMatrix(std::string_view text, NetworkBuilder& builder, std::string& why);  // matrix.cpp
+// Whether text has an adjacency matrix's layout, whether or not its measures can be used: a
+// table that is one is never read as another format's without saying so.
+bool MatrixShaped(std::string_view text);
 bool StartsAdjlist(std::string_view text);  // adjlist.cpp
 bool ReadAdjlist(std::string_view text, NetworkBuilder& builder, std::string& why);
 bool ReadMultilineAdjlist(std::string_view text, NetworkBuilder& builder, std::string& why);
