@@ -144,11 +144,16 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
     return entries(1, 1);
   };
   const std::string_view corner = Trim(rows[0].fields[0]);
+  const auto blankDiagonal = [&] {  // beyond the corner, read as a matrix of measures
+    for (std::size_t k = 1; k < count; ++k) {
+      if (!Trim(rows[k].fields[k]).empty()) return false;
+    }
+    return true;
+  };
   std::size_t n = 0;
   bool header = false;
   bool column = false;
-  if (namedBothWays() && (!IsEntry(std::string(corner)) ||
-                          (corner.empty() && (!entries(0, 0) || !plainDiagonal(1, 1, count - 1))))) {
+  if (namedBothWays() && (!IsEntry(std::string(corner)) || (corner.empty() && (!entries(0, 0) || !blankDiagonal())))) {
     // A corner that is a label or blank (pandas), where a matrix of measures would hold a
     // measure: unless blank too is every other diagonal entry, when both readings stand.
     n = count - 1;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -28,13 +29,30 @@ struct Reading {
 };
 
 std::unique_ptr<Reading> Read(const Format& format, std::string_view text, const ImportOptions& options,
-                              bool byContent) {
+                              bool byContent, bool measuring = false) {
   auto reading = std::make_unique<Reading>();
   reading->format = &format;
   reading->builder = std::make_unique<NetworkBuilder>(options, reading->imported);
   if (byContent) reading->builder->SetByContent();
+  if (measuring) reading->builder->SetMeasuring();
   reading->read = format.read(text, *reading->builder, reading->why);
   if (reading->read) (void)reading->builder->Merge();
+  // Refused for a measure out of range: the --scale that brings every measure within it, found
+  // by reading the file again without refusing any.
+  if (!reading->read && !measuring && reading->builder->OutOfRange()) {
+    const std::size_t advice = reading->why.find(" (--scale ");
+    const std::unique_ptr<Reading> measured = Read(format, text, options, byContent, true);
+    const double scale = options.scale > 0 ? options.scale : 1;
+    const double largest = measured->builder->LargestMeasure() * scale;
+    if (advice != std::string::npos && largest < 1e300) {
+      int digits = 1;
+      while (largest / std::pow(10.0, digits) > 2147483647.0) ++digits;
+      char advised[32];
+      std::snprintf(advised, sizeof advised, "%g", scale / std::pow(10.0, digits));
+      reading->why = reading->why.substr(0, advice) + " (--scale " + advised +
+                     " brings every measure within it, rounded; the largest rounding error is reported)";
+    }
+  }
   return reading;
 }
 
@@ -174,13 +192,16 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
     if (!chosen->read && !content) {
       why = chosen->why;
       // mst-bench's own format asked for, and content another format reads: most likely an edge
-      // list whose first line looked like a header. (Other formats give no such hint: a file
-      // failing as LGL may read as an edge list, wrongly.)
-      if (format == FormatNamed("network")) {
-        std::vector<std::unique_ptr<Reading>> others = Candidates(text, options, format);
-        if (others.size() == 1 && others[0]->read) {
-          why += "; it looks like " + Described(*others[0]) + ": use --format " + others[0]->format->name;
-        }
+      // list whose first line looked like a header.
+      // Likewise a file whose extension names a format its content is not, where the content
+      // reads as exactly one other.
+      std::vector<std::unique_ptr<Reading>> others =
+          format == FormatNamed("network") || toldBy == "its extension" ? Candidates(text, options, format)
+                                                                        : std::vector<std::unique_ptr<Reading>>();
+      if (others.size() == 1 && others[0]->read) {
+        why += (format == FormatNamed("network") ? "; it looks like " : " (it reads as ") + Described(*others[0]) +
+               (format == FormatNamed("network") ? ": use --format " : ": --format ") + others[0]->format->name +
+               (format == FormatNamed("network") ? "" : " reads it)");
       }
       return false;
     }

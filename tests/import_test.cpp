@@ -58,8 +58,8 @@ TEST(ImportDimacs, ReadsRoadFilesAndRefusesWhatDoesNotFit) {
       {"dimacs", "c road\np sp 4 7\na 3 2 8\na 2 3 6\na 2 1 5\na 1 2 5\na 4 4 1\na 4 1 2\na 2 3 9\n",
        "3 4 | 1-2:6 2-3:5 4-3:2 | 3 2 1 4"},
       {"dimacs", "p sp 3 2\r\na 1 2 -7\r\na 2 3 4294967296\r\n",
-       "error: line 3: the measure '4294967296' is outside -2147483648 to 2147483647 (--scale 1e-1 divides every "
-       "measure by 1e1 and rounds it; the largest rounding error is reported)"},
+       "error: line 3: the measure '4294967296' is outside -2147483648 to 2147483647 (--scale 0.1 brings every "
+       "measure within it, rounded; the largest rounding error is reported)"},
       {"dimacs", "p sp 3 3\na 1 2 1\na 2 3 1\n", "error: the problem line announces 3 arcs, the file holds 2"},
       {"dimacs", "p sp 2 0\na 1 2 5\n", "error: the problem line announces 0 arcs, the file holds 1"},
       {"dimacs", "p sp 2 1\na +1 2 +5\n", "1 2 | 1-2:5 | 1 2"},  // signs as mst-bench's reader takes them
@@ -384,10 +384,13 @@ TEST(ImportRules, ScaleMaximumAndLargestPart) {
   EXPECT_EQ(Import("edgelist", "a b 0.25\nb c -1.35\nc d 7\n", scaled), "3 4 | 1-2:3 2-3:-14 3-4:70 | a b c d");
   scaled.scale = 1e9;
   EXPECT_EQ(Import("edgelist", "a b 2.5\n", scaled),
-            "error: line 1: the measure '2.5' is outside -2147483648 to 2147483647 after --scale");
+            "error: line 1: the measure '2.5' is outside -2147483648 to 2147483647 after --scale (--scale 1e+08 brings "
+            "every measure within it, rounded; the largest rounding error is reported)");
   scaled.scale = 0.5;
-  EXPECT_EQ(Import("edgelist", "a b 9e9\n", scaled),
-            "error: line 1: the measure '9e9' is outside -2147483648 to 2147483647 after --scale");
+  // The advice is the scale that brings the largest measure of the file within range, not the first.
+  EXPECT_EQ(Import("edgelist", "a b 9e9\nb c 7e10\n", scaled),
+            "error: line 1: the measure '9e9' is outside -2147483648 to 2147483647 after --scale (--scale 0.005 brings "
+            "every measure within it, rounded; the largest rounding error is reported)");
   ImportOptions maximum;
   maximum.maximum = true;
   // The maximum tree's measures negated; duplicates then keep the smaller negated measure.
@@ -457,7 +460,9 @@ cases[] = {
     {"roads/USA-road-d.NY.gr", "c x\np sp 2 1\na 1 2 5\n", "1 2 | 1-2:5 | 1 2"},
     {"A.MTX", "%%MatrixMarket matrix coordinate pattern general\n2 2 1\n1 2\n", "1 2 | 1-2:1 | 1 2"},
     {"w.ncol", "#a b 1\nb c 2\n", "2 3 | 1-2:1 2-3:2 | #a b c"},  // NCOL has no comments
-    {"x.csv", "1 2 3\n", "error: no commas, semicolons or tabs separate the fields"},
+    {"x.csv", "1 2 3\n",
+     "error: no commas, semicolons or tabs separate the fields (it reads as an edge list of 1 edge: --format edgelist "
+     "reads it)"},
     // mst-bench's own format: a header, its rows and nothing more.
     {"matrix1.txt", "3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n", "3 3 | 1-2:4 2-3:1 1-3:3 | 1 2 3"},
     {"matrix1", "2\n3\n1\n2\n4\n2\n3\n1\n", "2 3 | 1-2:4 2-3:1 | 1 2 3"},
@@ -528,7 +533,9 @@ for (const auto& c : encoded) {
 EXPECT_EQ(Import("network", "1 2 2\n1 3 5\n2 3 1\n3 4 4\n"),
           "error: line 2: more follows the 1 edge row its header announces; it looks like an edge list of 4 "
           "edges: use --format edgelist");
-EXPECT_EQ(Import("", "1 2\n1 2 5\n", {}, "x.gr"), "error: line 1: '1' starts no DIMACS line (c, p or a)");
+EXPECT_EQ(Import("", "1 2\n1 2 5\n", {}, "x.gr"),
+          "error: line 1: '1' starts no DIMACS line (c, p or a) (it reads as mst-bench's network file of 1 edge: "
+          "--format network reads it)");
 EXPECT_STREQ(FormatNamed("pajek")->name, "pajek");
 EXPECT_EQ(FormatNamed("pickle"), nullptr);
 EXPECT_EQ(FormatOfExtension("dir.gr/matrix1"), nullptr);

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <numeric>
 
 #include "graph/integer_text.h"
@@ -87,15 +88,22 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
     return false;
   }
   if (options_.maximum) whole = -whole;
+  largest_ = std::max(largest_, std::fabs(value));
+  if (measuring_) whole = std::clamp<long long>(whole, INT32_MIN, INT32_MAX);
   if (whole < INT32_MIN || whole > INT32_MAX) {
+    outOfRange_ = true;
     why = where() + "the measure " + Quote(text) + " is outside -2147483648 to 2147483647" +
           (options_.scale > 0 ? " after --scale" : "") + (options_.maximum ? " once negated for --maximum" : "");
-    if (options_.scale == 0 && std::fabs(value) > 2147483648.0 && std::fabs(value) < 1e300) {
+    const double scale = options_.scale > 0 ? options_.scale : 1;
+    if (std::fabs(value * scale) > 2147483648.0 && std::fabs(value * scale) < 1e300) {
       // The power of ten that brings this measure within range: 5e9 needs 1e-1, 5e10 1e-2.
       int digits = 1;
-      while (std::fabs(value) / std::pow(10.0, digits) > 2147483647.0) ++digits;
-      why += " (--scale 1e-" + std::to_string(digits) + " divides every measure by 1e" + std::to_string(digits) +
-             " and rounds it; the largest rounding error is reported)";
+      while (std::fabs(value * scale) / std::pow(10.0, digits) > 2147483647.0) ++digits;
+      char advised[32];
+      std::snprintf(advised, sizeof advised, "%g", scale / std::pow(10.0, digits));
+      why += options_.scale > 0 ? std::string(" (--scale ") + advised + " brings it within range)"
+                                : " (--scale 1e-" + std::to_string(digits) + " divides every measure by 1e" +
+                                      std::to_string(digits) + " and rounds it; the largest rounding error is reported)";
     }
     return false;
   }

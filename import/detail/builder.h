@@ -24,6 +24,12 @@ class NetworkBuilder {
   // top, as LGL's node lines are not).
   [[nodiscard]] bool ByContent() const { return byContent_; }
   void SetByContent() { byContent_ = true; }
+  // Measuring: no measure is refused for its range, and the largest magnitude is kept, so that
+  // a refusal for one measure out of range can name the --scale that brings every one within.
+  void SetMeasuring() { measuring_ = true; }
+  [[nodiscard]] double LargestMeasure() const { return largest_; }
+  // Whether the last refusal was of a measure out of range.
+  [[nodiscard]] bool OutOfRange() const { return outOfRange_; }
 
   // Formats whose nodes are 1..count by number (DIMACS, Matrix Market, METIS, Pajek): each id is
   // checked against the count; declared nodes in no edge still count as nodes. Nothing is set
@@ -83,6 +89,9 @@ class NetworkBuilder {
   long long declared_ = -1;
   bool kept_ = false;
   bool byContent_ = false;
+  bool measuring_ = false;
+  bool outOfRange_ = false;
+  double largest_ = 0;
   bool merged_ = false;
   std::unordered_map<long long, int> byId_;      // declared formats: id -> node, for the ids seen
   std::vector<long long> idOf_;                  // declared formats: node -> id
