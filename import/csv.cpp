@@ -180,16 +180,34 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
   // Told from the content, two fields whose second always ends in a number after a blank may be
   // 'u v w' lines split at blanks whose names hold the separator (igraph's NCOL, NetworkX's
   // edge lists write names as they are).
-  if (builder.ByContent() && !header && first.size() == 2) {
-    bool trailing = true;
+  if (builder.ByContent() && !header) {
+    bool trailing = first.size() == 2;
     for (const Record& record : records) {
       const std::string_view field = Trim(record.fields[1]);
       const std::size_t blank = field.find_last_of(" \t");
       trailing = trailing && blank != std::string_view::npos && IsNumber(field.substr(blank + 1));
     }
-    if (trailing) {
-      why = AtLine(records[0].line) + "every row's second field ends in a number after a blank: the lines may be "
-            "'u v w' edges split at blanks whose names hold " + kSeparatorNames[chosen] +
+    // Or every row splits at blanks into as many words as an edge has (2 or 3), a field holding a
+    // blank: 'u v [w]' lines whose names hold the separator.
+    std::size_t words = 0;
+    bool blanks = false;
+    for (const Record& record : records) {
+      std::string joined;
+      for (const std::string& field : record.fields) {
+        joined += field + kSeparators[chosen];
+        blanks = blanks || Trim(field).find_first_of(" \t") != std::string_view::npos;
+      }
+      const std::vector<std::string_view> split = Words(joined);
+      // As 'u v w', the third word is a measure.
+      const std::size_t here = split.size() == 3 && !IsNumber(split[2]) ? SIZE_MAX : split.size();
+      words = words == 0 || words == here ? here : SIZE_MAX;
+    }
+    if (trailing || (blanks && (words == 2 || words == 3))) {
+      builder.Recognized();  // CSV's shape all the same: the other reading does not stand alone
+      why = AtLine(records[0].line) +
+            (trailing ? "every row's second field ends in a number after a blank"
+                      : "every row splits at blanks into " + std::to_string(words) + " words") +
+            ": the lines may be 'u v [w]' edges split at blanks whose names hold " + kSeparatorNames[chosen] +
             " (--format csv reads two fields a row; names with blanks cannot be told apart in a file split at "
             "blanks: save it as CSV or GraphML, which keep them)";
       return false;

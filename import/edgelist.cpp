@@ -135,6 +135,7 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
   bool wholeIds = true;  // every edge's two ids are whole numbers: no '#' line can be one of them
   long long marked = 0;
   std::string_view firstEdge;
+  std::vector<Attribute> scanned;
   Lines scan(text);
   for (std::string_view line; scan.Next(line);) {
     if (Trim(line).empty()) continue;
@@ -144,7 +145,14 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
     }
     if (!any) firstEdge = line;
     any = true;
-    const std::string_view names = line.substr(0, line.find('{'));  // NetworkX's attributes aside
+    // NetworkX's attributes aside: from a '{' after a blank whose rest of the line is a dict.
+    std::string_view names = line;
+    for (std::size_t brace = line.find(" {"); brace != std::string_view::npos; brace = line.find(" {", brace + 1)) {
+      if (PythonDict(Trim(line.substr(brace + 1)), scanned)) {
+        names = line.substr(0, brace);
+        break;
+      }
+    }
     tabs = tabs && line.find('\t') != std::string_view::npos;
     commas = commas && names.find(',') != std::string_view::npos;
     semicolons = semicolons && names.find(';') != std::string_view::npos;
@@ -194,8 +202,18 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
     }
     const long long at = lines.Number();
     const std::vector<std::string_view> fields = tabs ? TabFields(line) : Words(line);
-    std::size_t dict = 0;  // NetworkX's attributes: the rest of the line from the field opening them
-    while (dict < fields.size() && (fields[dict].empty() || fields[dict][0] != '{')) ++dict;
+    // NetworkX's attributes: the rest of the line from the field opening them. A name may start
+    // with '{' too: the dict is the first such field whose rest of the line is one (or, failing
+    // that, the first such field after two names, for the refusal).
+    std::size_t dict = fields.size();
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+      if (fields[k].empty() || fields[k][0] != '{') continue;
+      if (dict == fields.size() && k >= 2) dict = k;
+      if (PythonDict(Trim(line.substr(static_cast<std::size_t>(fields[k].data() - line.data()))), attributes)) {
+        dict = k;
+        break;
+      }
+    }
     const Shape here = dict < fields.size() ? Shape::kAttributes : fields.size() == 3 ? Shape::kWeighted : Shape::kPair;
     if (here == Shape::kAttributes ? dict > 2 : fields.size() > 3) {
       if (tabs) {

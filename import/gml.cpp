@@ -287,7 +287,7 @@ bool ReadGml(std::string_view text, NetworkBuilder& builder, std::string& why) {
     for (const Pair& pair : edge.pairs) {
       if (pair.key == weightKey) anyWeight = true;
       if (pair.key != weightKey && pair.key != "source" && pair.key != "target" && pair.key != "id" &&
-          pair.key != "key" && pair.value.kind == Token::kNumber &&
+          pair.key != "key" && (pair.value.kind == Token::kNumber || IsNumber(pair.value.text)) &&
           std::find(otherNumeric.begin(), otherNumeric.end(), pair.key) == otherNumeric.end()) {
         otherNumeric.push_back(pair.key);
       }
@@ -317,7 +317,8 @@ bool ReadGml(std::string_view text, NetworkBuilder& builder, std::string& why) {
     std::string measure;
     for (const Pair& pair : edge.pairs) {
       if (pair.key != weightKey || !measure.empty()) continue;
-      if (pair.value.kind == Token::kString) {
+      // NetworkX writes integers beyond GML's 32 bits as strings of digits: numbers all the same.
+      if (pair.value.kind == Token::kString && !IsNumber(pair.value.text)) {
         why = AtLine(pair.value.line) + "the " + weightKey + " \"" + pair.value.text + "\" is text, not a number";
         return false;
       }

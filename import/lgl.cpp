@@ -4,6 +4,7 @@
 // format has is refused, as it would be split wrongly.
 #include <vector>
 
+#include "graph/integer_text.h"
 #include "import/detail/builder.h"
 #include "import/detail/readers.h"
 #include "import/detail/text.h"
@@ -31,6 +32,19 @@ bool ReadLgl(std::string_view text, NetworkBuilder& builder, std::string& why) {
       if (words.size() != 1) {
         why = words.empty() ? AtLine(at) + "a '#' line names no node (LGL's '# NODE')"
                             : NamesWithBlanks(at, words.size(), "'# NODE' has 1");
+        // An LGL node line all the same, whose name holds a blank, where neighbours are named
+        // by words (SNAP's comments stand above lines of numbers): no other reading stands alone.
+        if (!words.empty() && trimmed[1] == ' ') {
+          Lines rest(text);
+          long long id = 0;
+          for (std::string_view other; rest.Next(other);) {
+            const std::vector<std::string_view> named = Words(other);
+            if (!named.empty() && named[0][0] != '#' && !WholeNumber(named[0], id)) {
+              builder.Recognized();
+              break;
+            }
+          }
+        }
         return false;
       }
       node = builder.NodeByName(words[0]);

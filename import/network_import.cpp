@@ -70,9 +70,12 @@ std::vector<std::unique_ptr<Reading>> Candidates(std::string_view text, const Im
   for (const Format& format : Formats()) {
     if (&format == except || format.recognition != Recognition::kReading) continue;
     std::unique_ptr<Reading> reading = Read(format, text, options, true);
-    // A matrix whose measures cannot be used is still a matrix: a reading of the same table as
-    // another format's must not stand alone.
-    if (!reading->read && !(std::string_view(format.name) == "matrix" && MatrixShaped(text))) continue;
+    // A reading refused for a measure (out of range, not whole) took the text for its format, as
+    // does a matrix whose measures cannot be used: another format's reading must not stand alone.
+    if (!reading->read && !reading->builder->MeasureRefused() &&
+        !(std::string_view(format.name) == "matrix" && MatrixShaped(text))) {
+      continue;
+    }
     bool alike = false;
     for (const auto& other : readings) alike = alike || other->builder->SameAs(*reading->builder);
     if (!alike) readings.push_back(std::move(reading));
@@ -106,8 +109,8 @@ const Format& Resembled(std::string_view text) {
         break;
       }
     }
-  } else if (first.find_first_of(",;") != std::string_view::npos) {
-    name = "csv";
+  } else if (first.find_first_of(",;") != std::string_view::npos || NamesColumns(TabFields(first))) {
+    name = "csv";  // separated by commas or semicolons, or a header row of tab-separated names
   }
   return *FormatNamed(name);
 }

@@ -37,7 +37,10 @@ int NetworkBuilder::NodeByName(std::string_view name) {
 }
 
 bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measure, std::string& why) {
-  const auto where = [&place] { return place.Text() + ": "; };
+  const auto where = [this, &place] {
+    measureRefused_ = true;  // every refusal below names where the measure stands
+    return place.Text() + ": ";
+  };
   double value = 1;
   long long whole = 1;
   bool isWhole = true;

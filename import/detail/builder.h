@@ -30,6 +30,10 @@ class NetworkBuilder {
   [[nodiscard]] double LargestMeasure() const { return largest_; }
   // Whether the last refusal was of a measure out of range.
   [[nodiscard]] bool OutOfRange() const { return outOfRange_; }
+  // Whether the reader took the text for its format and refused only what it holds: a measure
+  // (out of range, not a number, not whole), or names it cannot tell apart (Recognized).
+  [[nodiscard]] bool MeasureRefused() const { return measureRefused_; }
+  void Recognized() { measureRefused_ = true; }
 
   // Formats whose nodes are 1..count by number (DIMACS, Matrix Market, METIS, Pajek): each id is
   // checked against the count; declared nodes in no edge still count as nodes. Nothing is set
@@ -91,6 +95,7 @@ class NetworkBuilder {
   bool byContent_ = false;
   bool measuring_ = false;
   bool outOfRange_ = false;
+  bool measureRefused_ = false;
   double largest_ = 0;
   bool merged_ = false;
   std::unordered_map<long long, int> byId_;      // declared formats: id -> node, for the ids seen
