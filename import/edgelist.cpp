@@ -110,6 +110,20 @@ std::size_t EdgeFields(std::string_view line, bool tabs) {
   return fields.size() == 3 && !IsNumber(fields[2]) ? 1 : fields.size();
 }
 
+// Whether a line that starts with a comment's mark may be an edge of a file whose edges have
+// the shape given (EdgeFields): it has that shape, or its mark is the first letter of a name
+// (no blank follows it) and it ends as such an edge does, in a measure or in NetworkX's dict
+// (the name may hold blanks).
+bool MayBeEdge(std::string_view line, bool tabs, std::size_t shape) {
+  const std::string_view trimmed = Trim(line);
+  if (EdgeFields(trimmed, tabs) == shape) return true;
+  if (trimmed.size() < 2 || trimmed[1] == ' ' || trimmed[1] == '\t') return false;
+  const std::vector<std::string_view> words = Words(trimmed);
+  if (shape == 0) return trimmed.back() == '}' && trimmed.find(" {") != std::string_view::npos;
+  if (shape == 3) return words.size() > 3 && IsNumber(words.back());
+  return words.size() > 2 && shape == 2;
+}
+
 enum class Shape { kPair, kWeighted, kAttributes };
 
 const char* const kShapeNames[] = {"'u v'", "'u v w'", "'u v {attributes}'"};
@@ -168,9 +182,22 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
     return false;
   }
   if (!tabs && (commas || semicolons)) {
-    why = std::string("a ") + (commas ? "comma" : "semicolon") +
-          " on every line separates the fields, as in CSV (--format csv reads such files)";
-    return false;
+    // Lines that are edges at blanks all the same (two names and a measure or NetworkX's dict)
+    // may hold names with the separator: read so when --format asks for an edge list, and
+    // the CSV reading must not stand alone.
+    bool shaped = true;
+    Lines again(text);
+    for (std::string_view line; again.Next(line) && shaped;) {
+      if (Trim(line).empty() || (comments && IsComment(line))) continue;
+      const std::size_t fields = EdgeFields(line, false);
+      shaped = fields == 0 || (fields == 3 && line.find('{') == std::string_view::npos);
+    }
+    if (!shaped || builder.Options().format != "edgelist") {
+      why = std::string("a ") + (commas ? "comma" : "semicolon") +
+            " on every line separates the fields, as in CSV (--format csv reads such files)";
+      if (shaped) builder.Recognized();
+      return false;
+    }
   }
   const std::string weightKey = builder.Options().weight.empty() ? "weight" : builder.Options().weight;
   Shape shape = Shape::kPair;
@@ -185,7 +212,7 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
     if (comments && IsComment(line)) {
       // A marked line with the shape of the edges may be an edge whose first node's name starts
       // with the mark (NetworkX writes a node '#ml' so): refused unless --comments says which.
-      if (mode.empty() && !wholeIds && EdgeFields(line, tabs) == EdgeFields(firstEdge, tabs)) {
+      if (mode.empty() && !wholeIds && MayBeEdge(line, tabs, EdgeFields(firstEdge, tabs))) {
         why = AtLine(lines.Number()) + Quote(Trim(line)) +
               " starts with a comment's mark yet has the shape of an edge: --comments none reads such lines as "
               "edges (nodes whose names start with '" + std::string(1, Trim(line)[0]) +
