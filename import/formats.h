@@ -29,6 +29,7 @@ enum FormatOption : unsigned {
 struct Format {
   const char* name;        // as --format takes it
   const char* title;       // in a sentence: "an edge list"
+  const char* label;       // in a list of formats: "edge lists" (empty for mst-bench's own)
   const char* extensions;  // space-separated, with the dot, lower case
   const char* help;        // one line for --help and the docs
   const char* example;     // a small file: the docs show it, the fuzzer starts from it
@@ -38,6 +39,7 @@ struct Format {
   // Reads every edge and node of text into builder, or returns false with why (naming the line).
   bool (*read)(std::string_view text, NetworkBuilder& builder, std::string& why);
   unsigned options;  // FormatOption bits
+  bool refused = false;  // recognised only, to be refused with a command that converts it
 };
 
 // The formats, mst-bench's own first.
@@ -52,5 +54,10 @@ struct Format {
 
 // The names --format takes, in the table's order.
 [[nodiscard]] std::vector<std::string> FormatNames();
+
+// The formats in prose, as the READMEs list them: "DIMACS, Matrix Market, ... and multiline
+// adjacency lists; LEDA, DOT and graph6 are recognised and refused with a command that
+// converts them".
+[[nodiscard]] std::string FormatsInProse();
 
 }  // namespace mst

@@ -564,6 +564,19 @@ TEST(ImportRules, ReadingsAreAlikeOnlyWhenEveryEdgeIs) {
 
 // docs/companions.md's table of formats is the registry's: a format added, renamed or reworded
 // in the registry and not in the docs fails here, with the table to paste.
+TEST(ImportRules, TheReadmesListTheRegistrysFormats) {
+  for (const char* readme : {MST_SOURCE_DIR "/README.md", MST_SOURCE_DIR "/packaging/README.txt.in"}) {
+    std::ifstream file(readme, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string flowing;  // the text with each run of blanks and line ends one blank
+    for (const char c : text) {
+      const bool blank = c == ' ' || c == '\n' || c == '\r';
+      if (!blank || (!flowing.empty() && flowing.back() != ' ')) flowing += blank ? ' ' : c;
+    }
+    EXPECT_NE(flowing.find("(" + FormatsInProse()), std::string::npos) << readme << " should list (" << FormatsInProse();
+  }
+}
+
 TEST(ImportRules, TheDocsTableOfFormatsIsTheRegistrys) {
   std::string table = "| `--format` | extensions | what it reads | an example file |\n|---|---|---|---|\n";
   for (const Format& format : Formats()) {

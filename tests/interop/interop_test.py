@@ -19,6 +19,7 @@ import warnings
 
 import igraph as ig
 import networkx as nx
+import numpy as np
 import scipy.io
 import scipy.sparse
 
@@ -104,6 +105,19 @@ def write_mtx(graph, path, dense):
     scipy.io.mmwrite(path, matrix.toarray() if dense else matrix)
 
 
+def write_json(graph, path):
+    with open(path, "w", encoding="utf-8") as out:
+        json.dump(nx.node_link_data(graph), out)
+
+
+def write_numpy(graph, path, delimiter):
+    np.savetxt(path, nx.to_numpy_array(graph, weight="weight" if weighted(graph) else None), delimiter=delimiter)
+
+
+def write_pandas(graph, path):
+    nx.to_pandas_adjacency(graph, weight="weight" if weighted(graph) else None).to_csv(path)
+
+
 # (writer, file name suffix, keeps weights, keeps names, splits at blanks, write(graph, path))
 WRITERS = [
     ("nx write_graphml", ".graphml", True, True, False, lambda g, p: nx.write_graphml(g, p)),
@@ -136,6 +150,15 @@ WRITERS = [
     ("scipy mmwrite", ".mtx", True, False, False, lambda g, p: write_mtx(g, p, False)),
     ("scipy mmwrite dense", ".mtx", True, False, False, lambda g, p: write_mtx(g, p, True)),
     ("csv module", ".csv", True, True, False, write_csv),
+    ("nx write_gml", ".gml", True, True, False, lambda g, p: nx.write_gml(g, p)),
+    ("ig write_gml", ".gml", True, True, False, lambda g, p: to_igraph(g).write_gml(p)),
+    ("nx write_gexf", ".gexf", True, True, False, lambda g, p: nx.write_gexf(g, p)),
+    ("nx node_link_data", ".json", True, True, False, write_json),
+    ("nx write_adjlist", ".adjlist", False, True, True, lambda g, p: nx.write_adjlist(g, p)),
+    ("nx write_multiline_adjlist", ".adjlist", True, True, True, lambda g, p: nx.write_multiline_adjlist(g, p)),
+    ("numpy savetxt", ".txt", True, False, False, lambda g, p: write_numpy(g, p, " ")),
+    ("numpy savetxt ','", ".csv", True, False, False, lambda g, p: write_numpy(g, p, ",")),
+    ("pandas to_csv adjacency", ".csv", True, True, False, write_pandas),
 ]
 
 
@@ -146,6 +169,8 @@ def expected_refusal(graph, writer, suffix, path):
         return None
     with open(path, encoding="utf-8") as file:
         lines = list(enumerate(file.read().splitlines(), 1))
+    if "adjlist" in label:
+        return "ANY: " + BLANKS
     if label == "ig write_lgl":
         number, words = next((n, len(line[1:].split())) for n, line in lines if line.startswith("#"))
         message = f"line {number}: {words} words where '# NODE' has 1: {BLANKS}"
@@ -195,7 +220,7 @@ def main():
             label, suffix, keeps_weights, keeps_names, _, write = writer
             if label.startswith("nx write_weighted_edgelist") and not weighted(graph):
                 continue  # NetworkX cannot write measures the graph has not
-            if label == "scipy mmwrite dense" and graph.number_of_nodes() > 500:
+            if ("dense" in label or "numpy" in label or "pandas" in label) and graph.number_of_nodes() > 500:
                 continue  # 4 million values: no one keeps a network of 2,000 nodes so (and SciPy takes 5 s)
             path = os.path.join(SCRATCH, f"{name}-{label.replace(' ', '_').replace(',', 'comma')}{suffix}")
             write(graph, path)
@@ -206,7 +231,9 @@ def main():
             if refusal is not None:
                 want = f"mst-trace: {path}: {refusal}\n"
                 outcome = "refused: names with blanks"
-                if run.returncode != 1 or run.stderr != want:
+                if refusal.startswith("ANY: ") and run.returncode == 1 and refusal[10:] in run.stderr:
+                    pass
+                elif run.returncode != 1 or run.stderr != want:
                     failures.append(f"{shown}: expected the refusal\n  {want}got status {run.returncode}:\n  "
                                     f"{run.stderr}")
             elif run.returncode != 0:
