@@ -61,8 +61,9 @@ int main(int argc, char** argv) {
   const bool library = std::find(built.begin(), built.end(), "library-prim") != built.end();
   const bool shiftable = library && LibraryPrimShift(network.edges, shift);
   const auto write = [&](std::FILE* out) {
-    std::fprintf(out, "%s: %d nodes, %d edges; microseconds per call, median of %d repetitions (min to max)\n\n",
-                 title.c_str(), nON, static_cast<int>(network.edges.size()), plan.repetitions);
+    const int edges = static_cast<int>(network.edges.size());
+    std::fprintf(out, "%s: %d nodes, %d %s; microseconds per call, median of %d repetitions (min to max)\n\n",
+                 title.c_str(), nON, edges, edges == 1 ? "edge" : "edges", plan.repetitions);
     std::fputs(RaceTable(timings, counts).c_str(), out);
     std::fputs(LibraryNote(library, shiftable, shift).c_str(), out);
     std::fprintf(out, "\n%s", Verdict(timings).c_str());

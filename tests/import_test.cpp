@@ -401,6 +401,9 @@ TEST(ImportRules, ScaleMaximumAndLargestPart) {
   largest.largestPart = true;
   // Parts {x,y}, {a,b,c}, {p,q,r}: the first of the two largest is kept, renumbered.
   EXPECT_EQ(Import("edgelist", "x y 1\na b 2\np q 3\nb c 4\nq r 5\n", largest), "2 3 | 1-2:2 2-3:4 | a b c");
+  // mst-bench's own format too: its rows then read as an edge list's, numbered anew.
+  EXPECT_EQ(Import("network", "3 5\n4 5 1\n1 2 7\n2 3 9\n", largest), "2 3 | 1-2:7 2-3:9 | 1 2 3");
+  EXPECT_EQ(Import("network", "2 4\n1 2 5\n3 4 1\n"), "error: the network is not connected: 2 edges cannot join 4 nodes");
   EXPECT_EQ(Import("network", "2 3\n1 2 5\n2 3 -2147483647\n", maximum), "2 3 | 1-2:-5 2-3:2147483647 | 1 2 3");
   EXPECT_EQ(Import("network", "2 3\n1 2 5\n2 3 -2147483648\n", maximum),
             "error: edge row 2: the measure '-2147483648' is outside -2147483648 to 2147483647 once negated for "
