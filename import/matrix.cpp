@@ -85,6 +85,26 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
     skipped = static_cast<std::size_t>(line.data() + line.size() - text.data());
   }
   const std::string_view body = text.substr(std::min(text.size(), skipped));
+  // A matrix has about as many fields a row as rows: a file with far fewer fields in its first
+  // row than it has rows is none, found without splitting it (a road network has millions).
+  {
+    Lines counted(body);
+    std::string_view first;
+    long long rows = 0;
+    for (std::string_view line; counted.Next(line);) {
+      if (Trim(line).empty()) continue;
+      if (rows++ == 0) first = line;
+    }
+    std::size_t widest = Words(first).size();  // quotes only add to these counts
+    for (const char separator : {',', ';', '\t'}) {
+      widest = std::max<std::size_t>(widest, 1 + static_cast<std::size_t>(std::count(first.begin(), first.end(), separator)));
+    }
+    if (rows < 2 || static_cast<long long>(widest) + 1 < rows) {
+      why = "not an adjacency matrix: " + std::to_string(rows) + " rows of " + std::to_string(widest) +
+            " fields, where a matrix of N nodes has N rows of N measures (with a row and a column of names, or not)";
+      return false;
+    }
+  }
   const long long offset = [&] {
     long long lines = 0;
     Lines counted(text.substr(0, skipped));
