@@ -91,13 +91,18 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
     Lines counted(body);
     std::string_view first;
     long long rows = 0;
+    std::size_t widest = 0;  // the first row's fields at the separator that gives most (quotes only add)
     for (std::string_view line; counted.Next(line);) {
       if (Trim(line).empty()) continue;
-      if (rows++ == 0) first = line;
-    }
-    std::size_t widest = Words(first).size();  // quotes only add to these counts
-    for (const char separator : {',', ';', '\t'}) {
-      widest = std::max<std::size_t>(widest, 1 + static_cast<std::size_t>(std::count(first.begin(), first.end(), separator)));
+      if (rows++ == 0) {
+        first = line;
+        widest = Words(first).size();
+        for (const char separator : {',', ';', '\t'}) {
+          widest = std::max<std::size_t>(widest,
+                                         1 + static_cast<std::size_t>(std::count(first.begin(), first.end(), separator)));
+        }
+      }
+      if (static_cast<long long>(widest) + 1 < rows) break;  // enough rows counted to tell
     }
     if (rows < 2 || static_cast<long long>(widest) + 1 < rows) {
       why = "not an adjacency matrix: " + std::to_string(rows) + " rows of " + std::to_string(widest) +

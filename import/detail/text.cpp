@@ -1,5 +1,6 @@
 #include "import/detail/text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstring>
@@ -8,8 +9,10 @@ namespace mst {
 
 bool Lines::Next(std::string_view& line) {
   if (at_ >= text_.size()) return false;
-  const std::size_t end = text_.find_first_of("\r\n", at_);
-  const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+  // Two memchr scans (find) outrun one find_first_of over two characters by far.
+  const std::size_t newline = text_.find('\n', at_);
+  const std::size_t stop = std::min(newline == std::string_view::npos ? text_.size() : newline,
+                                    std::min(text_.size(), text_.substr(0, newline).find('\r', at_)));
   line = text_.substr(at_, stop - at_);
   at_ = stop + (stop + 1 < text_.size() && text_[stop] == '\r' && text_[stop + 1] == '\n' ? 2 : 1);
   ++number_;
