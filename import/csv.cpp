@@ -94,8 +94,16 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
   std::vector<Record> candidate;
   int chosen = -1;
   std::string firstWhy;
+  // A separator the first row lacks splits no row in two: such a split of the whole file (its
+  // size again in memory) is not made.
+  std::string_view firstRow;
+  for (Lines lines(text); lines.Next(firstRow) && Trim(firstRow).empty();) {
+  }
   for (int s = 0; s < 3; ++s) {
     std::string reason;
+    if (firstRow.find(kSeparators[s]) == std::string_view::npos && firstRow.find('"') == std::string_view::npos) {
+      continue;
+    }
     if (!CsvRecords(text, kSeparators[s], candidate, reason)) {
       if (firstWhy.empty() && text.find(kSeparators[s]) != std::string_view::npos) firstWhy = reason;
       continue;

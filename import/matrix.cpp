@@ -87,9 +87,9 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
   const std::string_view body = text.substr(std::min(text.size(), skipped));
   // A matrix has about as many fields a row as rows: a file with far fewer fields in its first
   // row than it has rows is none, found without splitting it (a road network has millions).
+  std::string_view first;  // the first row
   {
     Lines counted(body);
-    std::string_view first;
     long long rows = 0;
     std::size_t widest = 0;  // the first row's fields at the separator that gives most (quotes only add)
     for (std::string_view line; counted.Next(line);) {
@@ -122,6 +122,7 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
   bool split = false;
   for (const char separator : {',', ';', '\t', '\0'}) {
     std::string reason;
+    if (separator != '\0' && first.find(separator) == std::string_view::npos) continue;  // no split of it
     if (!Rows(body, separator, rows, reason) || rows.empty()) continue;
     const std::size_t width = rows[0].fields.size();
     const bool even = std::all_of(rows.begin(), rows.end(), [&](const CsvRecord& r) { return r.fields.size() == width; });
