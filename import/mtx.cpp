@@ -4,7 +4,6 @@
 // mmwrite of a dense matrix) list every value column by column, the lower triangle only where
 // symmetric, and a zero there is no edge. Keywords are case-insensitive. A network needs a
 // square matrix of integer, real or pattern values, general or symmetric.
-#include <charconv>
 #include <climits>
 #include <string>
 #include <vector>
@@ -20,10 +19,8 @@ namespace {
 
 // Whether an array's value is zero (no edge): 0, -0, 0.0, 0.000e+00.
 bool IsZero(std::string_view value) {
-  if (!value.empty() && value[0] == '+') value.remove_prefix(1);
   double number = 1;
-  const std::from_chars_result result = std::from_chars(value.data(), value.data() + value.size(), number);
-  return result.ec == std::errc() && result.ptr == value.data() + value.size() && number == 0;
+  return ParseDecimal(value, number) == Decimal::kNumber && number == 0;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "import/detail/builder.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -51,12 +50,8 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
     text = decimal;
   }
   if (!text.empty() && !WholeNumber(text, whole)) {
-    std::string_view number = text;
-    if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
-    const char* last = number.data() + number.size();
-    const std::from_chars_result result = std::from_chars(number.data(), last, value);
-    if (number.empty() || result.ptr != last ||
-        (result.ec != std::errc() && result.ec != std::errc::result_out_of_range)) {
+    const Decimal parsed = ParseDecimal(text, value);
+    if (parsed == Decimal::kNone) {
       why = where() + "the measure " + Quote(text) + " is not a number";
       const std::size_t comma = text.find(',');
       if (comma != std::string_view::npos && comma > 0 && text.find(',', comma + 1) == std::string_view::npos &&
@@ -65,12 +60,12 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
       }
       return false;
     }
-    if (result.ec == std::errc::result_out_of_range) value = std::copysign(HUGE_VAL, number[0] == '-' ? -1.0 : 1.0);
     if (!std::isfinite(value)) {
       why = where() + "the measure " + Quote(text) + " is not a finite number";
       return false;
     }
-    isWhole = std::floor(value) == value && std::fabs(value) < 9.0e18;
+    // Below the smallest double (1e-400), a number is no whole one, however it rounds.
+    isWhole = std::floor(value) == value && std::fabs(value) < 9.0e18 && !(parsed == Decimal::kOutOfRange && value == 0);
     whole = isWhole ? static_cast<long long>(value) : 0;
   } else {
     value = static_cast<double>(whole);
