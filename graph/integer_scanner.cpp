@@ -29,13 +29,25 @@ ScanResult Scan(Bytes bytes, std::int32_t& value) {
   if (c == EOF) return ScanResult::kEnd;
   // A word longer than any 32-bit integer's text is kept only as far as needed to tell a long
   // number (out of range) from something else.
+  // Leading zeros are passed over (00000000000000000000005 is 5), one kept for a zero itself.
   char word[24];
   std::size_t length = 0;
   bool digitsOnly = true;
+  bool leading = true;  // no digit but zeros kept yet
+  bool zeros = false;   // zeros passed over
   for (; c != EOF && !IsSpace(c); c = bytes.Get()) {
-    const bool sign = length == 0 && (c == '+' || c == '-');
+    const bool sign = length == 0 && !zeros && (c == '+' || c == '-');
     if (!sign && (c < '0' || c > '9')) digitsOnly = false;
+    if (!sign && c == '0' && leading) {
+      zeros = true;
+      continue;
+    }
+    if (!sign) leading = false;
     if (length < sizeof word) word[length] = static_cast<char>(c);
+    ++length;
+  }
+  if (zeros && leading) {
+    if (length < sizeof word) word[length] = '0';
     ++length;
   }
   long long parsed = 0;

@@ -57,6 +57,7 @@ TEST(ImportDimacs, ReadsRoadFilesAndRefusesWhatDoesNotFit) {
       // self-loop dropped; nodes renumbered by first appearance.
       {"dimacs", "c road\np sp 4 7\na 3 2 8\na 2 3 6\na 2 1 5\na 1 2 5\na 4 4 1\na 4 1 2\na 2 3 9\n",
        "3 4 | 1-2:6 2-3:5 4-3:2 | 3 2 1 4"},
+      {"dimacs", "p sp 2 1\na 1 2 5 7\n", "error: line 2: an arc must read 'a FROM TO LENGTH'"},
       {"dimacs", "p sp 3 2\r\na 1 2 -7\r\na 2 3 4294967296\r\n",
        "error: line 3: the measure '4294967296' is outside -2147483648 to 2147483647 (--scale 0.1 brings every "
        "measure within it, rounded; the largest rounding error is reported)"},
@@ -168,6 +169,10 @@ TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
        "error: a comma on every line separates the fields, as in CSV (--format csv reads such files)"},
       {"ncol", "#a #b 1\n", "1 2 | 1-2:1 | #a #b"},
       {"edgelist", "a a 1\n", "error: a network needs at least 2 nodes; this one has 1"},
+      {"edgelist", "a b 0000000000000000000000005\n", "1 2 | 1-2:5 | a b"},
+      {"edgelist", "a b 1234567890123456789\n",
+       "error: line 1: the measure '1234567890123456789' is outside -2147483648 to 2147483647 (--scale 1e-09 brings "
+       "every measure within it, rounded; the largest rounding error is reported)"},
       // NetworkX writes a node named '#ml' at a line's start: such a line is not skipped silently.
       {"edgelist", "# made by hand\npython #data 3\n#data #ml 2\n",
        "error: line 3: '#data #ml 2' starts with a comment's mark yet has the shape of an edge: --comments none "
@@ -212,6 +217,7 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
        "error: line 1: no weight column (named weight, cost, length, distance...), but 'year' and 'strength' hold "
        "numbers: --weight 'year' or --weight 'strength' takes the measures from one of them"},
       {"csv", "source,target,weight\nx,y,1\nx\n", "error: line 3: 1 fields where line 1 has 3 (separated by commas)"},
+      {"csv", "source,target\n\"a\" ,\"b\"\n b, \"c\"\n", "2 3 | 1-2:1 2-3:1 | a b c"},  // blanks around quotes
       {"csv", "a,b\n\"x\" y,z\n",
        "error: line 2: text after a quoted field's closing quote (a field that starts with a quote must be all in "
        "quotes, its own quotes doubled)"},
@@ -274,6 +280,9 @@ TEST(ImportMetis, ReadsAdjacencyLinesWithAndWithoutWeights) {
       {"metis", "3 2 1\n2 4 3 9\n1 4\n1 9\n", "2 3 | 1-2:4 1-3:9 | 1 2 3"},
       // Vertex weights (tens digit, NCON of them) and sizes (hundreds) come first.
       {"metis", "2 1 011 2\n5 6 2 7\n5 6 1 7\n", "1 2 | 1-2:7 | 1 2"},
+      // A vertex size (FMT 1xx) is no neighbour; there M counts entries, both ends' listings.
+      {"metis", "3 4 101\n5 2 4\n7 1 4 3 1\n9 2 1\n", "2 3 | 1-2:4 2-3:1 | 1 2 3"},
+      {"metis", "3 4 100\n5 2\n7 1 3\n9 2\n", "2 3 | 1-2:1 2-3:1 | 1 2 3"},
       {"metis", "3 1\n2\n1\n\n",
        "error: the network is in 2 parts; the largest has 2 of its 3 nodes (--largest-part keeps that one)"},
       {"metis", "3 3\n2\n1 3\n2\n", "error: the header announces 3 edges, the file holds 2"},
@@ -342,6 +351,16 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
       {"graphml", (head + "<node id=\"a\">" + tail).c_str(),
        "error: line 6: not well-formed XML (Start-end tags mismatch)"},
       {"graphml", "<gexf/>", "error: not a GraphML file: no <graphml> element"},
+      // weight outranks cost, whichever is declared first; a key for "all" serves edges too.
+      {"graphml",
+       "<graphml><key id=\"w\" for=\"edge\" attr.name=\"weight\"/><key id=\"c\" for=\"edge\" attr.name=\"cost\"/>"
+       "<graph><node id=\"a\"/><node id=\"b\"/><edge source=\"a\" target=\"b\"><data key=\"c\">9</data><data "
+       "key=\"w\">4</data></edge></graph></graphml>",
+       "1 2 | 1-2:4 | a b"},
+      {"graphml",
+       "<graphml><key id=\"w\" for=\"all\" attr.name=\"weight\"/><graph><node id=\"a\"/><node id=\"b\"/><edge "
+       "source=\"a\" target=\"b\"><data key=\"w\">4</data></edge></graph></graphml>",
+       "1 2 | 1-2:4 | a b"},
       {"graphml", "<graphml><key id=\"w\" for=\"edge\" attr.name=\"weight\"/></graphml>",
        "error: the GraphML file holds no <graph>"},
       // The first <graph> of several is the network.
@@ -486,6 +505,8 @@ cases[] = {
      "(read as a GraphML file, as its content suggests; --format names another)"},
 #endif
     {"p.txt", "*Vertices 2\n*Edges\n1 2 3\n", "1 2 | 1-2:3 | 1 2"},
+    {"p2.txt", "% by hand\n*Vertices 2\n*Edges\n1 2 3\n", "1 2 | 1-2:3 | 1 2"},
+    {"tabs.txt", "Paris, FR\tLyon\t4\nLyon\tNice, FR\t2\n", "2 3 | 1-2:4 2-3:2 | Paris, FR Lyon Nice, FR"},
     {"d.txt", "c\np max 2 1\nn 1 s\nn 2 t\na 1 2 5\n", "1 2 | 1-2:5 | 1 2"},
     // Two readings of one content: both named, neither taken.
     {"m.txt", "4 4\n2 4\n1 3\n2 4\n1 3\n",

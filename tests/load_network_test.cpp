@@ -76,7 +76,8 @@ TEST(LoadNetwork, StoresEndsZeroBasedAsGiven) {
 }
 
 TEST(LoadNetwork, AcceptsTheWholeSigned32BitRangeOfMeasures) {
-  const LoadedNetwork network = LoadText("3 3\n1 2 2147483647\n2 3 -2147483648\n3 1 -0\n");
+  const LoadedNetwork network =
+      LoadText("3 3\n1 2 2147483647\n2 3 -0000000000000000000000002147483648\n3 1 -0\n");  // zeros lead in vain
   ASSERT_TRUE(network.loaded) << network.reason;
   EXPECT_EQ(RowsOf(network.edges.data(), 3), (Rows{{1, 2, 2147483647}, {2, 3, -2147483647 - 1}, {3, 1, 0}}));
 }
