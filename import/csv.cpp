@@ -201,20 +201,26 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
     bool blanks = false;
     for (const Record& record : records) {
       std::string joined;
-      for (const std::string& field : record.fields) {
+      for (std::size_t f = 0; f < record.fields.size(); ++f) {
+        const std::string& field = record.fields[f];
         joined += field + kSeparators[chosen];
-        blanks = blanks || Trim(field).find_first_of(" \t") != std::string_view::npos;
+        // A blank inside a field, or just before a separator ("X ;Y": a name may start with ';').
+        blanks = blanks || Trim(field).find_first_of(" \t") != std::string_view::npos ||
+                 (f + 1 < record.fields.size() && !field.empty() && (field.back() == ' ' || field.back() == '\t'));
       }
       const std::vector<std::string_view> split = Words(joined);
       // As 'u v w', the third word is a measure.
       const std::size_t here = split.size() == 3 && !IsNumber(split[2]) ? SIZE_MAX : split.size();
       words = words == 0 || words == here ? here : SIZE_MAX;
     }
-    if (trailing || (blanks && (words == 2 || words == 3))) {
+    // Two fields, one holding a blank: 'u v' lines whose names hold blanks and the separator
+    // read as well.
+    if (trailing || (blanks && (words == 2 || words == 3 || first.size() == 2))) {
       builder.Recognized();  // CSV's shape all the same: the other reading does not stand alone
       why = AtLine(records[0].line) +
-            (trailing ? "every row's second field ends in a number after a blank"
-                      : "every row splits at blanks into " + std::to_string(words) + " words") +
+            (trailing                     ? "every row's second field ends in a number after a blank"
+             : words == 2 || words == 3 ? "every row splits at blanks into " + std::to_string(words) + " words"
+                                          : std::string("two fields a row, one holding a blank")) +
             ": the lines may be 'u v [w]' edges split at blanks whose names hold " + kSeparatorNames[chosen] +
             " (--format csv reads two fields a row; names with blanks cannot be told apart in a file split at "
             "blanks: save it as CSV or GraphML, which keep them)";
