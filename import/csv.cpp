@@ -222,8 +222,9 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
              : words == 2 || words == 3 ? "every row splits at blanks into " + std::to_string(words) + " words"
                                           : std::string("two fields a row, one holding a blank")) +
             ": the lines may be 'u v [w]' edges split at blanks whose names hold " + kSeparatorNames[chosen] +
-            " (--format csv reads two fields a row; names with blanks cannot be told apart in a file split at "
-            "blanks: save it as CSV or GraphML, which keep them)";
+            " (--format csv reads them split at " + kSeparatorNames[chosen] +
+            ", --format edgelist split at blanks; names with blanks cannot be told apart in a file split at blanks: "
+            "save it as CSV or GraphML, which keep them)";
       return false;
     }
   }

@@ -183,16 +183,18 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
   }
   if (!tabs && (commas || semicolons)) {
     // Lines that are edges at blanks all the same (two names and a measure or NetworkX's dict)
-    // may hold names with the separator: read so when --format asks for an edge list, and
-    // the CSV reading must not stand alone.
-    bool shaped = true;
+    // may hold names with the separator: the CSV reading must not stand alone. --format edgelist
+    // reads them split at blanks, as asked.
+    bool shaped = true;  // two names and a measure, or a dict, on every line
+    bool pairs = true;   // or two names at least
     Lines again(text);
-    for (std::string_view line; again.Next(line) && shaped;) {
+    for (std::string_view line; again.Next(line) && pairs;) {
       if (Trim(line).empty() || (comments && IsComment(line))) continue;
       const std::size_t fields = EdgeFields(line, false);
-      shaped = fields == 0 || (fields == 3 && line.find('{') == std::string_view::npos);
+      shaped = shaped && (fields == 0 || (fields == 3 && line.find('{') == std::string_view::npos));
+      pairs = fields == 0 || fields == 2 || fields == 3;
     }
-    if (!shaped || builder.Options().format != "edgelist") {
+    if (builder.Options().format != "edgelist" || !pairs) {
       why = std::string("a ") + (commas ? "comma" : "semicolon") +
             " on every line separates the fields, as in CSV (--format csv reads such files)";
       if (shaped) builder.Recognized();

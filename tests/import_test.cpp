@@ -510,9 +510,9 @@ cases[] = {
     // NetworkX's edge lists write names as they are: ';' starting one is no separator to trust.
     {"semi.txt", "Javert ;Marius\nCosette ;Marius\n",
      "error: line 1: every row splits at blanks into 2 words: the lines may be 'u v [w]' edges split at blanks whose "
-     "names hold semicolons (--format csv reads two fields a row; names with blanks cannot be told apart in a file "
-     "split at blanks: save it as CSV or GraphML, which keep them) (read as a CSV file, as its content suggests; "
-     "--format names another)"},
+     "names hold semicolons (--format csv reads them split at semicolons, --format edgelist split at blanks; names "
+     "with blanks cannot be told apart in a file split at blanks: save it as CSV or GraphML, which keep them) (read "
+     "as a CSV file, as its content suggests; --format names another)"},
     {"d.txt", "c\np max 2 1\nn 1 s\nn 2 t\na 1 2 5\n", "1 2 | 1-2:5 | 1 2"},
     // Two readings of one content: both named, neither taken.
     {"m.txt", "4 4\n2 4\n1 3\n2 4\n1 3\n",
