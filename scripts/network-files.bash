@@ -2,15 +2,19 @@
 #   [--out OUT] [FOLDER | NETWORK_FILE...]   or, as before files could be given,   FOLDER OUT
 # Takes: me (the script's name, for messages), folder and out (the defaults), set beforehand.
 # Sets: networks (the network files given, every file of a folder given in name order, or else
-# the default folder's matrix1.txt to matrix3.txt), out, and
+# the default folder's matrix1.txt to matrix3.txt), out, import_options (the importer's options
+# given: --format, --weight, --columns, --scale, --maximum, --largest-part, --encoding,
+# --comments, --decimal-comma, to pass on to the companions), and
 # from_folder (1 when the files came from a folder: a file the companions cannot read is then
 # skipped with its reason rather than failing the script). Of a folder's files, names and
-# positions files (they go with a network) and a second file of one name (NAME.txt and
-# NAME.graphml: their outputs would collide) are skipped with a message. --help prints the
+# positions files (they go with a network) are skipped with a message; of files of one name
+# (NAME.txt and NAME.graphml: their outputs would collide), the scripts keep the first they
+# could read (collides below). --help prints the
 # script's top comment. Bad usage, and two files of one name given, exit 2; a folder without
 # files exits 1; each refusal is one line naming the script.
 read_network_arguments() {
   local args=() chosen=
+  import_options=()
   while [ $# -gt 0 ]; do
     case "$1" in
       # Installed (as mst-show-steps, mst-draw-trees), the help names the script so.
@@ -24,6 +28,12 @@ read_network_arguments() {
         chosen=$2; shift 2 ;;
       --out=*) chosen=${1#--out=}; [ -n "$chosen" ] || { echo "$me: --out needs a folder (see --help)" >&2; exit 2; }
         shift ;;
+      # The importer's options, passed on to mst-draw and mst-trace as given.
+      --format|--weight|--columns|--scale|--encoding|--comments)
+        [ $# -ge 2 ] || { echo "$me: $1 needs a value (see --help)" >&2; exit 2; }
+        import_options+=("$1" "$2"); shift 2 ;;
+      --format=*|--weight=*|--columns=*|--scale=*|--encoding=*|--comments=*|--maximum|--largest-part|--decimal-comma)
+        import_options+=("$1"); shift ;;
       --) shift; args+=("$@"); break ;;
       -?*) echo "$me: unknown option '$1' (see --help)" >&2; exit 2 ;;
       *) args+=("$1"); shift ;;
@@ -43,7 +53,7 @@ read_network_arguments() {
       exit 2
     fi
     from_folder=1
-    local file base stems=" "
+    local file base
     while IFS= read -r file; do
       base=$(basename -- "$file")
       case "$base" in
@@ -51,11 +61,6 @@ read_network_arguments() {
         *.positions) echo "$me: $file: skipped: a positions file (it places the nodes of ${base%.positions}.*)" >&2
           continue ;;
       esac
-      case "$stems" in
-        *" ${base%.*}/"*) echo "$me: $file: skipped: another file is named ${base%.*} (their outputs would collide)" >&2
-          continue ;;
-      esac
-      stems="$stems${base%.*}/ "
       networks+=("$file")
     done < <(find "$folder" -maxdepth 1 -type f ! -name '.*' | LC_ALL=C sort)
     [ ${#networks[@]} -gt 0 ] || { echo "$me: no network files in $folder" >&2; exit 1; }
@@ -70,6 +75,12 @@ read_network_arguments() {
   fi
   out=${chosen:-$out}
 }
+
+# Whether a network of the same name (its file name without the extension) was already made in
+# this run; made_name records one. A later file of that name is skipped: it would overwrite.
+made_names=" "
+collides() { case "$made_names" in *" $1/ "*) return 0 ;; esac; return 1; }
+made_name() { made_names="$made_names$1/ "; }
 
 # At a terminal (standard error), what the script is doing, on one line that each stage
 # rewrites; off one, nothing. done_with ends the line.

@@ -30,6 +30,32 @@ grep -q 'matrix2.txt: skipped: edge row 2' "$work/log" || fail "the refusal was 
 grep -q 'matrix3.positions: skipped: a positions file' "$work/log" || fail "the positions file was not named"
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/out" "$work/in/matrix2.txt" > "$work/log" 2>&1 &&
   fail "exit status 0 for a refused network given as a file"
+# The importer's options pass on: decimals read with --scale, as the refusal without it advises.
+printf 'a b 2.5\nb c 1.25\n' > "$work/scaled.txt"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/out" "$work/scaled.txt" > "$work/log" 2>&1 &&
+  fail "exit status 0 for decimals without --scale"
+grep -q -- '--scale F multiplies' "$work/log" || fail "the refusal does not advise --scale"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --scale 100 --out "$work/out" "$work/scaled.txt" \
+  > "$work/log" 2>&1 || fail "exit status $? with --scale 100"
+grep -q '"total":\[250,375\]' "$work/out/scaled-steps.html" || fail "the page's total is not the scaled one"
+# A folder none of whose files is a network fails; of two files of one name, the second is skipped.
+mkdir -p "$work/none" "$work/twice" || exit 1
+printf 'not a network\n' > "$work/none/notes.txt"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/none" "$work/out" > "$work/log" 2>&1 &&
+  fail "exit status 0 for a folder without a network"
+printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/twice/net.txt"
+printf '<graphml><graph><node id="a"/><node id="b"/><edge source="a" target="b"/></graph></graphml>' > "$work/twice/net.xml"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/twice" "$work/out" > "$work/log" 2>&1 ||
+  fail "exit status $? for a folder with two files of one name"
+grep -q 'net.xml: skipped: another file is named net' "$work/log" || fail "the second file of one name was not skipped"
+grep -q '"nodes":3' "$work/out/net-steps.html" || fail "the second file of one name replaced the first's page"
+# An unreadable first file of a name leaves it to the next that reads.
+mkdir -p "$work/first" || exit 1
+printf 'graph [ broken\n' > "$work/first/net.gml"
+cp "$work/twice/net.xml" "$work/first/net.xml"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/first" "$work/out" > "$work/log" 2>&1 ||
+  fail "exit status $? for an unreadable file beside a good one of its name"
+grep -q '"nodes":2' "$work/out/net-steps.html" || fail "the readable file of a name got no page"
 mkdir -p "$work/any" || exit 1
 printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/any/my net.txt"
 printf '1\tMyriel\n3\tJavert\n2\tValjean\n' > "$work/any/my net.names"
