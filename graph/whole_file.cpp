@@ -17,8 +17,8 @@ bool ReadWhole(std::FILE* file, std::string& text, std::string& why, Content con
   for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
     text.append(buffer, got);
     if (content == Content::kText) {
-      const bool sixteen = text.size() - start >= 2 && (text.compare(start, 2, "\xFF\xFE") == 0 ||
-                                                         text.compare(start, 2, "\xFE\xFF") == 0);
+      const bool sixteen = text.size() - start >= 2 &&
+                           (text.compare(start, 2, "\xFF\xFE") == 0 || text.compare(start, 2, "\xFE\xFF") == 0);
       const std::size_t nul = sixteen ? std::string::npos : text.find('\0', text.size() - got);
       if (nul != std::string::npos) {
         why = "binary content at byte " + std::to_string(nul - start) + " (a NUL byte, which no text file holds)";

@@ -138,8 +138,9 @@ bool ReadAdjlist(std::string_view text, NetworkBuilder& builder, std::string& wh
   // the plain one cannot is multiline; one both read is refused, unless --format adjlist.
   if (builder.Options().format != "adjlist" && Multiline(data)) {
     if (!PlainFits(data)) return ReadMultilineAdjlist(text, builder, why);
-    why = "the lines read as a multiline adjacency list too ('NAME COUNT', then COUNT neighbours): --format "
-          "multiline-adjlist reads them so, --format adjlist as a plain one";
+    why =
+        "the lines read as a multiline adjacency list too ('NAME COUNT', then COUNT neighbours): --format "
+        "multiline-adjlist reads them so, --format adjlist as a plain one";
     return false;
   }
   return Plain(data, builder, why);

@@ -218,9 +218,9 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
     if (trailing || (blanks && (words == 2 || words == 3 || first.size() == 2))) {
       builder.Recognized();  // CSV's shape all the same: the other reading does not stand alone
       why = AtLine(records[0].line) +
-            (trailing                     ? "every row's second field ends in a number after a blank"
+            (trailing                   ? "every row's second field ends in a number after a blank"
              : words == 2 || words == 3 ? "every row splits at blanks into " + std::to_string(words) + " words"
-                                          : std::string("two fields a row, one holding a blank")) +
+                                        : std::string("two fields a row, one holding a blank")) +
             ": the lines may be 'u v [w]' edges split at blanks whose names hold " + kSeparatorNames[chosen] +
             " (--format csv reads them split at " + kSeparatorNames[chosen] +
             ", --format edgelist split at blanks; names with blanks cannot be told apart in a file split at blanks: "

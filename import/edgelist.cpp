@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "graph/integer_text.h"
 #include "import/detail/builder.h"
 #include "import/detail/readers.h"
-#include "graph/integer_text.h"
 #include "import/detail/text.h"
 
 namespace mst {
@@ -205,7 +205,7 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
   Shape shape = Shape::kPair;
   long long first = 0;  // the first edge's line, whose shape every line must have
   long long dicts = 0;
-  long long keyed = 0;       // dicts that hold the measure's key
+  long long keyed = 0;                    // dicts that hold the measure's key
   std::vector<std::string> otherNumeric;  // other keys that hold numbers
   std::vector<Attribute> attributes;
   Lines lines(text);
@@ -217,8 +217,8 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
       if (mode.empty() && !wholeIds && MayBeEdge(line, tabs, EdgeFields(firstEdge, tabs))) {
         why = AtLine(lines.Number()) + Quote(Trim(line)) +
               " starts with a comment's mark yet has the shape of an edge: --comments none reads such lines as "
-              "edges (nodes whose names start with '" + std::string(1, Trim(line)[0]) +
-              "'), --comments skip as comments";
+              "edges (nodes whose names start with '" +
+              std::string(1, Trim(line)[0]) + "'), --comments skip as comments";
         return false;
       }
       // Edge lists keep their comments at the top; '#' lines among the edges are LGL's.

@@ -36,12 +36,15 @@ const std::vector<Format>& Formats() {
        "N rows of N measures (numpy.savetxt, pandas, spreadsheets), names in a header row or first column or none; "
        "a blank or 0 is no edge",
        ",Valjean,Javert,Fantine\nValjean,0,4,0\nJavert,4,0,1\nFantine,0,1,0\n", R::kReading, nullptr, ReadMatrix, 0},
-      {"metis", "a METIS file", "METIS", ".graph .metis", "METIS: 'N M [FMT [NCON]]', then a line of neighbours per node",
-       "3 2 1\n2 4\n1 4 3 1\n2 1\n", R::kReading, nullptr, ReadMetis, 0},
-      {"pajek", "a Pajek file", "Pajek", ".net .paj", "Pajek: '*Vertices N' with labels, then *Edges, *Arcs or their lists",
+      {"metis", "a METIS file", "METIS", ".graph .metis",
+       "METIS: 'N M [FMT [NCON]]', then a line of neighbours per node", "3 2 1\n2 4\n1 4 3 1\n2 1\n", R::kReading,
+       nullptr, ReadMetis, 0},
+      {"pajek", "a Pajek file", "Pajek", ".net .paj",
+       "Pajek: '*Vertices N' with labels, then *Edges, *Arcs or their lists",
        "*Vertices 3\n1 \"Jean Valjean\" 0.1 0.2\n2 Javert\n3 Fantine\n*Edges\n1 2 4\n2 3 1\n", R::kStart, StartsPajek,
        ReadPajek, 0},
-      {"gexf", "a GEXF file", "GEXF", ".gexf", "GEXF (Gephi, NetworkX): the edges' weight, or an attribute --weight names",
+      {"gexf", "a GEXF file", "GEXF", ".gexf",
+       "GEXF (Gephi, NetworkX): the edges' weight, or an attribute --weight names",
        "<gexf><graph defaultedgetype=\"undirected\"><nodes><node id=\"a\" label=\"Valjean\"/><node "
        "id=\"b\"/><node id=\"c\"/></nodes>\n<edges><edge source=\"a\" target=\"b\" weight=\"4\"/><edge "
        "source=\"b\" target=\"c\" weight=\"1\"/></edges></graph></gexf>\n",
@@ -63,8 +66,8 @@ const std::vector<Format>& Formats() {
        R::kStart, StartsJson, ReadJson, kNamedMeasure},
       {"adjlist", "an adjacency list", "adjacency lists", ".adjlist",
        "NetworkX's write_adjlist: a line per node, its name and its later neighbours; no measures",
-       "#-\n# GMT Tue Dec  8 12:00:00 2026\n# \nValjean Javert\nJavert Fantine\nFantine\n", R::kStart,
-       StartsAdjlist, ReadAdjlist, kNamedMeasure},
+       "#-\n# GMT Tue Dec  8 12:00:00 2026\n# \nValjean Javert\nJavert Fantine\nFantine\n", R::kStart, StartsAdjlist,
+       ReadAdjlist, kNamedMeasure},
       {"multiline-adjlist", "a multiline adjacency list", "multiline adjacency lists", ".adjlist",
        "NetworkX's write_multiline_adjlist: 'NAME COUNT', then COUNT lines 'NEIGHBOUR {dict}'",
        "Valjean 1\nJavert {'weight': 4}\nJavert 1\nFantine {'weight': 1}\nFantine 0\n", R::kNever, nullptr,
@@ -73,8 +76,9 @@ const std::vector<Format>& Formats() {
        "LEDA.GRAPH\nstring\nint\n-2\n2\n|{a}|\n|{b}|\n1\n1 2 0 |{4}|\n", R::kStart, StartsLeda, ReadLeda, 0, true},
       {"dot", "a DOT file", "DOT", ".dot .gv", "Graphviz DOT: recognised and refused, with a way to convert it",
        "graph {\n  a -- b [weight=4];\n}\n", R::kStart, StartsDot, ReadDot, 0, true},
-      {"graph6", "a graph6 file", "graph6", ".g6 .s6", "graph6 and sparse6: recognised and refused, with a way to convert them",
-       ">>graph6<<Bw\n", R::kStart, StartsGraph6, ReadGraph6, 0, true},
+      {"graph6", "a graph6 file", "graph6", ".g6 .s6",
+       "graph6 and sparse6: recognised and refused, with a way to convert them", ">>graph6<<Bw\n", R::kStart,
+       StartsGraph6, ReadGraph6, 0, true},
   };
   return formats;
 }

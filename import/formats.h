@@ -38,7 +38,7 @@ struct Format {
   bool (*starts)(std::string_view text);
   // Reads every edge and node of text into builder, or returns false with why (naming the line).
   bool (*read)(std::string_view text, NetworkBuilder& builder, std::string& why);
-  unsigned options;  // FormatOption bits
+  unsigned options;      // FormatOption bits
   bool refused = false;  // recognised only, to be refused with a command that converts it
 };
 

@@ -34,8 +34,8 @@ class Tokens {
   // The next token, or false with why (naming the line).
   bool Next(Token& token, std::string& why) {
     for (;;) {
-      while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r' ||
-                                    text_[at_] == '\n')) {
+      while (at_ < text_.size() &&
+             (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r' || text_[at_] == '\n')) {
         if (text_[at_] == '\n' || (text_[at_] == '\r' && (at_ + 1 >= text_.size() || text_[at_ + 1] != '\n'))) {
           ++line_;
         }
@@ -146,8 +146,9 @@ bool Block(Tokens& tokens, std::vector<Pair>& pairs, Keep keep, std::string& why
     if (key.kind == Token::kClose) return true;
     if (key.kind != Token::kKey) {
       why = AtLine(key.line) +
-            (key.kind == Token::kEnd ? std::string("the file ends inside a list ('[' without its ']')")
-                                     : "a key was expected, not " + (key.text.empty() ? std::string("'['") : Quote(key.text)));
+            (key.kind == Token::kEnd
+                 ? std::string("the file ends inside a list ('[' without its ']')")
+                 : "a key was expected, not " + (key.text.empty() ? std::string("'['") : Quote(key.text)));
       return false;
     }
     Token value;
@@ -228,7 +229,8 @@ bool ReadGml(std::string_view text, NetworkBuilder& builder, std::string& why) {
     if (!tokens.Next(key, why)) return false;
     if (key.kind == Token::kEnd) break;
     if (key.kind != Token::kKey) {
-      why = AtLine(key.line) + "a key was expected, not " + (key.text.empty() ? std::string("a bracket") : Quote(key.text));
+      why = AtLine(key.line) + "a key was expected, not " +
+            (key.text.empty() ? std::string("a bracket") : Quote(key.text));
       return false;
     }
     Token value;
@@ -259,7 +261,9 @@ bool ReadGml(std::string_view text, NetworkBuilder& builder, std::string& why) {
       why = AtLine(block.empty() ? 0 : block.front().value.line) + "a node without an id";
       return false;
     }
-    const std::string shown = label != nullptr ? label->value.text : name != nullptr ? name->value.text : id->value.text;
+    const std::string shown = label != nullptr  ? label->value.text
+                              : name != nullptr ? name->value.text
+                                                : id->value.text;
     if (byId.count(id->value.text) > 0) {
       why = AtLine(id->value.line) + "the node id " + id->value.text + " is given twice";
       return false;
@@ -298,8 +302,8 @@ bool ReadGml(std::string_view text, NetworkBuilder& builder, std::string& why) {
     return false;
   }
   if (!anyWeight && !otherNumeric.empty()) {
-    why = "no edge has the key weight (or cost, length, distance), but they carry numbers as " +
-          Listed(otherNumeric) + ": " + WeightChoices(otherNumeric, false);
+    why = "no edge has the key weight (or cost, length, distance), but they carry numbers as " + Listed(otherNumeric) +
+          ": " + WeightChoices(otherNumeric, false);
     return false;
   }
   for (const GmlEdge& edge : edges) {

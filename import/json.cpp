@@ -55,7 +55,8 @@ class Parser {
   }
 
   void Blanks() {
-    while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\n' || text_[at_] == '\r')) {
+    while (at_ < text_.size() &&
+           (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\n' || text_[at_] == '\r')) {
       if (text_[at_] == '\n') ++line_;
       ++at_;
     }
@@ -175,7 +176,10 @@ class Parser {
     value = 0;
     for (int k = 0; k < 4; ++k) {
       const char h = text_[at_++];
-      const int digit = h >= '0' && h <= '9' ? h - '0' : h >= 'a' && h <= 'f' ? h - 'a' + 10 : h >= 'A' && h <= 'F' ? h - 'A' + 10 : -1;
+      const int digit = h >= '0' && h <= '9'   ? h - '0'
+                        : h >= 'a' && h <= 'f' ? h - 'a' + 10
+                        : h >= 'A' && h <= 'F' ? h - 'A' + 10
+                                               : -1;
       if (digit < 0) return false;
       value = value * 16 + static_cast<unsigned int>(digit);
     }
@@ -212,8 +216,8 @@ bool ReadJson(std::string_view text, NetworkBuilder& builder, std::string& why) 
     return false;
   }
   // The nodes, by id; without ids, links name them by their place in the list.
-  const bool byPlace = !nodes->items.empty() && nodes->items[0].kind == Value::kObject &&
-                       nodes->items[0].Member("id") == nullptr;
+  const bool byPlace =
+      !nodes->items.empty() && nodes->items[0].kind == Value::kObject && nodes->items[0].Member("id") == nullptr;
   std::vector<std::pair<std::string, int>> ids;
   std::vector<int> placed;
   for (const Value& node : nodes->items) {

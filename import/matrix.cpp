@@ -98,8 +98,8 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
         first = line;
         widest = Words(first).size();
         for (const char separator : {',', ';', '\t'}) {
-          widest = std::max<std::size_t>(widest,
-                                         1 + static_cast<std::size_t>(std::count(first.begin(), first.end(), separator)));
+          widest = std::max<std::size_t>(
+              widest, 1 + static_cast<std::size_t>(std::count(first.begin(), first.end(), separator)));
         }
       }
       if (static_cast<long long>(widest) + 1 < rows) break;  // enough rows counted to tell
@@ -125,7 +125,8 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
     if (separator != '\0' && first.find(separator) == std::string_view::npos) continue;  // no split of it
     if (!Rows(body, separator, rows, reason) || rows.empty()) continue;
     const std::size_t width = rows[0].fields.size();
-    const bool even = std::all_of(rows.begin(), rows.end(), [&](const CsvRecord& r) { return r.fields.size() == width; });
+    const bool even =
+        std::all_of(rows.begin(), rows.end(), [&](const CsvRecord& r) { return r.fields.size() == width; });
     // A header row one shorter than the rows: pandas without the corner field.
     const bool shortHeader =
         rows.size() > 1 && width + 1 == rows[1].fields.size() &&
@@ -223,12 +224,12 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
   std::set<std::string> seen;
   for (std::size_t k = 0; k < n; ++k) {
     const std::vector<std::string>& head = rows[0].fields;
-    const std::string fromHeader =
-        header ? std::string(Trim(head[head.size() == n ? k : k + 1])) : std::string();
+    const std::string fromHeader = header ? std::string(Trim(head[head.size() == n ? k : k + 1])) : std::string();
     const std::string fromColumn = column ? std::string(Trim(rows[k + (header ? 1 : 0)].fields[0])) : std::string();
     if (header && column && fromHeader != fromColumn) {
       why = AtLine(rows[k + 1].line) + "the row's name " + Quote(fromColumn) + " is not column " +
-            std::to_string(k + 1) + "'s, " + Quote(fromHeader) + ": the rows and columns must name the nodes in one order";
+            std::to_string(k + 1) + "'s, " + Quote(fromHeader) +
+            ": the rows and columns must name the nodes in one order";
       return false;
     }
     names[k] = header ? fromHeader : column ? fromColumn : std::to_string(k + 1);

@@ -56,8 +56,9 @@ bool ReadNetworkFile(std::string_view text, NetworkBuilder& builder, std::string
     if (builder.Options().largestPart && why.rfind("the network is not connected", 0) == 0) {
       std::string reason;
       if (ReadParts(text, builder, reason)) {
-        builder.Note("--largest-part: the rows were read as an edge list's (pairs listed twice merged, nodes "
-                     "numbered anew in the order the rows name them)");
+        builder.Note(
+            "--largest-part: the rows were read as an edge list's (pairs listed twice merged, nodes "
+            "numbered anew in the order the rows name them)");
         return true;
       }
     }

@@ -1,8 +1,8 @@
 #include "import/network_import.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -28,8 +28,8 @@ struct Reading {
   bool read = false;
 };
 
-std::unique_ptr<Reading> Read(const Format& format, std::string_view text, const ImportOptions& options,
-                              bool byContent, bool measuring = false) {
+std::unique_ptr<Reading> Read(const Format& format, std::string_view text, const ImportOptions& options, bool byContent,
+                              bool measuring = false) {
   auto reading = std::make_unique<Reading>();
   reading->format = &format;
   reading->builder = std::make_unique<NetworkBuilder>(options, reading->imported);
@@ -198,9 +198,9 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
       // list whose first line looked like a header.
       // Likewise a file whose extension names a format its content is not, where the content
       // reads as exactly one other.
-      std::vector<std::unique_ptr<Reading>> others =
-          format == FormatNamed("network") || toldBy == "its extension" ? Candidates(text, options, format)
-                                                                        : std::vector<std::unique_ptr<Reading>>();
+      std::vector<std::unique_ptr<Reading>> others = format == FormatNamed("network") || toldBy == "its extension"
+                                                         ? Candidates(text, options, format)
+                                                         : std::vector<std::unique_ptr<Reading>>();
       if (others.size() == 1 && others[0]->read) {
         why += (format == FormatNamed("network") ? "; it looks like " : " (it reads as ") + Described(*others[0]) +
                (format == FormatNamed("network") ? ": use --format " : ": --format ") + others[0]->format->name +

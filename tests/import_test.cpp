@@ -199,7 +199,8 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
       {"csv", ",source,target,weight\n0,12\" pipe,b,7\n", "1 2 | 1-2:7 | 12\" pipe b"},  // pandas's index
       // No header: source, target and the measure by place (NetworkX's delimiter=','), any separator.
       {"csv", "Evelyn Jefferson,E1\nLaura Mandeville,E1\n", "2 3 | 1-2:1 3-2:1 | Evelyn Jefferson E1 Laura Mandeville"},
-      {"csv", "a;b;1,5\nb;c;2\n", "error: line 1: the measure '1,5' is not a number (if its comma is a decimal mark, as in 1,5, "
+      {"csv", "a;b;1,5\nb;c;2\n",
+       "error: line 1: the measure '1,5' is not a number (if its comma is a decimal mark, as in 1,5, "
        "--decimal-comma reads it)"},
       {"csv", "u,v\nx,y\n",
        "error: the network is in 2 parts; the largest has 2 of its 4 nodes (--largest-part keeps that one)"},
@@ -247,14 +248,15 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
 TEST(ImportMatrix, ReadsTheLayoutsNumpyPandasAndSpreadsheetsWrite) {
   Check({
       // numpy.savetxt's default: blanks, %.18e; a zero is no edge, a diagonal entry a self-loop.
-      {"matrix", "0.000000000000000000e+00 2.000000000000000000e+00 0.000000000000000000e+00\n"
-                 "2.000000000000000000e+00 0.000000000000000000e+00 7.000000000000000000e+00\n"
-                 "0.000000000000000000e+00 7.000000000000000000e+00 1.000000000000000000e+00\n",
+      {"matrix",
+       "0.000000000000000000e+00 2.000000000000000000e+00 0.000000000000000000e+00\n"
+       "2.000000000000000000e+00 0.000000000000000000e+00 7.000000000000000000e+00\n"
+       "0.000000000000000000e+00 7.000000000000000000e+00 1.000000000000000000e+00\n",
        "2 3 | 1-2:2 2-3:7 | 1 2 3"},
       // pandas: a corner field, names on both sides; quoted names; blanks for no edge.
       {"matrix", ",\"Paris, FR\",Lyon,Nice\n\"Paris, FR\",0.0,4.0,\nLyon,4.0,0.0,1e0\nNice,,1,0\n",
        "2 3 | 1-2:4 2-3:1 | Paris, FR Lyon Nice"},
-      {"matrix", "a;b;c\n0;1;0\n1;0;3\n0;3;0\n", "2 3 | 1-2:1 2-3:3 | a b c"},  // a header row alone
+      {"matrix", "a;b;c\n0;1;0\n1;0;3\n0;3;0\n", "2 3 | 1-2:1 2-3:3 | a b c"},                   // a header row alone
       {"matrix", "a\tb\tc\na\t0\t1\t0\nb\t1\t0\t3\nc\t0\t3\t0\n", "2 3 | 1-2:1 2-3:3 | a b c"},  // no corner
       {"matrix", "0,5,1\n2,0,0\n1,0,0\n", "2 3 | 1-2:2 1-3:1 | 1 2 3"},  // asymmetric: the smaller kept
       {"matrix", ",a,b\nb,0,1\na,1,0\n",
@@ -422,7 +424,8 @@ TEST(ImportRules, ScaleMaximumAndLargestPart) {
   EXPECT_EQ(Import("edgelist", "x y 1\na b 2\np q 3\nb c 4\nq r 5\n", largest), "2 3 | 1-2:2 2-3:4 | a b c");
   // mst-bench's own format too: its rows then read as an edge list's, numbered anew.
   EXPECT_EQ(Import("network", "3 5\n4 5 1\n1 2 7\n2 3 9\n", largest), "2 3 | 1-2:7 2-3:9 | 1 2 3");
-  EXPECT_EQ(Import("network", "2 4\n1 2 5\n3 4 1\n"), "error: the network is not connected: 2 edges cannot join 4 nodes");
+  EXPECT_EQ(Import("network", "2 4\n1 2 5\n3 4 1\n"),
+            "error: the network is not connected: 2 edges cannot join 4 nodes");
   EXPECT_EQ(Import("network", "2 3\n1 2 5\n2 3 -2147483647\n", maximum), "2 3 | 1-2:-5 2-3:2147483647 | 1 2 3");
   EXPECT_EQ(Import("network", "2 3\n1 2 5\n2 3 -2147483648\n", maximum),
             "error: edge row 2: the measure '-2147483648' is outside -2147483648 to 2147483647 once negated for "
@@ -551,8 +554,13 @@ const struct {
     {"cp1252", "a,b\n\x81,b\n",
      "error: line 2: the byte 0x81 stands for no character in Windows-1252 (--encoding latin1 reads every byte)"},
     {"latin1", "a,\x81\n", "1 2 | 1-2:1 | a \xC2\x81"},
-    {"utf-16", std::string("\xFF\xFE" "a\0,\0b\0\n\0", 10), "1 2 | 1-2:1 | a b"},
-    {"utf-16", std::string("\0a\0,\0\xD8\0\0\n", 10), "error: byte 4 holds half of a UTF-16 pair without its other half: the file is not UTF-16 text"},
+    {"utf-16",
+     std::string("\xFF\xFE"
+                 "a\0,\0b\0\n\0",
+                 10),
+     "1 2 | 1-2:1 | a b"},
+    {"utf-16", std::string("\0a\0,\0\xD8\0\0\n", 10),
+     "error: byte 4 holds half of a UTF-16 pair without its other half: the file is not UTF-16 text"},
 };
 for (const auto& c : encoded) {
   ImportOptions options;
@@ -603,7 +611,8 @@ TEST(ImportRules, TheReadmesListTheRegistrysFormats) {
       const bool blank = c == ' ' || c == '\n' || c == '\r';
       if (!blank || (!flowing.empty() && flowing.back() != ' ')) flowing += blank ? ' ' : c;
     }
-    EXPECT_NE(flowing.find("(" + FormatsInProse()), std::string::npos) << readme << " should list (" << FormatsInProse();
+    EXPECT_NE(flowing.find("(" + FormatsInProse()), std::string::npos)
+        << readme << " should list (" << FormatsInProse();
   }
 }
 
@@ -826,7 +835,9 @@ TEST(ImportRules, EveryFormatRoundTripsAGeneratedNetwork) {
       // A plain adjacency list has no measures: its tree has 39 edges of 1.
       EXPECT_EQ(total(imported.network.edges, 40) - shift, text == adjlist ? 39 : expected) << format.name;
       if (text == gml) {
-        EXPECT_EQ(imported.names[0], "n\xC3\x89" "1");
+        EXPECT_EQ(imported.names[0],
+                  "n\xC3\x89"
+                  "1");
       }
     }
   }

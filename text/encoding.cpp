@@ -70,14 +70,10 @@ struct Named {
   Encoding encoding;
 };
 
-const Named kEncodings[] = {{"utf-8", Encoding::kUtf8},
-                            {"utf8", Encoding::kUtf8},
-                            {"cp1252", Encoding::kCp1252},
-                            {"windows-1252", Encoding::kCp1252},
-                            {"latin1", Encoding::kLatin1},
-                            {"iso-8859-1", Encoding::kLatin1},
-                            {"utf-16", Encoding::kUtf16},
-                            {"utf16", Encoding::kUtf16}};
+const Named kEncodings[] = {{"utf-8", Encoding::kUtf8},    {"utf8", Encoding::kUtf8},
+                            {"cp1252", Encoding::kCp1252}, {"windows-1252", Encoding::kCp1252},
+                            {"latin1", Encoding::kLatin1}, {"iso-8859-1", Encoding::kLatin1},
+                            {"utf-16", Encoding::kUtf16},  {"utf16", Encoding::kUtf16}};
 
 // Windows-1252's characters at 0x80..0x9F (0: none, as the code page leaves five unassigned).
 const unsigned short kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -160,12 +156,12 @@ bool ToUtf8(std::string_view text, Encoding encoding, std::string& converted, st
         return static_cast<unsigned int>(hi << 8 | lo);
       };
       unsigned int value = unit(k);
-      if (value >= 0xD800 && value <= 0xDBFF && k + 3 < text.size() && unit(k + 2) >= 0xDC00 &&
-          unit(k + 2) <= 0xDFFF) {
+      if (value >= 0xD800 && value <= 0xDBFF && k + 3 < text.size() && unit(k + 2) >= 0xDC00 && unit(k + 2) <= 0xDFFF) {
         value = 0x10000 + ((value - 0xD800) << 10) + (unit(k + 2) - 0xDC00);
         k += 2;
       } else if (value >= 0xD800 && value <= 0xDFFF) {
-        why = "byte " + std::to_string(k) + " holds half of a UTF-16 pair without its other half: the file is not "
+        why = "byte " + std::to_string(k) +
+              " holds half of a UTF-16 pair without its other half: the file is not "
               "UTF-16 text";
         return false;
       }

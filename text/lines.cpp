@@ -52,7 +52,6 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
-
 std::string AtLine(long long line) { return "line " + std::to_string(line) + ": "; }
 
 std::string Quote(std::string_view text) {

@@ -62,8 +62,8 @@ int ReadNetworkArgument(const char* program, const std::string& file, const Impo
   }
   if (report == ImportReport::kSummary) {
     const int edges = static_cast<int>(imported.network.edges.size());
-    std::fprintf(stderr, "%s: %s: read as %s (told by %s): %d nodes, %d %s from %lld listed\n", program,
-                 title.c_str(), imported.format.c_str(), imported.toldBy.c_str(), imported.network.nON, edges,
+    std::fprintf(stderr, "%s: %s: read as %s (told by %s): %d nodes, %d %s from %lld listed\n", program, title.c_str(),
+                 imported.format.c_str(), imported.toldBy.c_str(), imported.network.nON, edges,
                  edges == 1 ? "edge" : "edges", imported.listed);
   }
   for (const std::string& note : ImportNotes(imported, options)) {

@@ -65,7 +65,8 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
       return false;
     }
     // Below the smallest double (1e-400), a number is no whole one, however it rounds.
-    isWhole = std::floor(value) == value && std::fabs(value) < 9.0e18 && !(parsed == Decimal::kOutOfRange && value == 0);
+    isWhole =
+        std::floor(value) == value && std::fabs(value) < 9.0e18 && !(parsed == Decimal::kOutOfRange && value == 0);
     whole = isWhole ? static_cast<long long>(value) : 0;
   } else {
     value = static_cast<double>(whole);
@@ -99,9 +100,10 @@ bool NetworkBuilder::ScaleMeasure(std::string_view text, Place place, int& measu
       while (std::fabs(value * scale) / std::pow(10.0, digits) > 2147483647.0) ++digits;
       char advised[32];
       std::snprintf(advised, sizeof advised, "%g", scale / std::pow(10.0, digits));
-      why += options_.scale > 0 ? std::string(" (--scale ") + advised + " brings it within range)"
-                                : " (--scale 1e-" + std::to_string(digits) + " divides every measure by 1e" +
-                                      std::to_string(digits) + " and rounds it; the largest rounding error is reported)";
+      why += options_.scale > 0
+                 ? std::string(" (--scale ") + advised + " brings it within range)"
+                 : " (--scale 1e-" + std::to_string(digits) + " divides every measure by 1e" + std::to_string(digits) +
+                       " and rounds it; the largest rounding error is reported)";
     }
     return false;
   }

@@ -43,7 +43,7 @@ bool StartsDot(std::string_view text);
 bool ReadDot(std::string_view text, NetworkBuilder& builder, std::string& why);
 bool StartsGraph6(std::string_view text);
 bool ReadGraph6(std::string_view text, NetworkBuilder& builder, std::string& why);
-bool StartsGraphml(std::string_view text);                                          // graphml.cpp
+bool StartsGraphml(std::string_view text);  // graphml.cpp
 bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& why);
 
 // An attribute of a Python dict literal, as NetworkX writes an edge's data (edgelist.cpp).
