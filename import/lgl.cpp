@@ -23,6 +23,7 @@ bool ReadLgl(std::string_view text, NetworkBuilder& builder, std::string& why) {
     if (trimmed[0] == '#') {
       // igraph writes "# NODE"; "#x" may as well be a neighbour named so (NetworkX writes such names).
       if (trimmed.size() > 1 && trimmed[1] != ' ' && trimmed[1] != '\t') {
+        if (node >= 0) builder.Recognized();  // after a node's line: LGL all the same, whatever reads it else
         why = AtLine(at) + Quote(trimmed) +
               " may open a node's block or be a neighbour whose name starts with '#': LGL writes a node's line '# "
               "NODE', with a blank after '#' (save such names as CSV or GraphML, which keep them)";
