@@ -2,6 +2,9 @@
 // window, and the test plays the user (POSIX only).
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -34,7 +37,11 @@ class ConsoleHold : public testing::Test {
     dir_ = fs::path(SCRATCH_ROOT) / "console_hold" / testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    ASSERT_EQ(openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
+    // A machine without pseudo-terminals (no /dev/pts, as in some containers) cannot play a console.
+    if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) {
+      GTEST_SKIP() << "no pseudo-terminal can be opened here (" << std::strerror(errno)
+                   << "): the console hold is not tested";
+    }
   }
 
   void TearDown() override {

@@ -394,13 +394,16 @@ TEST_F(EndToEnd, RaceTablesTheRoutinesAndRefusesAsTheOtherCompanionsDo) {
                           0),
             0u)
       << run.out;
-  for (const char* shown :
-       {"  1.00  ", "  12 edge visits (3 scans of the list)\nkruskal ",
-        "  5 comparisons, 14 record moves, 3 allocations (96 bytes), 3 edges examined, 2 label writes\n",
-        "  8 edges examined, ", "(library-prim ran with 1 added to every measure",
-        "\nFastest here: ", "\nOf the two textbook routines, "}) {
-    EXPECT_NE(run.out.find(shown), std::string::npos) << shown << "\n" << run.out;
-  }
+  std::vector<const char*> shown = {"  1.00  ", "  12 edge visits (3 scans of the list)\nkruskal ",
+                                    "  5 comparisons, 14 record moves, 3 allocations (96 bytes), 3 edges examined, 2 "
+                                    "label writes\n",
+                                    "\nFastest here: ", "\nOf the two textbook routines, "};
+#ifdef MST_HAVE_BOOST  // Boost.Graph's Prim, timed only where Boost is installed
+  shown.insert(shown.end(), {"  8 edges examined, ", "(library-prim ran with 1 added to every measure"});
+#else
+  EXPECT_EQ(run.out.find("library-prim"), std::string::npos) << run.out;
+#endif
+  for (const char* line : shown) EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
   Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
   const struct {
     const char* arguments;
