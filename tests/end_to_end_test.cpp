@@ -643,6 +643,13 @@ TEST_F(EndToEnd, ImportOutputIsWholeOrNotWritten) {
   for (const auto& entry : fs::directory_iterator(dir_)) {
     EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos) << entry.path();
   }
+  // A file replaced keeps its permissions; a node map that cannot be written fails the run.
+  Write("private.txt", "old\n");
+  fs::permissions(dir_ / "private.txt", fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_EQ(RunInScratch("'" MST_IMPORT_PATH "' big.gr --output private.txt").status, 0);
+  EXPECT_EQ(fs::status(dir_ / "private.txt").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(RunInScratch("'" MST_IMPORT_PATH "' big.gr --node-map no/such/folder.names").status, 1);
   Write("target.txt", "old\n");
   fs::create_symlink("target.txt", dir_ / "link.txt");
   const BenchRun linked = RunInScratch("'" MST_IMPORT_PATH "' big.gr --output link.txt");

@@ -68,6 +68,10 @@ bool WriteOutput(const char* program, const std::string& path, const std::functi
   }
 #ifdef _WIN32
   std::remove(path.c_str());  // rename does not replace an existing file there
+#else
+  // The file replaced keeps its permissions (a private 600 file stays private).
+  struct stat old;
+  if (stat(path.c_str(), &old) == 0) (void)chmod(partial.c_str(), old.st_mode & 07777);
 #endif
   if (std::rename(partial.c_str(), path.c_str()) != 0) {
     error = errno;
