@@ -5,9 +5,10 @@
 #include <cstdarg>
 #include <cstdio>
 #include <map>
-#include <sstream>
 #include <vector>
 
+#include "text/decimal.h"
+#include "text/lines.h"
 #include "timing/median.h"
 
 namespace mst {
@@ -15,30 +16,41 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-// The rows after the header, each split at its commas; rows shorter than the header are left out.
+// The rows after the header, each split at its commas. A row shorter than the header, or
+// whose field under a column of numbers (every column but family and routine) is neither empty
+// (a count not kept) nor a number, is left out: junk is never read as 0.
 std::vector<Row> Rows(const std::string& csv) {
   std::vector<Row> rows;
-  std::istringstream lines(csv);
-  std::string line;
-  std::size_t columns = 0;
-  for (bool header = true; std::getline(lines, line); header = false) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  std::vector<bool> numeric;
+  Lines lines(csv);
+  for (std::string_view line; lines.Next(line);) {
     Row fields;
     std::size_t start = 0;
-    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1) {
-      fields.push_back(line.substr(start, comma - start));
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string_view::npos; start = comma + 1) {
+      fields.emplace_back(line.substr(start, comma - start));
     }
-    fields.push_back(line.substr(start));
-    if (header) {
-      columns = fields.size();
-    } else if (fields.size() >= columns && !line.empty()) {
-      rows.push_back(std::move(fields));
+    fields.emplace_back(line.substr(start));
+    if (lines.Number() == 1) {
+      for (const std::string& name : fields) numeric.push_back(name != "family" && name != "routine");
+      continue;
     }
+    bool numbers = fields.size() >= numeric.size() && !line.empty();
+    for (std::size_t k = 0; k < numeric.size() && numbers; ++k) {
+      numbers = !numeric[k] || fields[k].empty() || IsNumber(fields[k]);  // empty: a count not kept
+    }
+    if (numbers) rows.push_back(std::move(fields));
   }
   return rows;
 }
 
-double Number(const std::string& field) { return std::atof(field.c_str()); }
+// A field of a column of numbers (Rows has checked it is one).
+double Number(const std::string& field) {
+  double value = 0;
+  (void)ParseDecimal(field, value);
+  return value;
+}
+
+int Whole(const std::string& field) { return static_cast<int>(Number(field)); }
 
 // printf into a string.
 std::string Format(const char* format, ...) {
@@ -169,16 +181,14 @@ std::string DensitySummary(const std::string& csv) {
   for (const Row& row : Rows(csv)) {
     if (row[0].rfind("real:", 0) == 0) {
       const std::size_t n = Index(realKeys, row[0]);
-      if (n == real.size())
-        real.push_back({row[0].substr(5), std::atoi(row[1].c_str()), std::atoi(row[2].c_str()), {}, {}, {}});
+      if (n == real.size()) real.push_back({row[0].substr(5), Whole(row[1]), Whole(row[2]), {}, {}, {}});
       real[n].time[row[3]] = Number(row[4]);
       real[n].low[row[3]] = Number(row[5]);
       real[n].high[row[3]] = Number(row[6]);
       continue;
     }
     const std::size_t n = Index(keys, row[0] + "," + row[1] + "," + row[2]);
-    if (n == networks.size())
-      networks.push_back({row[0], std::atoi(row[1].c_str()), std::atoi(row[2].c_str()), {}, {}, {}});
+    if (n == networks.size()) networks.push_back({row[0], Whole(row[1]), Whole(row[2]), {}, {}, {}});
     Index(routines, row[3]);
     networks[n].time[row[3]] = Number(row[4]);
     networks[n].low[row[3]] = Number(row[5]);
@@ -214,7 +224,7 @@ std::string DensitySummary(const std::string& csv) {
   out += "\nPrim against Kruskal on the random family (where they change order beyond their spreads)\n\n";
   std::vector<std::string> rules;
   for (const std::string& size : sizes) {
-    const int n = std::atoi(size.c_str());
+    const int n = Whole(size);
     std::vector<const Network*> points;
     for (const Network& net : networks) {
       if (net.family == "random" && net.nodes == n && net.time.count("prim") && net.time.count("kruskal")) {
@@ -269,8 +279,8 @@ std::string DensitySummary(const std::string& csv) {
       if (found == perOperation.end()) continue;
       const std::vector<double>& list = found->second;
       const auto [low, high] = std::minmax_element(list.begin(), list.end());
-      out += Format("%-13s per %-24s %5d nodes: %.3g (%.3g to %.3g)\n", routine, operation, std::atoi(size.c_str()),
-                    Median(list), *low, *high);
+      out += Format("%-13s per %-24s %5d nodes: %.3g (%.3g to %.3g)\n", routine, operation, Whole(size), Median(list),
+                    *low, *high);
     }
   }
   if (!real.empty()) out += RealNetworks(real, networks, routines);
@@ -295,7 +305,7 @@ std::string ScalingFit(const std::string& csv) {
     curve.y.push_back(std::log(Number(row[3])));
     curve.low.push_back(Number(row[4]));
     curve.high.push_back(Number(row[5]));
-    curve.nodes.push_back(std::atoi(row[0].c_str()));
+    curve.nodes.push_back(Whole(row[0]));
   }
   std::string out = Format("%-16s %16s %10s %s\n", "routine", "edges per node", "exponent", "(fitted over nodes)");
   for (const Curve& curve : curves) {
@@ -334,13 +344,13 @@ std::string ScalingFit(const std::string& csv) {
         }
         std::vector<bool> crossed(m, false);
         Crossings(lead, ratio, ca->x, [&](double nodes, int below, int, std::size_t j) {
-          out += Format("%2d edges per node: %s and %s cross at about %d nodes (%s faster below)\n", std::atoi(density),
+          out += Format("%2d edges per node: %s and %s cross at about %d nodes (%s faster below)\n", Whole(density),
                         names[a], names[b], static_cast<int>(nodes + 0.5), below < 0 ? names[a] : names[b]);
           crossed[j] = true;
         });
         for (std::size_t k = 0; k + 1 < m; ++k) {
           if (ratio[k] * ratio[k + 1] < 0 && !crossed[k]) {
-            noisy += Format("%2d edges per node: %s and %s medians touch between %d and %d nodes\n", std::atoi(density),
+            noisy += Format("%2d edges per node: %s and %s medians touch between %d and %d nodes\n", Whole(density),
                             names[a], names[b], ca->nodes[k], ca->nodes[k + 1]);
           }
         }
@@ -363,8 +373,7 @@ std::string DensityMap(const std::string& csv) {
   for (const Row& row : Rows(csv)) {
     if (row[0] != "random" && row[0].rfind("real:", 0) != 0) continue;
     const std::size_t n = Index(keys, row[0] + "," + row[1] + "," + row[2]);
-    if (n == networks.size())
-      networks.push_back({row[0], std::atoi(row[1].c_str()), std::atoi(row[2].c_str()), {}, {}, {}});
+    if (n == networks.size()) networks.push_back({row[0], Whole(row[1]), Whole(row[2]), {}, {}, {}});
     Index(routines, row[3]);
     networks[n].time[row[3]] = Number(row[4]);
   }

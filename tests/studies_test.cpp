@@ -113,7 +113,8 @@ TEST(Studies, RealNetworksAreComparedWithTheNearestRandomNetwork) {
   const std::string csv = header +
                           "random,64,192,prim,1,1,1,7,,,,,,,\nrandom,64,192,kruskal,2,2,2,7,,,,,,,\n"
                           "random,64,1280,prim,9,9,9,7,,,,,,,\nrandom,64,1280,kruskal,3,3,3,7,,,,,,,\n"
-                          "real:roads,70,210,prim,8,7.5,8.5,7,,,,,,,\nreal:roads,70,210,kruskal,4,3.9,4.1,7,,,,,,,\n";
+                          "real:roads,70,210,prim,8,7.5,8.5,7,,,,,,,\nreal:roads,70,210,kruskal,4,3.9,4.1,7,,,,,,,\n"
+                          "real:junk,7O,210,prim,8,7.5,8.5,7,,,,,,,\n";  // a letter O for a zero: left out
   const std::string summary = DensitySummary(csv);
   EXPECT_NE(summary.find("roads                70     210        3.0  8 (7.5-8.5)"), std::string::npos) << summary;
   EXPECT_NE(summary.find("roads            prim/kruskal 2.00 (kruskal faster); the random family at 64 nodes, 3.0 per "
@@ -121,6 +122,7 @@ TEST(Studies, RealNetworksAreComparedWithTheNearestRandomNetwork) {
             std::string::npos)
       << summary;
   EXPECT_EQ(summary.find("Wins: prim 1, kruskal 1 of 2 networks"), summary.find("Wins:")) << summary;
+  EXPECT_EQ(summary.find("junk"), std::string::npos) << summary;
   // Without a change of order: one clearly ahead at every density, or never beyond the spreads.
   const std::string ahead = header +
                             "random,64,192,prim,1,1,1,7,100,50,,,,,\nrandom,64,192,kruskal,2,2,2,7,100,50,,,,,\n"
