@@ -696,11 +696,13 @@ TEST(NodeNames, ReadsANameForEveryNodeAndRefusesFilesThatDoNotFit) {
     }
     EXPECT_EQ(got, c.expected) << c.text;
   }
-  std::ofstream(path, std::ios::binary) << std::string("1\ta\n2\tb\0c\n3\tc\n", 14);  // a NUL is a control too
+  std::ofstream(path, std::ios::binary) << std::string("1\ta\n2\tb\0c\n3\tc\n", 14);  // binary, as every input
   std::vector<std::string> names;
   std::string reason;
   EXPECT_FALSE(ReadNodeNames(path, 3, names, reason));
-  EXPECT_EQ(reason, "line 2: the name holds a control character");
+  EXPECT_EQ(reason, "binary content at byte 7 (a NUL byte, which no text file holds)");
+  std::ofstream(path, std::ios::binary) << "1\ta\r2\tb\r3\tc\r";  // old Macintosh line ends, as every input
+  EXPECT_TRUE(ReadNodeNames(path, 3, names, reason)) << reason;
   EXPECT_EQ(NamesBeside("data/lesmis.txt"), "data/lesmis.names");
   EXPECT_EQ(NamesBeside("v1.2/roads"), "v1.2/roads.names");
   EXPECT_EQ(NamesBeside("-"), "");

@@ -8,7 +8,10 @@
 
 #include "graph/integer_text.h"
 #include "graph/network_loader.h"
+#include "graph/whole_file.h"
 #include "import/names.h"
+#include "text/encoding.h"
+#include "text/lines.h"
 #include "tools/exit_status.h"
 
 namespace mst {
@@ -27,21 +30,23 @@ bool NodeNumber(const std::string& text, int nON, int& node) {
 
 bool ReadNodeNames(const std::string& path, int nON, std::vector<std::string>& names, std::string& reason) {
   names.assign(static_cast<std::size_t>(nON), std::string());
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    reason = std::string("cannot open the file (") + std::strerror(errno) + ")";
+  std::string whole;
+  if (!ReadWholeFile(path, whole, reason, Content::kText)) return false;
+  // Read as every input is: a byte-order mark passed over, UTF-16 refused, any line end.
+  std::string_view text = whole;
+  const ByteOrderMark mark = MarkOf(text);
+  if (mark == ByteOrderMark::kUtf16LittleEndian || mark == ByteOrderMark::kUtf16BigEndian) {
+    reason = "the file is UTF-16 text: save it as UTF-8 (for example with iconv -f UTF-16 -t UTF-8)";
     return false;
   }
+  if (mark == ByteOrderMark::kUtf8) text.remove_prefix(3);
   const char* const kWhatItHolds = " (a names file holds one line per node: its number, a tab, its name)";
   std::vector<long long> lineOf(static_cast<std::size_t>(nON), 0);
   int named = 0;
-  std::string line;
-  long long number = 0;
-  while (std::getline(file, line)) {
-    ++number;
-    // Windows editors start a UTF-8 file with a byte-order mark; it is not part of the number.
-    if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  Lines lines(text);
+  for (std::string_view view; lines.Next(view);) {
+    const long long number = lines.Number();
+    const std::string line(view);
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     const std::string where = "line " + std::to_string(number) + ": ";
     const std::size_t tab = line.find('\t');
@@ -78,10 +83,6 @@ bool ReadNodeNames(const std::string& path, int nON, std::vector<std::string>& n
     }
     first = number;
     ++named;
-  }
-  if (file.bad()) {
-    reason = ReadFailureReason(errno);
-    return false;
   }
   if (named < nON) {
     int missing = 0;
