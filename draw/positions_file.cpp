@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "graph/network_loader.h"
+#include "text/decimal.h"
 
 namespace mst {
 
@@ -26,11 +27,9 @@ Token NextNumber(std::FILE* file, double& value, std::string& word) {
     if (word.size() < 64) word.push_back(static_cast<char>(c));
     c = std::fgetc(file);
   }
-  char* end = nullptr;
-  value = std::strtod(word.c_str(), &end);
-  const bool plain =
-      std::isdigit(static_cast<unsigned char>(word[0])) || word[0] == '-' || word[0] == '+' || word[0] == '.';
-  return plain && word.size() < 64 && *end == '\0' && std::isfinite(value) ? Token::kNumber : Token::kBad;
+  // A decimal number as every reader takes one (text/decimal.h): no hexadecimal, no words.
+  const bool number = word.size() < 64 && ParseDecimal(word, value) == Decimal::kNumber;
+  return number && std::isfinite(value) ? Token::kNumber : Token::kBad;
 }
 
 }  // namespace

@@ -203,6 +203,7 @@ TEST(PositionsFile, ReadsExactlyOnePointPerNode) {
       {"0 0\n1 2y\n", 2, false, "point of node 2: '2y' is not a number"},
       {"nan 0\n1 1\n", 2, false, "point of node 1: 'nan' is not a number"},
       {"1e999 0\n1 1\n", 2, false, "point of node 1: '1e999' is not a number"},
+      {"0x1p3 0\n1 1\n", 2, false, "point of node 1: '0x1p3' is not a number"},  // no hexadecimal
       {"", 2, false, "it holds 0 points for 2 nodes (a positions file holds one 'x y' line per node, node 1 first)"},
   };
   for (const PositionsCase& c : cases) {
