@@ -8,6 +8,7 @@
 #include "netgen/geometric_network.h"
 #include "netgen/netgen_options.h"
 #include "netgen/network_generator.h"
+#include "tools/command_line.h"
 #include "tools/exit_status.h"
 #include "tools/output_file.h"
 
@@ -18,11 +19,9 @@ int main(int argc, char** argv) {
   std::string error;
   switch (ParseNetgenArguments(argc, argv, request, error)) {
     case NetgenCommand::kHelp:
-      std::fputs(NetgenUsage(), stdout);
-      return kExitDone;
+      return WriteAnswer("mst-netgen", NetgenUsage());
     case NetgenCommand::kVersion:
-      std::printf("mst-netgen %s\n", kProgramVersion);
-      return kExitDone;
+      return WriteAnswer("mst-netgen", std::string("mst-netgen ") + kProgramVersion + "\n");
     case NetgenCommand::kError:
       std::fprintf(stderr, "mst-netgen: %s\n", error.c_str());
       return kExitBadUsage;

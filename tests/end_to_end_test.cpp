@@ -643,6 +643,12 @@ TEST_F(EndToEnd, ImportOutputIsWholeOrNotWritten) {
   for (const auto& entry : fs::directory_iterator(dir_)) {
     EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos) << entry.path();
   }
+  // --help and --version that cannot be written fail, as any output does.
+  for (const char* answer : {"--help", "--version"}) {
+    const BenchRun full = RunInScratch("'" MST_IMPORT_PATH "' " + std::string(answer) + " > /dev/full");
+    EXPECT_EQ(full.status, 1) << answer;
+    EXPECT_EQ(full.err, "mst-import: cannot write to standard output: No space left on device\n") << answer;
+  }
   // A file replaced keeps its permissions; a node map that cannot be written fails the run.
   Write("private.txt", "old\n");
   fs::permissions(dir_ / "private.txt", fs::perms::owner_read | fs::perms::owner_write);

@@ -1,5 +1,7 @@
 #include "tools/command_line.h"
 
+#include <cerrno>
+
 #include <CLI/CLI.hpp>
 #include <cctype>
 #include <charconv>
@@ -355,15 +357,22 @@ std::string OptionHelp(const std::string& option, const std::string& text, std::
   return out + line + "\n";
 }
 
+int WriteAnswer(const char* program, const std::string& text) {
+  errno = 0;
+  if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+    std::fprintf(stderr, "%s: cannot write to standard output: %s\n", program, std::strerror(errno != 0 ? errno : EIO));
+    return kExitUnusableInput;
+  }
+  return kExitDone;
+}
+
 int CommandLine::Parse(int argc, const char* const* argv) {
   std::string why;
   switch (Read(argc, argv, why)) {
     case Parsed::kHelp:
-      std::fputs(table_->usage.c_str(), stdout);
-      return kExitDone;
+      return WriteAnswer(table_->program, table_->usage);
     case Parsed::kVersion:
-      std::printf("%s %s\n", table_->program, kProgramVersion);
-      return kExitDone;
+      return WriteAnswer(table_->program, std::string(table_->program) + " " + kProgramVersion + "\n");
     case Parsed::kBadUsage:
       std::fprintf(stderr, "%s: %s\n", table_->program, why.c_str());
       std::fputs(table_->usage.c_str(), stderr);

@@ -70,4 +70,8 @@ class CommandLine {
 // The --help and --version lines every program's help ends its options with.
 [[nodiscard]] std::string HelpAndVersionHelp();
 
+// Writes --help's or --version's text to standard output: kExitDone, or where it cannot be
+// written (a full disk, a closed pipe) the reason on standard error and 1.
+[[nodiscard]] int WriteAnswer(const char* program, const std::string& text);
+
 }  // namespace mst
