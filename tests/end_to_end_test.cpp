@@ -645,7 +645,7 @@ TEST_F(EndToEnd, ImportOutputIsWholeOrNotWritten) {
   }
   // --help and --version that cannot be written fail, as any output does.
   for (const char* answer : {"--help", "--version"}) {
-    const BenchRun full = RunInScratch("'" MST_IMPORT_PATH "' " + std::string(answer) + " > /dev/full");
+    const BenchRun full = RunInScratch("{ '" MST_IMPORT_PATH "' " + std::string(answer) + " > /dev/full; }");
     EXPECT_EQ(full.status, 1) << answer;
     EXPECT_EQ(full.err, "mst-import: cannot write to standard output: No space left on device\n") << answer;
   }
