@@ -535,6 +535,27 @@ TEST_F(PageInBrowser, SixComponentsShareFiveColoursApart) {
   for (int node = 2; node <= 12; ++node) EXPECT_EQ(rings[1][node], rings[1][1]) << "node " << node;
 }
 
+// A new component takes a colour no living component has, even one it does not touch; Prim's
+// narration names the runner-up of the step shown (1-3 at step 2, none at step 3).
+TEST_F(PageInBrowser, NewComponentsTakeFreeColoursAndTheNarrationItsStepsRunnerUp) {
+  const std::string network = (fs::path(SCRATCH_ROOT) / "path-and-chord.txt").string();
+  std::ofstream(network) << "6\t6\n1\t2\t1\n5\t6\t2\n2\t3\t3\n3\t4\t4\n4\t5\t5\n1\t3\t7\n";
+  Make(network);
+  const std::vector<std::string> looks =
+      Drive("slide('kruskal', 2); slide('prim', 2); look(); slide('prim', 3); look();");
+  ASSERT_EQ(looks.size(), 2u);
+  std::map<int, std::string> rings;
+  for (const std::string& pair : Split(Split(looks[0], '|')[2], ';'))
+    rings[std::stoi(pair)] = pair.substr(pair.find('=') + 1);
+  EXPECT_NE(rings[1], "");
+  EXPECT_EQ(rings[1], rings[2]);
+  EXPECT_EQ(rings[5], rings[6]);
+  EXPECT_NE(rings[1], rings[5]) << looks[0];
+  EXPECT_NE(Split(looks[0], '|')[5].find("(the runner-up: 1-3, measure 7)"), std::string::npos)
+      << looks[0];
+  EXPECT_EQ(Split(looks[1], '|')[5].find("runner-up"), std::string::npos) << looks[1];
+}
+
 // Each routine's slider takes it to any step, and the page there is the trace's.
 TEST_F(PageInBrowser, SlidersReachAnyStep) {
   Make(NETWORKS_DIR "/matrix2.txt");
