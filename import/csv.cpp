@@ -185,10 +185,10 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
       return false;
     }
   }
-  // Told from the content, two fields whose second always ends in a number after a blank may be
-  // 'u v w' lines split at blanks whose names hold the separator (igraph's NCOL, NetworkX's
-  // edge lists write names as they are).
-  if (builder.ByContent() && !header) {
+  // Unless --format says CSV (an extension may be wrong), two fields whose second always ends in a number after a blank
+  // may be 'u v w' lines split at blanks whose names hold the separator (igraph's NCOL, NetworkX's edge lists write
+  // names as they are).
+  if (builder.Options().format != "csv" && !header) {
     bool trailing = first.size() == 2;
     for (const Record& record : records) {
       const std::string_view field = Trim(record.fields[1]);
