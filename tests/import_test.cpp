@@ -170,6 +170,7 @@ TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
       {"ncol", "#a #b 1\n", "1 2 | 1-2:1 | #a #b"},
       {"edgelist", "a a 1\n", "error: a network needs at least 2 nodes; this one has 1"},
       {"edgelist", "a b 0000000000000000000000005\n", "1 2 | 1-2:5 | a b"},
+      {"edgelist", "a\tb\t1\n\x01\tb\t2\n", "2 3 | 1-2:1 3-2:2 | a b 3"},  // a name of a control alone: the number
       {"edgelist", "a b 1234567890123456789\n",
        "error: line 1: the measure '1234567890123456789' is outside -2147483648 to 2147483647 (--scale 1e-09 brings "
        "every measure within it, rounded; the largest rounding error is reported)"},
@@ -465,6 +466,8 @@ TEST(ImportRules, NotesSayWhatWasMergedDroppedMissingRoundedAndLeftOut) {
   EXPECT_EQ(notes("edgelist", "a b 2\nb c 3\n", scaled), "--scale 10: the largest rounding error is 0|");
   EXPECT_EQ(notes("edgelist", "a b 2\nb c 0.125\nc d 0.3\n", scaled),
             "--scale 10: the largest rounding error is 0.25 (line 2)|");
+  EXPECT_EQ(notes("edgelist", "a b 0.05\nb c 0.25\nc d 0.45\n", scaled),  // among equal errors, the first
+            "--scale 10: the largest rounding error is 0.5 (line 1)|");
   ImportOptions largest;
   largest.largestPart = true;
   EXPECT_EQ(notes("dimacs", "p sp 7 3\na 1 2 1\na 3 4 1\na 4 5 1\n", largest),

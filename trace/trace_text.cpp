@@ -69,7 +69,8 @@ std::string Decision(const StepTrace& trace, const KruskalTraceStep& step) {
 std::string TraceText(const StepTrace& trace, const std::string& title) {
   const int nOE = static_cast<int>(trace.rows.size());
   std::string text = "Prim's routine on " + title + " (" + std::to_string(trace.nON) + " nodes, " +
-                     std::to_string(nOE) + " edges): the tree grows from node " + NodeText(trace, 0) +
+                     std::to_string(nOE) + (nOE == 1 ? " edge" : " edges") + "): the tree grows from node " +
+                     NodeText(trace, 0) +
                      ", taking at each step\n"
                      "the cheapest edge that crosses from the tree to the rest (the first in the file among equals);\n"
                      "total: the tree's measure after the step\n\n";
