@@ -319,12 +319,15 @@ TEST_F(PageInBrowser, KeysButtonsAndWhatThePageShowsFollowTheTrace) {
   const int lastK = static_cast<int>(trace_.prim.size());
   const int lastJ = static_cast<int>(trace_.kruskal.size());
   std::string acts =
-      "look(); key('ArrowRight'); look(); key('ArrowLeft'); look(); key('ArrowLeft'); look();"
+      "look(); document.getElementById('prim-slider').dispatchEvent("
+      "new KeyboardEvent('keydown', {key: 'ArrowRight', bubbles: true})); look();"  // the slider's own key: no move
+      "key('ArrowRight'); look(); key('ArrowLeft'); look(); key('ArrowLeft'); look();"
       "key('ArrowRight'); look(); key('Home'); look(); key('End'); look(); key('Home'); look();"
       "click('prim', 'forward'); click('prim', 'forward'); click('prim', 'forward'); look();"
       "click('kruskal', 'end'); look(); click('kruskal', 'back'); look();"
       "click('prim', 'end'); look(); click('prim', 'back'); look(); click('kruskal', 'start'); look();";
   std::vector<std::pair<int, int>> states = {{0, 0},
+                                             {0, 0},
                                              {1, 1},
                                              {0, 0},
                                              {0, 0},
@@ -478,12 +481,21 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
     var played = seen();
     space();
     setTimeout(function () {
-      var pre = document.createElement('pre');
-      pre.id = 'seen';
-      pre.textContent = played + '|' + seen();
-      document.body.appendChild(pre);
+      var stopped = seen();
+      // Played from one step before its end, a routine stops at its last step.
+      document.querySelector('[data-routine="kruskal"] [data-act="end"]').click();
+      document.querySelector('[data-routine="kruskal"] [data-act="back"]').click();
+      document.querySelector('[data-routine="kruskal"] [data-act="play"]').click();
+      setTimeout(function () {
+        var pre = document.createElement('pre');
+        pre.id = 'seen';
+        pre.textContent = played + '|' + stopped + '|' + seenEnd + '|' + document.getElementById('kruskal-slider').max;
+        document.body.appendChild(pre);
+      }, 1500);
     }, 1000);
   }, 2000);
+  var seenEnd = '';
+  setTimeout(function () { seenEnd = seen(); }, 2000 + 1000 + 1400);
 </script>
 )");
   const fs::path played = dir_ / "played.html", out = dir_ / "played-dom.html";
@@ -493,7 +505,7 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
   const std::size_t at = dom.find("<pre id=\"seen\">");
   ASSERT_NE(at, std::string::npos);
   const std::vector<std::string> looks = Split(dom.substr(at + 15, dom.find("</pre>", at) - at - 15), '|');
-  ASSERT_EQ(looks.size(), 2u);
+  ASSERT_EQ(looks.size(), 4u);
   int k = 0, j = 0;
   ASSERT_EQ(std::sscanf(looks[0].c_str(), "#prim=%d&amp;kruskal=%d", &k, &j), 2) << looks[0];
   EXPECT_GE(k, 3);
@@ -501,6 +513,8 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
   EXPECT_EQ(k, j);
   EXPECT_EQ(looks[0].substr(looks[0].find(' ')), " pause");
   EXPECT_EQ(looks[1], looks[0].substr(0, looks[0].find(' ')) + " play");  // stopped where it was
+  EXPECT_EQ(looks[2], "#prim=" + std::to_string(k) + "&amp;kruskal=" + looks[3] + " play")
+      << "played to the end, Kruskal stops there";
 }
 
 // Six components at once share the five colours: a new one takes a colour no component it
@@ -515,7 +529,7 @@ TEST_F(PageInBrowser, SixComponentsShareFiveColoursApart) {
   const std::vector<std::string> looks =
       Drive("slide('kruskal', 6); look(); slide('kruskal', " + std::to_string(trace_.kruskal.size()) +
             "); look(); slide('kruskal', 2); look();");
-  ASSERT_EQ(looks.size(), 3u);
+  ASSERT_EQ(looks.size(), 4u);
   // A colour two living components share names the component by its label too, and only then.
   EXPECT_NE(Split(looks[0], '|')[6].find(" component (6)"), std::string::npos) << looks[0];
   EXPECT_EQ(Split(looks[2], '|')[6].find(" component ("), std::string::npos) << looks[2];
@@ -551,8 +565,7 @@ TEST_F(PageInBrowser, NewComponentsTakeFreeColoursAndTheNarrationItsStepsRunnerU
   EXPECT_EQ(rings[1], rings[2]);
   EXPECT_EQ(rings[5], rings[6]);
   EXPECT_NE(rings[1], rings[5]) << looks[0];
-  EXPECT_NE(Split(looks[0], '|')[5].find("(the runner-up: 1-3, measure 7)"), std::string::npos)
-      << looks[0];
+  EXPECT_NE(Split(looks[0], '|')[5].find("(the runner-up: 1-3, measure 7)"), std::string::npos) << looks[0];
   EXPECT_EQ(Split(looks[1], '|')[5].find("runner-up"), std::string::npos) << looks[1];
 }
 
