@@ -434,6 +434,7 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   Write("other.svg", "<svg>" + nodes + "<g id=\"e1\" class=\"edge\"><title>1&#45;&#45;3</title></g></svg>");
   Write("more.svg", "<svg>" + nodes + "<g id=\"n4\"></g></svg>");
   Write("lacking.svg", "<svg>" + nodes + "<g id=\"e2\" class=\"edge\"><title>3&#45;&#45;2</title></g></svg>");
+  Write("fewer.svg", "<svg><g id=\"n1\"></g><g id=\"n2\"></g></svg>");
   Write("named.txt", kNetwork1);
   Write("named.names", "1\ta\n2\tb\n4\td\n");  // beside named.txt, and does not fit it
   Write("fits.names", "1\ta\n2\tb\n3\tc\n");
@@ -459,6 +460,7 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
        "mst-trace: more.svg: its node n4 is not in the network, of 3 nodes: the drawing is of another network "},
       {"--page lacking.svg good.txt", 1,
        "mst-trace: lacking.svg: it lacks the edge e3 of Prim's tree: the drawing is of another network "},
+      {"--page fewer.svg good.txt", 1, "mst-trace: fewer.svg: it has no node n3: the drawing is of another network "},
       {"named.txt", 1, "mst-trace: named.names: line 3: '4' is not a node number from 1 to 3 "},
       {"--names none.names good.txt", 1, "mst-trace: none.names: cannot open the file (No such file or directory)\n"},
       {"", 2,
@@ -482,6 +484,11 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   const BenchRun named = RunInScratch("'" MST_TRACE_PATH "' --names fits.names named.txt");
   EXPECT_EQ(named.status, 0) << named.err;
   EXPECT_NE(named.out.find("the tree grows from node a (1)"), std::string::npos) << named.out;
+  // A DIMACS file's ids, the node numbers themselves, do not hide NAME.names beside it.
+  Write("roads.gr", "p sp 3 2\na 1 2 4\na 2 3 1\n");
+  Write("roads.names", "1\tDublin\n2\tCork\n3\tGalway\n");
+  const BenchRun roads = RunInScratch("'" MST_TRACE_PATH "' roads.gr");
+  EXPECT_NE(roads.out.find("the tree grows from node Dublin (1)"), std::string::npos) << roads.out << roads.err;
   const BenchRun piped = RunInScratch("sh -c \"'" MST_TRACE_PATH "' --json - < good.txt\"");
   EXPECT_EQ(piped.status, 0) << piped.err;
   EXPECT_EQ(piped.out.rfind("{\n  \"network\": \"standard input\",\n  \"nodes\": 3,", 0), 0u) << piped.out;
