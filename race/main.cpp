@@ -17,15 +17,20 @@ using namespace mst;
 namespace {
 
 std::string Usage() {
-  return "Usage: mst-race [IMPORT OPTIONS] [--] NETWORK_FILE\n"
+  return "Usage: mst-race [--repetitions N] [IMPORT OPTIONS] [--] NETWORK_FILE\n"
          "Times Prim's and Kruskal's routines as mst-bench runs them, and Boost.Graph's Prim and\n"
          "Kruskal, on the network in NETWORK_FILE (mst-bench's network file format or any format\n"
          "mst-import reads; - reads standard input, ./- a file named -). Prints per routine the\n"
-         "time per call (median, min and max of 7 repetitions of calibrated batches of about 25\n"
+         "time per call (median, min and max of 7 repetitions, or N, of calibrated batches of about 25\n"
          "ms), how many times the fastest's it takes and what one call does; then which routine is\n"
-         "fastest here.\n"
+         "fastest here, or no verdict where a routine's times spread wider than twice their least\n"
+         "(a busy machine's mark).\n"
          "Boost.Graph's Prim takes no negative measures: the race adds one constant to every measure\n"
-         "for it, which changes no spanning tree's rank, and says so.\n" +
+         "for it, which changes no spanning tree's rank, and says so.\n"
+         "\n"
+         "Options:\n" +
+         OptionHelp("--repetitions N",
+                    "time N repetitions (3 to 1001; default 7): a steadier verdict on a busy machine") +
          CompanionOptionsHelp() +
          "\n"
          "Exit status: 0 the race was run; 1 the file could not be read or used, or standard\n"
@@ -40,6 +45,8 @@ int main(int argc, char** argv) {
   std::string file;
   ImportOptions options;
   CommandLine line("mst-race", Usage());
+  long long repetitions = 7;
+  line.Whole("--repetitions", repetitions, 3, 1001);
   AddImportOptions(line, options);
   line.Network(file);
   if (const int ended = line.Parse(argc, argv); ended >= 0) return ended;
@@ -48,7 +55,8 @@ int main(int argc, char** argv) {
   if (const int ended = ReadNetworkArgument("mst-race", file, options, imported, title); ended >= 0) return ended;
   const Network& network = imported.network;
   const int nON = network.nON;
-  const TimingPlan plan;
+  TimingPlan plan;
+  plan.repetitions = static_cast<int>(repetitions);
   const double expected = ExpectedSeconds(network.edges, nON, plan);
   if (expected > 10) {
     std::fprintf(stderr, "mst-race: this race will take about %.0f seconds\n", expected);

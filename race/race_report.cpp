@@ -24,6 +24,22 @@ std::string TooClose(const std::string& a, const RoutineTiming& ta, const std::s
   return text;
 }
 
+// No winner: too close to call, or, where a routine's times spread wider than twice their least
+// (a busy machine's mark), no verdict at all, saying so.
+std::string NoWinner(const std::string& a, const RoutineTiming& ta, const std::string& b, const RoutineTiming& tb) {
+  for (const auto& [name, t] : {std::make_pair(&a, &ta), std::make_pair(&b, &tb)}) {
+    if (t->max > 2 * t->min) {
+      char text[320];
+      std::snprintf(text, sizeof text,
+                    "no verdict: %s times spread from %.3f to %.3f microseconds, more than twice their least, as on "
+                    "a busy machine (run it again on a quiet one, or with more --repetitions)",
+                    (*name + (name->back() == 's' ? "" : "'s")).c_str(), t->min, t->max);
+      return text;
+    }
+  }
+  return TooClose(a, ta, b, tb);
+}
+
 }  // namespace
 
 std::string Thousands(std::int64_t value) {
@@ -96,7 +112,7 @@ std::string Verdict(const std::vector<RoutineTiming>& timings) {
                   second.median / first.median, second.routine.c_str());
     verdict += line;
   } else {
-    verdict += TooClose(first.routine, first, second.routine, second) + ".\n";
+    verdict += NoWinner(first.routine, first, second.routine, second) + ".\n";
   }
   const RoutineTiming& prim = Find(timings, "prim");
   const RoutineTiming& kruskal = Find(timings, "kruskal");
@@ -111,7 +127,7 @@ std::string Verdict(const std::vector<RoutineTiming>& timings) {
                   loserName);
     verdict += line;
   } else {
-    verdict += "neither wins: " + TooClose(winnerName, winner, loserName, loser) + ".\n";
+    verdict += "neither wins: " + NoWinner(winnerName, winner, loserName, loser) + ".\n";
   }
   return verdict;
 }

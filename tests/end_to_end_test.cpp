@@ -404,6 +404,8 @@ TEST_F(EndToEnd, RaceTablesTheRoutinesAndRefusesAsTheOtherCompanionsDo) {
   EXPECT_EQ(run.out.find("library-prim"), std::string::npos) << run.out;
 #endif
   for (const char* line : shown) EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+  const BenchRun more = RunInScratch("'" MST_RACE_PATH "' --repetitions 3 three.txt");
+  EXPECT_NE(more.out.find("median of 3 repetitions"), std::string::npos) << more.out;
   Write("bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n");
   const struct {
     const char* arguments;
@@ -411,10 +413,12 @@ TEST_F(EndToEnd, RaceTablesTheRoutinesAndRefusesAsTheOtherCompanionsDo) {
     const char* error;
   } cases[] = {
       {"missing.txt", 1, "mst-race: missing.txt: cannot open the file (No such file or directory)\n"},
+      {"--repetitions 2 three.txt", 2, "mst-race: --repetitions"},
       {"bad.txt", 1, "mst-race: bad.txt: edge row 2: the second end node 4 is outside 1 to 3\n"},
-      {"", 2, "mst-race: no network file given\nUsage: mst-race [IMPORT OPTIONS] [--] NETWORK_FILE\n"},
+      {"", 2,
+       "mst-race: no network file given\nUsage: mst-race [--repetitions N] [IMPORT OPTIONS] [--] NETWORK_FILE\n"},
       {"--fast three.txt", 2,
-       "mst-race: unknown option '--fast'\nUsage: mst-race [IMPORT OPTIONS] [--] NETWORK_FILE\n"},
+       "mst-race: unknown option '--fast'\nUsage: mst-race [--repetitions N] [IMPORT OPTIONS] [--] NETWORK_FILE\n"},
       {"three.txt bad.txt", 2, "mst-race: one network file only, but 'three.txt' and 'bad.txt' were given\nUsage: "},
   };
   for (const auto& c : cases) {

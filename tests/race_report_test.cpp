@@ -35,13 +35,20 @@ TEST(RaceReport, VerdictFollowsTheKnownOrder) {
        "Fastest here: kruskal, 2.00 times as fast as the next, library-prim.\n"
        "Of the two textbook routines, Kruskal's wins, 4.00 times as fast as Prim's.\n"},
       // Medians apart but spreads overlapping: no winner is named, both medians are.
-      {{Timing("prim", 1, 0.8, 2.8), Timing("kruskal", 2.76, 2.7, 2.9)},
-       "Fastest here: too close to call (medians: prim 1.000 and kruskal 2.760 microseconds; their spreads "
+      {{Timing("prim", 1, 0.8, 1.6), Timing("kruskal", 1.56, 1.5, 1.7)},
+       "Fastest here: too close to call (medians: prim 1.000 and kruskal 1.560 microseconds; their spreads "
        "overlap).\n"
-       "Of the two textbook routines, neither wins: too close to call (medians: Prim's 1.000 and Kruskal's 2.760 "
+       "Of the two textbook routines, neither wins: too close to call (medians: Prim's 1.000 and Kruskal's 1.560 "
        "microseconds; their spreads overlap).\n"},
+      // A spread wider than twice its least, as a busy machine makes: no verdict, and why.
+      {{Timing("prim", 1, 0.8, 2.8), Timing("kruskal", 2.76, 2.7, 2.9)},
+       "Fastest here: no verdict: prim's times spread from 0.800 to 2.800 microseconds, more than twice their "
+       "least, as on a busy machine (run it again on a quiet one, or with more --repetitions).\n"
+       "Of the two textbook routines, neither wins: no verdict: Prim's times spread from 0.800 to 2.800 "
+       "microseconds, more than twice their least, as on a busy machine (run it again on a quiet one, or with more "
+       "--repetitions).\n"},
       // Spreads that only touch (one's max the other's min) make no winner either.
-      {{Timing("prim", 1, 0.9, 2), Timing("kruskal", 3, 2, 3.1)},
+      {{Timing("prim", 1, 1, 2), Timing("kruskal", 3, 2, 3.1)},
        "Fastest here: too close to call (medians: prim 1.000 and kruskal 3.000 microseconds; their spreads "
        "overlap).\n"
        "Of the two textbook routines, neither wins: too close to call (medians: Prim's 1.000 and Kruskal's 3.000 "
