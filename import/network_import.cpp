@@ -34,6 +34,7 @@ std::unique_ptr<Reading> Read(const Format& format, std::string_view text, const
   reading->format = &format;
   reading->builder = std::make_unique<NetworkBuilder>(options, reading->imported);
   if (byContent) reading->builder->SetByContent();
+  reading->builder->TextSize(text.size());
   if (measuring) reading->builder->SetMeasuring();
   reading->read = format.read(text, *reading->builder, reading->why);
   if (reading->read) (void)reading->builder->Merge();

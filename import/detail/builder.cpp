@@ -23,6 +23,18 @@ bool NetworkBuilder::NodeById(std::string_view text, int& node, std::string& why
     why = "node " + std::to_string(id) + " is outside 1 to " + std::to_string(declared_);
     return false;
   }
+  // Ids up to a bound the file's size keeps go in a table indexed by id (4 bytes each); the
+  // rest, and all of a header announcing more than that, in a hash map (about 50 bytes an id).
+  if (id < static_cast<long long>(dense_.size()) || (dense_.empty() && declared_ <= denseBound_)) {
+    if (dense_.empty()) dense_.assign(static_cast<std::size_t>(declared_) + 1, -1);
+    int& at = dense_[static_cast<std::size_t>(id)];
+    if (at < 0) {
+      at = static_cast<int>(idOf_.size());
+      idOf_.push_back(id);
+    }
+    node = at;
+    return true;
+  }
   const auto [at, added] = byId_.emplace(id, static_cast<int>(idOf_.size()));
   if (added) idOf_.push_back(id);
   node = at->second;
@@ -137,6 +149,7 @@ long long NetworkBuilder::Merge() {
   // Declared nodes: names are their ids (or labels), in order of first appearance.
   if (declared_ >= 0) {
     byId_.clear();
+    std::vector<int>().swap(dense_);
     imported_.names.clear();
     for (const long long id : idOf_) {
       const auto label = labels_.find(id);

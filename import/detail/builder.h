@@ -39,6 +39,9 @@ class NetworkBuilder {
   // checked against the count; declared nodes in no edge still count as nodes. Nothing is set
   // aside for them: a header may announce more than the file holds.
   void Declare(long long count) { declared_ = count; }
+  // The file's size: ids are kept in a table of the declared count where that count is within
+  // it (a table costs 4 bytes a node, what the file's own text of them costs at the least).
+  void TextSize(std::size_t bytes) { denseBound_ = static_cast<long long>(bytes); }
   [[nodiscard]] bool Declared() const { return declared_ >= 0; }
   // The node of a declared id (1..count), or false with why.
   bool NodeById(std::string_view text, int& node, std::string& why);
@@ -98,7 +101,9 @@ class NetworkBuilder {
   bool measureRefused_ = false;
   double largest_ = 0;
   bool merged_ = false;
-  std::unordered_map<long long, int> byId_;      // declared formats: id -> node, for the ids seen
+  std::unordered_map<long long, int> byId_;  // declared formats: id -> node, for the ids seen
+  std::vector<int> dense_;                   // or, within denseBound_, id -> node (-1: not seen)
+  long long denseBound_ = 0;
   std::vector<long long> idOf_;                  // declared formats: node -> id
   std::unordered_map<std::string, int> byName_;  // the others
   std::unordered_map<long long, std::string> labels_;
