@@ -149,10 +149,9 @@ bool ReadAdjlist(std::string_view text, NetworkBuilder& builder, std::string& wh
 bool ReadMultilineAdjlist(std::string_view text, NetworkBuilder& builder, std::string& why) {
   std::vector<Line> data;
   if (!DataLines(text, builder.Options(), data, why)) return false;
-  const std::string weightKey = builder.Options().weight.empty() ? "weight" : builder.Options().weight;
+  DictMeasures measures;
+  measures.key = builder.Options().weight.empty() ? "weight" : builder.Options().weight;
   std::vector<Attribute> attributes;
-  std::vector<std::string> otherNumeric;
-  long long keyed = 0;
   for (std::size_t k = 0; k < data.size();) {
     const std::vector<std::string_view> words = Words(data[k].text);
     long long count = 0;
@@ -165,7 +164,14 @@ bool ReadMultilineAdjlist(std::string_view text, NetworkBuilder& builder, std::s
     const int node = builder.NodeByName(words[0]);
     for (long long n = 1; n <= count; ++n) {
       const Line& line = data[k + static_cast<std::size_t>(n)];
-      const std::size_t brace = line.text.find('{');
+      // NetworkX's dict follows the name after a blank (a name may start with '{' itself).
+      std::size_t brace = std::string_view::npos;
+      for (std::size_t at = line.text.find(" {"); at != std::string_view::npos; at = line.text.find(" {", at + 1)) {
+        if (PythonDict(Trim(line.text.substr(at + 1)), attributes)) {
+          brace = at + 1;
+          break;
+        }
+      }
       const std::vector<std::string_view> names = Words(line.text.substr(0, brace));
       if (names.size() != 1) {
         why = NamesWithBlanks(line.number, names.size(), "a neighbour's line names 1");
@@ -178,31 +184,14 @@ bool ReadMultilineAdjlist(std::string_view text, NetworkBuilder& builder, std::s
                 " are not a Python dict as NetworkX writes them";
           return false;
         }
-        for (const Attribute& attribute : attributes) {
-          if (attribute.key == weightKey) {
-            if (attribute.isString) {
-              why = AtLine(line.number) + "the " + weightKey + " " + std::string(attribute.value) +
-                    " is text, not a number";
-              return false;
-            }
-            measure = attribute.value;
-            ++keyed;
-          } else if (!attribute.isString && IsNumber(attribute.value) &&
-                     std::find(otherNumeric.begin(), otherNumeric.end(), attribute.key) == otherNumeric.end()) {
-            otherNumeric.push_back(attribute.key);
-          }
-        }
+        if (!measures.Take(attributes, line.number, measure, why)) return false;
       }
       if (!builder.AddEdge(node, builder.NodeByName(names[0]), measure, line.number, why)) return false;
     }
     k += 1 + static_cast<std::size_t>(count);
   }
-  if (keyed == 0 && (!otherNumeric.empty() || !builder.Options().weight.empty())) {
-    why = "no edge has the attribute '" + weightKey + "'" +
-          (otherNumeric.empty() ? std::string()
-                                : ", but they have " + Listed(otherNumeric) +
-                                      (otherNumeric.size() == 1 ? ", which holds" : ", which hold") +
-                                      " numbers: " + WeightChoices(otherNumeric, false));
+  if (measures.keyed == 0 && (!measures.others.empty() || !builder.Options().weight.empty())) {
+    why = measures.Missing();
     return false;
   }
   return true;

@@ -130,6 +130,32 @@ const char* const kShapeNames[] = {"'u v'", "'u v w'", "'u v {attributes}'"};
 
 }  // namespace
 
+bool DictMeasures::Take(const std::vector<Attribute>& attributes, long long line, std::string_view& measure,
+                        std::string& why) {
+  for (const Attribute& attribute : attributes) {
+    if (attribute.key == key) {
+      if (attribute.isString) {
+        why = AtLine(line) + "the " + key + " " + std::string(attribute.value) + " is text, not a number";
+        return false;
+      }
+      measure = attribute.value;
+      ++keyed;
+    } else if (!attribute.isString && IsNumber(attribute.value) &&
+               std::find(others.begin(), others.end(), attribute.key) == others.end()) {
+      others.push_back(attribute.key);
+    }
+  }
+  return true;
+}
+
+std::string DictMeasures::Missing() const {
+  return "no edge has the attribute '" + key + "'" +
+         (others.empty()
+              ? std::string()
+              : ", but they have " + Listed(others) + (others.size() == 1 ? ", which holds" : ", which hold") +
+                    " numbers: " + WeightChoices(others, false));
+}
+
 std::string NamesWithBlanks(long long line, std::size_t words, const char* what) {
   return AtLine(line) + std::to_string(words) + " words where " + what +
          ": node names with blanks cannot be told apart in a file split at blanks (save it as CSV or GraphML, "
@@ -201,12 +227,11 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
       return false;
     }
   }
-  const std::string weightKey = builder.Options().weight.empty() ? "weight" : builder.Options().weight;
+  DictMeasures measures;
+  measures.key = builder.Options().weight.empty() ? "weight" : builder.Options().weight;
   Shape shape = Shape::kPair;
   long long first = 0;  // the first edge's line, whose shape every line must have
   long long dicts = 0;
-  long long keyed = 0;                    // dicts that hold the measure's key
-  std::vector<std::string> otherNumeric;  // other keys that hold numbers
   std::vector<Attribute> attributes;
   Lines lines(text);
   for (std::string_view line; lines.Next(line);) {
@@ -277,19 +302,7 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
         return false;
       }
       ++dicts;
-      for (const Attribute& attribute : attributes) {
-        if (attribute.key == weightKey) {
-          if (attribute.isString) {
-            why = AtLine(at) + "the " + weightKey + " " + std::string(attribute.value) + " is text, not a number";
-            return false;
-          }
-          measure = attribute.value;
-          ++keyed;
-        } else if (!attribute.isString && IsNumber(attribute.value) &&
-                   std::find(otherNumeric.begin(), otherNumeric.end(), attribute.key) == otherNumeric.end()) {
-          otherNumeric.push_back(attribute.key);
-        }
-      }
+      if (!measures.Take(attributes, at, measure, why)) return false;
     }
     const int a = builder.NodeByName(fields[0]);
     const int b = builder.NodeByName(fields[1]);
@@ -311,12 +324,8 @@ bool ReadEdgeLines(std::string_view text, NetworkBuilder& builder, bool comments
     return false;
   }
   // A measure under another name is not taken for none at all: every edge would be 1.
-  if (dicts > 0 && keyed == 0 && (!otherNumeric.empty() || !builder.Options().weight.empty())) {
-    why = "no edge has the attribute '" + weightKey + "'" +
-          (otherNumeric.empty() ? std::string()
-                                : ", but they have " + Listed(otherNumeric) +
-                                      (otherNumeric.size() == 1 ? ", which holds" : ", which hold") +
-                                      " numbers: " + WeightChoices(otherNumeric, false));
+  if (dicts > 0 && measures.keyed == 0 && (!measures.others.empty() || !builder.Options().weight.empty())) {
+    why = measures.Missing();
     return false;
   }
   return true;

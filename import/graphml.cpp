@@ -80,17 +80,20 @@ pugi::xml_node DataOf(const pugi::xml_node& element, const std::string& key) {
   return {};
 }
 
+// Parses text as XML into document, or returns false with why naming the line.
+bool Parse(std::string_view text, pugi::xml_document& document, std::string& why) {
+  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+  if (!parsed) why = AtLine(LineOf(text, parsed.offset)) + "not well-formed XML (" + parsed.description() + ")";
+  return static_cast<bool>(parsed);
+}
+
 bool Numeric(const std::string& type) { return type == "int" || type == "long" || type == "float" || type == "double"; }
 
 }  // namespace
 
 bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& why) {
   pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
-  if (!parsed) {
-    why = AtLine(LineOf(text, parsed.offset)) + "not well-formed XML (" + parsed.description() + ")";
-    return false;
-  }
+  if (!Parse(text, document, why)) return false;
   pugi::xml_node root;
   for (const pugi::xml_node child : document.children()) {
     if (child.type() == pugi::node_element && LocalName(child) == "graphml") root = child;
@@ -202,11 +205,7 @@ bool ReadGraphml(std::string_view text, NetworkBuilder& builder, std::string& wh
 // the --weight that takes each. Nodes are named by their labels, else their ids.
 bool ReadGexf(std::string_view text, NetworkBuilder& builder, std::string& why) {
   pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
-  if (!parsed) {
-    why = AtLine(LineOf(text, parsed.offset)) + "not well-formed XML (" + parsed.description() + ")";
-    return false;
-  }
+  if (!Parse(text, document, why)) return false;
   pugi::xml_node graph;
   for (const pugi::xml_node child : document.children()) {
     if (child.type() != pugi::node_element || LocalName(child) != "gexf") continue;

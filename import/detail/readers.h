@@ -55,6 +55,18 @@ struct Attribute {
 // The attributes of a dict literal: "{'weight': 4, 'color': 'red'}", or false.
 bool PythonDict(std::string_view text, std::vector<Attribute>& attributes);
 
+// The measure among a dict's attributes (edgelist.cpp): the value under key, counted in keyed,
+// and the other keys that hold numbers added to others; false with why (naming line) where the
+// value under key is text.
+struct DictMeasures {
+  std::string key;                  // the measure's key: --weight's, else weight
+  long long keyed = 0;              // dicts that hold it
+  std::vector<std::string> others;  // other keys that hold numbers, in order of first sight
+  bool Take(const std::vector<Attribute>& attributes, long long line, std::string_view& measure, std::string& why);
+  // The refusal where no dict held the key: naming each other key that holds numbers.
+  [[nodiscard]] std::string Missing() const;
+};
+
 // A row of delimited text (csv.cpp): its line and its fields, quotes taken off.
 struct CsvRecord {
   long long line;
