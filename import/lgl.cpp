@@ -56,8 +56,11 @@ bool ReadLgl(std::string_view text, NetworkBuilder& builder, std::string& why) {
       return false;
     }
     const std::vector<std::string_view> words = Words(trimmed);
+    // Past a node's line ("# NODE"), the file has LGL's shape: what it cannot read here, no
+    // other format's reading may stand alone on.
     if (words.size() > 2) {
       why = NamesWithBlanks(at, words.size(), "a neighbour has 1 or 2 ('NEIGHBOUR [w]')");
+      builder.Recognized();
       return false;
     }
     if (first == 0) {
@@ -68,6 +71,7 @@ bool ReadLgl(std::string_view text, NetworkBuilder& builder, std::string& why) {
             (words.size() == 1 ? "a neighbour without a measure where line " + std::to_string(first) + " gives one"
                                : "a neighbour with a measure where line " + std::to_string(first) + " gives none") +
             ": every edge has a measure, or none does";
+      builder.Recognized();
       return false;
     }
     if (!builder.AddEdge(node, builder.NodeByName(words[0]), words.size() == 2 ? words[1] : std::string_view(), at,

@@ -513,6 +513,11 @@ cases[] = {
     {"p.txt", "*Vertices 2\n*Edges\n1 2 3\n", "1 2 | 1-2:3 | 1 2"},
     {"p2.txt", "% by hand\n*Vertices 2\n*Edges\n1 2 3\n", "1 2 | 1-2:3 | 1 2"},
     {"tabs.txt", "Paris, FR\tLyon\t4\nLyon\tNice, FR\t2\n", "2 3 | 1-2:4 2-3:2 | Paris, FR Lyon Nice, FR"},
+    // igraph's LGL writes names as they are: under one node's line, 'u v w' lines may be its
+    // neighbours with blanks in their names.
+    {"block.txt", "# Valjean\nSt Denis 4\nLe Mans 7\n",
+     "error: the format cannot be told from the content, which reads as an edge list of 2 edges (--format "
+     "edgelist) and as an LGL file (--format lgl), differently: give its format"},
     // NetworkX's edge lists write names as they are: ';' starting one is no separator to trust.
     {"semi.txt", "Javert ;Marius\nCosette ;Marius\n",
      "error: line 1: every row splits at blanks into 2 words: the lines may be 'u v [w]' edges split at blanks whose "
