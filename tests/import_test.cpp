@@ -244,6 +244,10 @@ TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
             "error: --weight names an edge attribute, but this edge list has none: its measures are its third column");
   EXPECT_EQ(Import("dimacs", "p sp 2 1\na 1 2 3\n", named),
             "error: --weight names a measure's key, column or attribute; a DIMACS file has none");
+  ImportOptions columns;
+  columns.columns = {"from", "to"};
+  EXPECT_EQ(Import("", "a b 1\n", columns, "net.edgelist"),
+            "error: --columns names the columns of a CSV file; an edge list has none");
 }
 
 TEST(ImportMatrix, ReadsTheLayoutsNumpyPandasAndSpreadsheetsWrite) {
