@@ -1,7 +1,8 @@
 // CSV and other delimited text: fields separated by commas, semicolons (spreadsheets in many
 // languages) or tabs, quoted as RFC 4180 has it (a field in double quotes may hold the
 // separator, line ends and doubled quotes). The separator is the one every row splits at into
-// the same number of fields. The first row is a header when it names the source and target
+// the same number of fields; tabs where they do and commas or semicolons do too (names hold
+// commas, hardly ever tabs). The first row is a header when it names the source and target
 // columns (source/from/..., target/to/..., weight/cost/...), or the columns --columns or
 // --weight name; without one, the columns are source, target and optionally the measure.
 #include <vector>
@@ -156,9 +157,12 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
       }
       continue;
     }
-    if (chosen >= 0) {
+    // Tabs and commas (or semicolons) both splitting every row: names hold commas far more often
+    // than tabs, so the tabs separate (as csv.writer with a tab delimiter writes such names).
+    if (chosen >= 0 && kSeparators[s] != '\t') {
       why = std::string("every row splits alike at ") + kSeparatorNames[chosen] + " and at " + kSeparatorNames[s] +
             ": the separator cannot be told";
+      builder.Recognized();  // delimited text all the same: an edge list's reading must not stand alone
       return false;
     }
     chosen = s;
