@@ -517,6 +517,11 @@ cases[] = {
     {"p.txt", "*Vertices 2\n*Edges\n1 2 3\n", "1 2 | 1-2:3 | 1 2"},
     {"p2.txt", "% by hand\n*Vertices 2\n*Edges\n1 2 3\n", "1 2 | 1-2:3 | 1 2"},
     {"tabs.txt", "Paris, FR\tLyon\t4\nLyon\tNice, FR\t2\n", "2 3 | 1-2:4 2-3:2 | Paris, FR Lyon Nice, FR"},
+    // csv.writer with tabs quotes a name holding a quote: CSV reads it, split at the tabs though
+    // commas split every row too; an edge list keeps the quotes, so the two readings differ.
+    {"quoted.txt", ",Marius\tFantine\t4\n,Marius\t\"Mari\"\"us\"\t5\n",
+     "error: the format cannot be told from the content, which reads as an edge list of 2 edges (--format "
+     "edgelist) and as a CSV file of 2 edges (--format csv), differently: give its format"},
     // igraph's LGL writes names as they are: under one node's line, 'u v w' lines may be its
     // neighbours with blanks in their names.
     {"block.txt", "# Valjean\nSt Denis 4\nLe Mans 7\n",
