@@ -8,6 +8,8 @@
 #include <random>
 #include <utility>
 
+#include "graph/random_draws.h"
+
 namespace mst {
 
 namespace {
@@ -114,9 +116,14 @@ std::vector<LayoutPoint> StressLayout(int nodes, const std::vector<LayoutEdge>& 
     pair.weight /= pair.distance * pair.distance;
   }
   // Start from a fixed scatter, as wide as the network is deep.
-  std::mt19937 random(20181101u);
-  std::uniform_real_distribution<double> spread(0, std::max(farthest, 1.0));
-  for (LayoutPoint& p : at) p = {spread(random), spread(random)};
+  // The draws are the project's own (graph/random_draws.h): the same network is laid out the same
+  // by every compiler and standard library.
+  std::mt19937_64 random(20181101u);
+  const double spread = std::max(farthest, 1.0);
+  for (LayoutPoint& p : at) {
+    const double x = spread * Unit(random);
+    p = {x, spread * Unit(random)};
+  }
   // Step sizes from the longest distance's square down to a tenth of the shortest's.
   const int rounds = 30;
   const double etaMax = std::max(farthest, 1.0) * std::max(farthest, 1.0);
@@ -124,7 +131,7 @@ std::vector<LayoutPoint> StressLayout(int nodes, const std::vector<LayoutEdge>& 
   const double decay = std::log(etaMax / etaMin) / (rounds - 1);
   for (int round = 0; round < rounds; ++round) {
     const double eta = etaMax * std::exp(-decay * round);
-    std::shuffle(pairs.begin(), pairs.end(), random);
+    Shuffle(pairs, random);
     for (const Pair& pair : pairs) {
       LayoutPoint& p = at[static_cast<std::size_t>(pair.i)];
       LayoutPoint& q = at[static_cast<std::size_t>(pair.j)];

@@ -7,7 +7,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "netgen/random_draws.h"
+#include "graph/random_draws.h"
 
 namespace mst {
 

@@ -48,7 +48,7 @@ struct GeneratedNetwork {
 // The other families' measures are uniform in [minMeasure, maxMeasure]. The same request gives
 // the same network on every platform: the only source of randomness is mt19937_64, whose
 // sequence the C++ standard fixes, read through the integer arithmetic of
-// netgen/random_draws.h.
+// graph/random_draws.h.
 [[nodiscard]] GeneratedNetwork Generate(const NetworkRequest& request);
 
 // Pairs of distinct nodes among n: the edges of the complete network.
