@@ -112,16 +112,13 @@ std::size_t EdgeFields(std::string_view line, bool tabs) {
 
 // Whether a line that starts with a comment's mark may be an edge of a file whose edges have
 // the shape given (EdgeFields): it has that shape, or its mark is the first letter of a name
-// (no blank follows it) and it ends as such an edge does, in a measure or in NetworkX's dict
-// (the name may hold blanks).
+// (no blank follows it) and at least one more word follows.
 bool MayBeEdge(std::string_view line, bool tabs, std::size_t shape) {
   const std::string_view trimmed = Trim(line);
   if (EdgeFields(trimmed, tabs) == shape) return true;
-  if (trimmed.size() < 2 || trimmed[1] == ' ' || trimmed[1] == '\t') return false;
-  const std::vector<std::string_view> words = Words(trimmed);
-  if (shape == 0) return trimmed.back() == '}' && trimmed.find(" {") != std::string_view::npos;
-  if (shape == 3) return words.size() > 3 && IsNumber(words.back());
-  return words.size() > 2 && shape == 2;
+  // Past a mark that starts a name, two words or more may be an edge whatever the file's shape:
+  // names with blanks make the shapes of lines differ.
+  return trimmed.size() >= 2 && trimmed[1] != ' ' && trimmed[1] != '\t' && Words(trimmed).size() >= 2;
 }
 
 enum class Shape { kPair, kWeighted, kAttributes };
