@@ -182,6 +182,10 @@ TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
        "error: the file lists no edges: each of its 2 lines starts with '#' or '%', a comment's mark (if they are "
        "edges whose first node's name starts so, --comments none reads them)"},
       {"edgelist", "% 3 4 5\n1 2 5\n", "1 2 | 1-2:5 | 1 2"},  // numbered nodes: a marked line is no edge
+      // A mark that starts a name, before another word: an edge, maybe, of names with blanks.
+      {"edgelist", "#Javert Marius\nCosette Valjean 2\n",
+       "error: line 1: '#Javert Marius' starts with a comment's mark yet has the shape of an edge: --comments none "
+       "reads such lines as edges (nodes whose names start with '#'), --comments skip as comments"},
   });
   ImportOptions none;
   none.comments = "none";
