@@ -117,6 +117,8 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
   std::size_t count = 0;  // the records
   int chosen = -1;
   std::string firstWhy;
+  int broken = -1;  // a separator on every line whose split broke on quotes
+  std::string brokenWhy;
   // A separator the first row lacks splits no row in two: such a split of the whole file is not
   // made.
   std::string_view firstRow;
@@ -143,6 +145,17 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
         reason);
     if (!split) {
       if (firstWhy.empty() && text.find(kSeparators[s]) != std::string_view::npos) firstWhy = reason;
+      // A separator on every line whose split breaks only on quotes may be the file's own, with
+      // names that hold quotes (edge lists write names as they are).
+      bool everyLine = true;
+      Lines lines(text);
+      for (std::string_view line; lines.Next(line) && everyLine;) {
+        everyLine = Trim(line).empty() || line.find(kSeparators[s]) != std::string_view::npos;
+      }
+      if (everyLine && broken < 0) {
+        broken = s;
+        brokenWhy = reason;
+      }
       continue;
     }
     if (rows == 0) {
@@ -172,6 +185,14 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
   }
   if (chosen < 0) {
     why = !firstWhy.empty() ? firstWhy : "no commas, semicolons or tabs separate the fields";
+    return false;
+  }
+  if (broken >= 0 && options.format != "csv") {
+    why = std::string("every row splits at ") + kSeparatorNames[chosen] + ", but " + kSeparatorNames[broken] +
+          " stand on every line too, where " + brokenWhy.substr(brokenWhy.find(": ") + 2) +
+          ": names may hold quotes and " + kSeparatorNames[chosen] +
+          ", which cannot be told apart (save the file as CSV with its quotes doubled, or as GraphML)";
+    builder.Recognized();
     return false;
   }
   const char separator = kSeparators[chosen];

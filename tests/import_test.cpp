@@ -526,6 +526,12 @@ cases[] = {
     {"quoted.txt", ",Marius\tFantine\t4\n,Marius\t\"Mari\"\"us\"\t5\n",
      "error: the format cannot be told from the content, which reads as an edge list of 2 edges (--format "
      "edgelist) and as a CSV file of 2 edges (--format csv), differently: give its format"},
+    // NetworkX's edge lists write names as they are: a comma-separated file whose names hold
+    // quotes and semicolons is no semicolon-separated one.
+    {"quotes.txt", "Eponine;0,\"Cosette,9\nEponine;0,Marius,10\n",
+     "error: every row splits at semicolons, but commas stand on every line too, where a quoted field is not closed: "
+     "names may hold quotes and semicolons, which cannot be told apart (save the file as CSV with its quotes doubled, "
+     "or as GraphML) (read as a CSV file, as its content suggests; --format names another)"},
     // igraph's LGL writes names as they are: under one node's line, 'u v w' lines may be its
     // neighbours with blanks in their names.
     {"block.txt", "# Valjean\nSt Denis 4\nLe Mans 7\n",
