@@ -680,6 +680,12 @@ TEST_F(EndToEnd, ImportOutputIsWholeOrNotWritten) {
     const BenchRun full = RunInScratch("'" MST_IMPORT_PATH "' big.gr --output full");
     EXPECT_EQ(full.status, 1);
     EXPECT_NE(full.err.find("mst-import: cannot write full: No space left on device\n"), std::string::npos) << full.err;
+    // A small output fails only when flushed: the reason is kept all the same.
+    Write("small.gr", "p sp 2 1\na 1 2 3\n");
+    const BenchRun small = RunInScratch("'" MST_IMPORT_PATH "' small.gr --output full");
+    EXPECT_EQ(small.status, 1);
+    EXPECT_NE(small.err.find("mst-import: cannot write full: No space left on device\n"), std::string::npos)
+        << small.err;
   }
 }
 
