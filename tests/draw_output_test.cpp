@@ -10,6 +10,7 @@
 
 #include "draw/dot_writer.h"
 #include "draw/positions_file.h"
+#include "draw/text_width.h"
 #include "draw/tree_marks.h"
 #include "tests/test_networks.h"
 
@@ -190,6 +191,26 @@ struct PositionsCase {
   bool read;
   const char* reason;
 };
+
+// A label's width counts each character once, whatever its length in UTF-8: a four-byte
+// character as wide as a three-byte one, the letter after it measured too.
+TEST(DotWriter, TextWidthCountsCharactersNotBytes) {
+  EXPECT_DOUBLE_EQ(TextWidth("\xF0\x9F\x98\x80"
+                             "a",
+                             10),
+                   TextWidth("\xE4\xB8\xAD"
+                             "a",
+                             10));
+  EXPECT_GT(TextWidth("\xF0\x9F\x98\x80"
+                      "a",
+                      10),
+            TextWidth("\xF0\x9F\x98\x80", 10));
+  EXPECT_DOUBLE_EQ(TextWidth("\xC3\xA9"
+                             "a",
+                             10) -
+                       TextWidth("a", 10),
+                   TextWidth("\xC3\xA9", 10) - TextWidth("", 10));
+}
 
 TEST(PositionsFile, ReadsExactlyOnePointPerNode) {
   const std::vector<PositionsCase> cases = {
