@@ -165,6 +165,7 @@ TEST(DotWriter, EveryEdgeUpToTheThresholdOnlyTreeEdgesAbove) {
   for (const auto& [id, classes] : shown)
     EXPECT_EQ(classes, id[0] == 'm' ? "label prim kruskal" : "prim kruskal") << id;
   EXPECT_NE(dot.find("The 282 edges in neither tree are left out (more than 300 edges)."), std::string::npos);
+  EXPECT_EQ(dot.find("no room for a label"), std::string::npos) << "edges left out are not edges without a label";
 }
 
 TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
