@@ -8,6 +8,7 @@
 
 #include "graph/connectivity.h"
 #include "graph/integer_scanner.h"
+#include "text/encoding.h"
 
 namespace mst {
 
@@ -140,11 +141,12 @@ bool SkipByteOrderMark(std::FILE* file, char (&reason)[kReasonSize]) {
 
 // The same over text in memory: the offset past a UTF-8 byte order mark, or false for UTF-16.
 bool SkipByteOrderMark(std::string_view text, std::size_t& at, char (&reason)[kReasonSize]) {
-  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'))) {
+  const ByteOrderMark mark = MarkOf(text);
+  if (mark == ByteOrderMark::kUtf16LittleEndian || mark == ByteOrderMark::kUtf16BigEndian) {
     std::snprintf(reason, kReasonSize, "the file is UTF-16 text; save it as plain text (ASCII or UTF-8)");
     return false;
   }
-  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) at = 3;
+  if (mark == ByteOrderMark::kUtf8) at = 3;
   return true;
 }
 
