@@ -143,10 +143,10 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
           return ragged.fields.empty();
         },
         reason);
-    if (!split) {
-      if (firstWhy.empty() && text.find(kSeparators[s]) != std::string_view::npos) firstWhy = reason;
-      // A separator on every line whose split breaks only on quotes may be the file's own, with
-      // names that hold quotes (edge lists write names as they are).
+    // A separator on every line whose split breaks (on quotes, or into rows of other lengths) may
+    // be the file's own all the same, with names that hold quotes or the other separator (edge
+    // lists write names as they are).
+    const auto mayBeBroken = [&](const std::string& how) {
       bool everyLine = true;
       Lines lines(text);
       for (std::string_view line; lines.Next(line) && everyLine;) {
@@ -154,8 +154,12 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
       }
       if (everyLine && broken < 0) {
         broken = s;
-        brokenWhy = reason;
+        brokenWhy = how;
       }
+    };
+    if (!split) {
+      if (firstWhy.empty() && text.find(kSeparators[s]) != std::string_view::npos) firstWhy = reason;
+      mayBeBroken(reason.substr(reason.find(": ") + 2));
       continue;
     }
     if (rows == 0) {
@@ -168,6 +172,7 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
                    std::to_string(head.line) + " has " + std::to_string(head.fields.size()) + " (separated by " +
                    kSeparatorNames[s] + ")";
       }
+      if (!ragged.fields.empty()) mayBeBroken("they split rows into fields of other counts");
       continue;
     }
     // Tabs and commas (or semicolons) both splitting every row: names hold commas far more often
@@ -189,9 +194,9 @@ bool ReadCsv(std::string_view text, NetworkBuilder& builder, std::string& why) {
   }
   if (broken >= 0 && options.format != "csv") {
     why = std::string("every row splits at ") + kSeparatorNames[chosen] + ", but " + kSeparatorNames[broken] +
-          " stand on every line too, where " + brokenWhy.substr(brokenWhy.find(": ") + 2) +
-          ": names may hold quotes and " + kSeparatorNames[chosen] +
-          ", which cannot be told apart (save the file as CSV with its quotes doubled, or as GraphML)";
+          " stand on every line too, where " + brokenWhy + ": names may hold " + kSeparatorNames[chosen] +
+          ", which cannot be told apart from the separator (save the file as CSV with its names in quotes, or as "
+          "GraphML)";
     builder.Recognized();
     return false;
   }

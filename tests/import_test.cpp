@@ -530,8 +530,12 @@ cases[] = {
     // quotes and semicolons is no semicolon-separated one.
     {"quotes.txt", "Eponine;0,\"Cosette,9\nEponine;0,Marius,10\n",
      "error: every row splits at semicolons, but commas stand on every line too, where a quoted field is not closed: "
-     "names may hold quotes and semicolons, which cannot be told apart (save the file as CSV with its quotes doubled, "
-     "or as GraphML) (read as a CSV file, as its content suggests; --format names another)"},
+     "names may hold semicolons, which cannot be told apart from the separator (save the file as CSV with its names "
+     "in quotes, or as GraphML) (read as a CSV file, as its content suggests; --format names another)"},
+    {"ragged.csv", "Roma;1,Marius,5\nRoma;1,Ja,vert,6\n",
+     "error: every row splits at semicolons, but commas stand on every line too, where they split rows into fields of "
+     "other counts: names may hold semicolons, which cannot be told apart from the separator (save the file as CSV "
+     "with its names in quotes, or as GraphML)"},
     // igraph's LGL writes names as they are: under one node's line, 'u v w' lines may be its
     // neighbours with blanks in their names.
     {"block.txt", "# Valjean\nSt Denis 4\nLe Mans 7\n",
