@@ -3,48 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/drawing_parts.h"
 #include "draw/stress_layout.h"
 #include "draw/text_width.h"
 
 namespace mst {
 
 namespace {
-
-const char* const kPrimColour = "#1f5fbf";
-const char* const kKruskalColour = "#c8412b";
-const char* const kOtherColour = "#b0b0b0";
-
-// Font sizes, in points: nodes and tree labels, and the rest's labels; smaller where the
-// points are pinned, whose drawings hold many nodes.
-constexpr double kNodeFont = 10, kTreeLabelFont = 9, kOtherLabelFont = 7, kPinnedFont = 7;
-
-std::string EdgeLabel(int measure, int primStep, int kruskalStep) {
-  std::string label = std::to_string(measure);
-  if (primStep > 0 || kruskalStep > 0) label += " ";
-  if (primStep > 0) label += " P" + std::to_string(primStep);
-  if (kruskalStep > 0) label += " K" + std::to_string(kruskalStep);
-  return label;
-}
-
-// A name as the drawing shows it: whole up to kNameShownUpTo characters, else its first
-// kNameShownUpTo - 1 and an ellipsis (never cut inside a UTF-8 character).
-std::string ShownName(const std::string& name) {
-  int characters = 0;
-  std::size_t cut = 0;
-  for (std::size_t at = 0; at < name.size(); ++at) {
-    if ((static_cast<unsigned char>(name[at]) & 0xC0u) == 0x80u) continue;
-    if (++characters == kNameShownUpTo) cut = at;
-    if (characters > kNameShownUpTo) return name.substr(0, cut) + "\xE2\x80\xA6";
-  }
-  return name;
-}
-
-bool InTree(const TreeMarks& marks, int row) {
-  return marks.primStep[static_cast<std::size_t>(row)] > 0 || marks.kruskalStep[static_cast<std::size_t>(row)] > 0;
-}
-
-bool Pinned(const Drawing& drawing) { return drawing.positions != nullptr; }
-bool NamedNodes(const Drawing& drawing) { return drawing.names != nullptr && !Pinned(drawing); }
 
 // The node's shape, by what it shows: a name in an ellipse round it, a number in a circle (a
 // small one where the points are pinned).
@@ -210,34 +175,6 @@ DrawingGeometry LayOut(const Drawing& drawing) {
 
 namespace {
 
-// The caption: the file, its counts, both totals, and what was left out if anything.
-std::string Caption(const Drawing& drawing, const DrawingGeometry& geometry) {
-  const TreeMarks& marks = *drawing.marks;
-  int leftOut = 0;
-  int unlabelled = 0;
-  int treeUnlabelled = 0;
-  for (int r = 0; r < drawing.nOE; ++r) {
-    const auto ur = static_cast<std::size_t>(r);
-    leftOut += geometry.drawn[ur] ? 0 : 1;
-    unlabelled += geometry.drawn[ur] && !geometry.labelled[ur] ? 1 : 0;
-    treeUnlabelled += InTree(marks, r) && !geometry.labelled[ur] ? 1 : 0;
-  }
-  std::string caption = drawing.title + ": " + std::to_string(drawing.nON) + " nodes, " + std::to_string(drawing.nOE) +
-                        " edges. Prim's tree (blue, P<k>: its k-th edge) total " + std::to_string(marks.primTotal) +
-                        "; Kruskal's tree (red, K<k>) total " + std::to_string(marks.kruskalTotal) + ".";
-  if (leftOut > 0) {
-    caption += " The " + std::to_string(leftOut) + " edges in neither tree are left out (more than " +
-               std::to_string(kAllEdgesUpTo) + " edges).";
-  }
-  if (unlabelled > 0) {
-    caption += " " + std::to_string(unlabelled) + (unlabelled == 1 ? " edge has" : " edges have") +
-               " no room for a label" +
-               (treeUnlabelled > 0 ? ", " + std::to_string(treeUnlabelled) + " of them in a tree" : "") +
-               " (see the tooltips).";
-  }
-  return caption;
-}
-
 std::string Inches(double x, double y) {
   char pos[64];
   std::snprintf(pos, sizeof pos, "%.4f,%.4f!", x / 72, y / 72);
@@ -248,13 +185,6 @@ std::string Size(const PlacedBox& box) {
   char size[64];
   std::snprintf(size, sizeof size, "width=%.4f, height=%.4f", box.width / 72, box.height / 72);
   return size;
-}
-
-// A node by its name and number where it has a name, else by its number.
-std::string NodeText(const Drawing& drawing, int node) {
-  return drawing.names != nullptr
-             ? (*drawing.names)[static_cast<std::size_t>(node)] + " (" + std::to_string(node + 1) + ")"
-             : std::to_string(node + 1);
 }
 
 // Each node once with the id n<number> (pages find it by that), node 1 (where Prim's tree grows
@@ -268,7 +198,7 @@ void WriteNodes(std::FILE* file, const Drawing& drawing, const DrawingGeometry& 
       if (NamedNodes(drawing)) attributes += ", label=\"" + DotQuoted(ShownName(name)) + "\"";
       attributes += ", tooltip=\"" + DotQuoted(NodeText(drawing, node - 1)) + "\"";
     }
-    if (node == 1) attributes += ", style=filled, fillcolor=\"#d8e4f5\"";
+    if (node == 1) attributes += std::string(", style=filled, fillcolor=\"") + kRootFill + "\"";
     std::fprintf(file, "  %d [id=\"n%d\"%s];\n", node, node, attributes.c_str());
   }
 }
@@ -294,7 +224,7 @@ void WriteEdges(std::FILE* file, const Drawing& drawing, const DrawingGeometry& 
     } else {
       classes = "other";
       style = std::string("color=\"") + kOtherColour + "\", style=dashed";
-      labelStyle = ", fontcolor=\"#909090\", fontsize=7";
+      labelStyle = std::string(", fontcolor=\"") + kOtherLabelColour + "\", fontsize=7";
     }
     if (geometry.labelled[ur]) {
       const PlacedBox& box = geometry.labels[ur];
@@ -302,9 +232,7 @@ void WriteEdges(std::FILE* file, const Drawing& drawing, const DrawingGeometry& 
                    classes.c_str(), geometry.text[ur].c_str(), Inches(box.x, box.y).c_str(), Size(box).c_str(),
                    labelStyle.c_str());
     }
-    const std::string tooltip = "row " + std::to_string(r + 1) + ": " + NodeText(drawing, edge.node1) +
-                                " \xE2\x80\x93 " + NodeText(drawing, edge.node2) + ", measure " +
-                                std::to_string(edge.measure);
+    const std::string tooltip = EdgeTooltip(drawing, r);
     std::fprintf(file, "  %d -- %d [id=\"e%d\", class=\"%s\", %s, tooltip=\"%s\"];\n", edge.node1 + 1, edge.node2 + 1,
                  r + 1, classes.c_str(), style.c_str(), DotQuoted(tooltip).c_str());
   }

@@ -1,4 +1,4 @@
-// mst-draw: writes a Graphviz DOT picture of one network file with the trees mst-bench
+// mst-draw: writes a picture (Graphviz DOT, or SVG) of one network file with the trees mst-bench
 // reports for it marked. See Usage() below.
 #include <cstdio>
 #include <string>
@@ -6,6 +6,7 @@
 
 #include "draw/dot_writer.h"
 #include "draw/positions_file.h"
+#include "draw/svg_writer.h"
 #include "draw/tree_marks.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
@@ -18,15 +19,16 @@ using namespace mst;
 namespace {
 
 std::string Usage() {
-  return "Usage: mst-draw [--positions FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n"
+  return "Usage: mst-draw [--svg] [--positions FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n"
          "Writes the network in NETWORK_FILE (mst-bench's network file format or any format\n"
-         "mst-import reads; - reads standard input, ./- a file named -) as a Graphviz DOT graph to\n"
-         "standard output, with the trees mst-bench reports for it marked: Prim's (class prim,\n"
-         "blue, P<k> for its k-th edge) and Kruskal's (class kruskal, red, K<k>). mst-draw places\n"
-         "every node and label itself: each edge is a straight line, its label (its measure and\n"
-         "steps) on or beside it, clear of the nodes and the other labels. Above 300 edges only\n"
-         "the tree edges are drawn.\n"
+         "mst-import reads; - reads standard input, ./- a file named -) as a Graphviz DOT graph\n"
+         "(or, with --svg, an SVG picture) to standard output, with the trees mst-bench reports\n"
+         "for it marked: Prim's (class prim, blue, P<k> for its k-th edge) and Kruskal's (class\n"
+         "kruskal, red, K<k>). mst-draw places every node and label itself: each edge is a\n"
+         "straight line, its label (its measure and steps) on or beside it, clear of the nodes\n"
+         "and the other labels. Above 300 edges only the tree edges are drawn.\n"
          "\n" +
+         OptionHelp("--svg", "write the picture as SVG, drawn by mst-draw itself: no Graphviz needed") +
          OptionHelp("--positions FILE",
                     "pin node k at the k-th \"x y\" point of FILE (from mst-netgen --geometric --positions); "
                     "render with neato") +
@@ -40,7 +42,8 @@ std::string Usage() {
          "Exit status: 0 the picture was written; 1 a file could not be read or used, or standard\n"
          "output could not be written; 2 bad usage.\n"
          "\n"
-         "Example: mst-draw matrix1.txt | dot -Tsvg > matrix1.svg\n";
+         "Examples: mst-draw --svg matrix1.txt > matrix1.svg\n"
+         "          mst-draw matrix1.txt | neato -Tpng > matrix1.png\n";
 }
 
 }  // namespace
@@ -49,8 +52,10 @@ int main(int argc, char** argv) {
   std::string file;
   std::string positionsPath;
   std::string namesPath;
+  bool svg = false;
   ImportOptions options;
   CommandLine line("mst-draw", Usage());
+  line.Flag("--svg", svg);
   line.File("--positions", positionsPath);
   line.File("--names", namesPath);
   AddImportOptions(line, options);
@@ -77,6 +82,10 @@ int main(int argc, char** argv) {
   drawing.marks = &marks;
   drawing.positions = positionsPath.empty() ? nullptr : &positions;
   drawing.names = names.empty() ? nullptr : &names;
-  return WriteOutput("mst-draw", "", [&drawing](std::FILE* out) { WriteDot(out, drawing); }) ? kExitDone
-                                                                                             : kExitUnusableInput;
+  const auto write = [&drawing, svg](std::FILE* out) {
+    if (!svg) return WriteDot(out, drawing);
+    const std::string text = SvgDrawing(drawing);
+    std::fwrite(text.data(), 1, text.size(), out);
+  };
+  return WriteOutput("mst-draw", "", write) ? kExitDone : kExitUnusableInput;
 }

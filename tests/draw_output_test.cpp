@@ -1,4 +1,4 @@
-// mst-draw's DOT text and its positions file reader.
+// mst-draw's DOT text and SVG picture, and its positions file reader.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 
 #include "draw/dot_writer.h"
 #include "draw/positions_file.h"
+#include "draw/svg_writer.h"
 #include "draw/text_width.h"
 #include "draw/tree_marks.h"
 #include "tests/test_networks.h"
@@ -19,7 +20,7 @@ using namespace mst;
 namespace {
 
 std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Position>* positions = nullptr,
-                const std::vector<std::string>* names = nullptr) {
+                const std::vector<std::string>* names = nullptr, bool svg = false) {
   const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
   Drawing drawing;
   drawing.title = "net \"1\".txt";
@@ -29,6 +30,7 @@ std::string Dot(const std::vector<Edges>& edges, int nON, const std::vector<Posi
   drawing.marks = &marks;
   drawing.positions = positions;
   drawing.names = names;
+  if (svg) return SvgDrawing(drawing);
   std::FILE* file = std::tmpfile();
   WriteDot(file, drawing);
   std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
@@ -184,6 +186,57 @@ TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   const std::string oneDot = Dot(EdgesFromRows({{1, 2, 1}}), 2, &one);
   EXPECT_NE(oneDot.find("\n  1 [id=\"n1\", pos=\"0.0000,0.0000!\""), std::string::npos) << oneDot;
   EXPECT_NE(oneDot.find("\n  2 [id=\"n2\", pos=\"0.0000,0.2299!\""), std::string::npos) << oneDot;
+}
+
+// The SVG writer draws what the DOT text pins: every node at the same place (y up becomes y
+// down), every drawn row as eR titled by its ends, every text escaped so that the document
+// stays XML whatever the names hold.
+TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
+  const std::vector<std::string> names = {"a<b & \"c\"", "d-e\x01", "f"};
+  const std::vector<Edges> edges = EdgesFromRows({{1, 2, 3}, {2, 3, -4}, {1, 3, 9}});
+  const std::string dot = Dot(edges, 3, nullptr, &names);
+  const std::string svg = Dot(edges, 3, nullptr, &names, true);
+  const auto number = [](const std::string& text, const std::string& after, std::size_t from) {
+    const std::size_t at = text.find(after, from);
+    return at == std::string::npos ? -1e9 : std::stod(text.substr(at + after.size()));
+  };
+  std::vector<double> dotX, dotY, svgX, svgY;
+  for (int n = 1; n <= 3; ++n) {
+    const std::size_t statement = dot.find("id=\"n" + std::to_string(n) + "\", pos=\"");
+    ASSERT_NE(statement, std::string::npos) << dot;
+    dotX.push_back(number(dot, "pos=\"", statement) * 72);
+    dotY.push_back(number(dot, ",", dot.find("pos=\"", statement)) * 72);
+    const std::size_t group = svg.find("<g id=\"n" + std::to_string(n) + "\" class=\"node\">\n<title>" +
+                                       std::to_string(n) + "</title>");
+    ASSERT_NE(group, std::string::npos) << svg;
+    svgX.push_back(number(svg, "cx=\"", group));
+    svgY.push_back(number(svg, "cy=\"", group));
+  }
+  for (int n = 1; n < 3; ++n) {
+    EXPECT_NEAR(svgX[n] - svgX[0], dotX[n] - dotX[0], 0.02) << n;
+    EXPECT_NEAR(svgY[n] - svgY[0], -(dotY[n] - dotY[0]), 0.02) << n;
+  }
+  EXPECT_NE(svg.find("<g id=\"e2\" class=\"edge prim kruskal\">\n<title>2&#45;&#45;3</title>"), std::string::npos);
+  EXPECT_NE(svg.find("<g id=\"e3\" class=\"edge other\">\n<title>1&#45;&#45;3</title>"), std::string::npos);
+  EXPECT_NE(svg.find(">a&lt;b &amp; &quot;c&quot;</text>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find(">d&#45;e\xE2\x90\x81</text>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find("xlink:title=\"row 1: a&lt;b &amp; &quot;c&quot; (1) \xE2\x80\x93 d&#45;e\xE2\x90\x81 (2), "
+                     "measure 3\""),
+            std::string::npos);
+  EXPECT_NE(svg.find("fill=\"#d8e4f5\" stroke=\"black\""), std::string::npos);  // node 1, the root
+  // Outside tags, every '<' opens one and every '&' an entity; the document ends where it opens.
+  for (std::size_t at = svg.find_first_of("<&"); at != std::string::npos; at = svg.find_first_of("<&", at + 1)) {
+    if (svg[at] == '&') {
+      const std::string entity = svg.substr(at, svg.find(';', at) - at + 1);
+      EXPECT_TRUE(entity == "&amp;" || entity == "&lt;" || entity == "&gt;" || entity == "&quot;" ||
+                  entity == "&#45;")
+          << entity;
+    } else {
+      EXPECT_NE(std::string("?/abcdefghijklmnopqrstuvwxyz").find(svg[at + 1]), std::string::npos) << svg.substr(at, 20);
+      at = svg.find('>', at);
+    }
+  }
+  EXPECT_EQ(svg.substr(svg.size() - 12), "</g>\n</svg>\n");
 }
 
 struct PositionsCase {

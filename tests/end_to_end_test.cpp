@@ -355,7 +355,7 @@ TEST_F(EndToEnd, DrawBadUsageSaysWhatWasWrongThenTheUsageAndExitsTwo) {
     EXPECT_EQ(run.status, 2) << c.arguments;
     EXPECT_EQ(run.out, "") << c.arguments;
     EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what +
-                           "\nUsage: mst-draw [--positions FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n" +
+                           "\nUsage: mst-draw [--svg] [--positions FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n" +
                            run.err.substr(run.err.find("Writes the network")))
         << c.arguments;
   }
@@ -468,15 +468,18 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
       {"named.txt", 1, "mst-trace: named.names: line 3: '4' is not a node number from 1 to 3 "},
       {"--names none.names good.txt", 1, "mst-trace: none.names: cannot open the file (No such file or directory)\n"},
       {"", 2,
-       "mst-trace: no network file given\nUsage: mst-trace [--json | --page SVG_FILE] [--names FILE] [IMPORT OPTIONS] "
-       "[--] "
-       "NETWORK_FILE\n"},
+       "mst-trace: no network file given\nUsage: mst-trace [--json | --page [SVG_FILE]] [--positions FILE] [--names "
+       "FILE] [IMPORT OPTIONS] [--]\n                 NETWORK_FILE\n"},
       {"good.txt good.txt", 2, "mst-trace: one network file only, but 'good.txt' and 'good.txt' were given\nUsage: "},
       {"--json=yes good.txt", 2, "mst-trace: unknown option '--json=yes'\nUsage: "},
       {"--json --json good.txt", 2, "mst-trace: --json given twice\nUsage: "},
-      {"good.txt --page", 2, "mst-trace: --page needs a file name\nUsage: "},
+      {"--page= good.txt", 2, "mst-trace: --page needs a file name\nUsage: "},
+      {"--positions p good.txt", 2, "mst-trace: --positions needs --page\nUsage: "},
+      {"--page plain.svg --positions p good.txt", 2,
+       "mst-trace: --positions and a drawing together: the drawing has placed the nodes already\nUsage: "},
+      {"--page --positions none good.txt", 1, "mst-trace: none: cannot open the file (No such file or directory)\n"},
       {"--json --page plain.svg good.txt", 2, "mst-trace: --json and --page together: choose one\nUsage: "},
-      {"-- ''", 2, "mst-trace: the network file name is empty\nUsage: "},
+      {"-- ''", 2, "mst-trace: a file name is empty\nUsage: "},
   };
   for (const auto& c : cases) {
     const BenchRun run = RunInScratch(std::string("'" MST_TRACE_PATH "' ") + c.arguments);

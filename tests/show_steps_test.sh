@@ -56,8 +56,7 @@ cp "$work/twice/net.xml" "$work/first/net.xml"
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/first" "$work/out" > "$work/log" 2>&1 ||
   fail "exit status $? for an unreadable file beside a good one of its name"
 grep -q '"nodes":2' "$work/out/net-steps.html" || fail "the readable file of a name got no page"
-# A Graphviz warning fails both scripts, and a drawing that is not the network's (as a broken
-# Graphviz may render) fails show-steps where mst-trace refuses it, leaving no page.
+# A Graphviz warning fails draw-trees (its PNG is Graphviz's).
 mkdir -p "$work/fake" || exit 1
 cat > "$work/fake/neato" <<'FAKE'
 #!/bin/sh
@@ -69,14 +68,10 @@ chmod +x "$work/fake/neato"
 PATH="$work/fake:$PATH" MST_BUILD_DIR=$build "$source_dir/scripts/draw-trees" --out "$work/trees" \
   "$work/in/matrix1.txt" > "$work/log" 2>&1 && fail "draw-trees: exit status 0 on a Graphviz warning"
 grep -q 'the fake neato warns' "$work/log" || fail "draw-trees: the Graphviz warning was not shown"
+# show-steps draws with mst-trace alone: a broken Graphviz on the path changes nothing.
 PATH="$work/fake:$PATH" MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/warned" \
-  "$work/in/matrix1.txt" > "$work/log" 2>&1 && fail "exit status 0 on a Graphviz warning"
-[ ! -e "$work/warned/matrix1-steps.html" ] || fail "a page is left after a Graphviz warning"
-sed -i 's/^echo .*//' "$work/fake/neato"
-PATH="$work/fake:$PATH" MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/warned" \
-  "$work/in/matrix1.txt" > "$work/log" 2>&1 && fail "exit status 0 where mst-trace refuses the drawing"
-grep -q 'the drawing is of another network' "$work/log" || fail "mst-trace's refusal was not shown"
-[ ! -e "$work/warned/matrix1-steps.html" ] || fail "a page is left where mst-trace refused the drawing"
+  "$work/in/matrix1.txt" > "$work/log" 2>&1 || fail "exit status $? with a broken neato on the path"
+grep -q 'id="e3"' "$work/warned/matrix1-steps.html" || fail "the page made without Graphviz lacks its edges"
 mkdir -p "$work/any" || exit 1
 printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/any/my net.txt"
 printf '1\tMyriel\n3\tJavert\n2\tValjean\n' > "$work/any/my net.names"

@@ -40,6 +40,7 @@ struct Entry {
   std::vector<std::string> values;  // as CLI11 found them, one per time the option was given
   std::function<bool(const std::string&, std::string&)> check;
   std::function<void(const std::string&)> store;
+  bool optional = false;  // its value may be left out (OptionalFile)
 };
 
 }  // namespace
@@ -110,6 +111,24 @@ void CommandLine::File(const char* name, std::string& path) {
     return false;
   };
   entry.store = [&path](const std::string& value) { path = value; };
+}
+
+// The value that stands for an optional value left out: no word of a command line holds it.
+const char* const kLeftOut = "\x01";
+
+void CommandLine::OptionalFile(const char* name, std::string& path, bool& given) {
+  File(name, path);
+  Entry& entry = *table_->entries.back();
+  entry.optional = true;
+  entry.check = [missing = entry.missing](const std::string& value, std::string& why) {
+    if (!value.empty()) return true;
+    why = missing;
+    return false;
+  };
+  entry.store = [&path, &given](const std::string& value) {
+    given = true;
+    path = value == kLeftOut ? "" : value;
+  };
 }
 
 void CommandLine::Text(const char* name, std::string& value, const char* what) {
@@ -243,7 +262,12 @@ Parsed CommandLine::Read(int argc, const char* const* argv, std::string& why) {
         continue;
       }
     }
+    const Entry* entry = optionsEnded ? nullptr : t.Find(word);
     words.push_back(std::move(word));
+    if (entry != nullptr && entry->optional) {
+      const bool leftOut = a + 1 == argc || std::string(argv[a + 1]).compare(0, 2, "--") == 0;
+      if (leftOut) words.emplace_back(kLeftOut);
+    }
   }
   try {
     std::vector<std::string> reversed(words.rbegin(), words.rend());  // CLI11 takes them last first

@@ -32,6 +32,9 @@ class CommandLine {
   // The table. Each option is known by its whole name, e.g. "--positions".
   void Flag(const char* name, bool& given);
   void File(const char* name, std::string& path);  // a file name, not empty
+  // A file name that may be left out: "--name" at the end of the line, or before another option
+  // or "--", is given without one (path stays empty).
+  void OptionalFile(const char* name, std::string& path, bool& given);
   // A word that is not a file name, not empty; what names it in the refusal of a missing one
   // ("--weight needs a name").
   void Text(const char* name, std::string& value, const char* what);
