@@ -3,13 +3,13 @@
 // words after "mst-trace: NAME: "; on every fifth file read, its step page's drawing must place
 // every node where mst-trace --page's does, within 0.5 points (the two builds' maths libraries may
 // differ in a last bit, which may move a label, never a node).
-// usage: node module_test.js PAGE MST_TRACE FOLDER
+// usage: node module_test.js PAGE MST_TRACE FOLDER...
 'use strict';
 const fs = require('fs');
 const path = require('path');
 const { spawnSync } = require('child_process');
 
-const [pagePath, tracePath, folder] = process.argv.slice(2).map((a) => path.resolve(a));
+const [pagePath, tracePath, ...folders] = process.argv.slice(2).map((a) => path.resolve(a));
 const page = fs.readFileSync(pagePath, 'utf8');
 const scripts = page.split('<script>').slice(1).map((s) => s.slice(0, s.indexOf('</script>')));
 const code = scripts.find((s) => s.includes('PlaygroundModule'));
@@ -29,12 +29,16 @@ function nodes(page) {
   return centres;
 }
 
-function native(args, name) {
-  const run = spawnSync(tracePath, [...args, '--', name], { cwd: folder, maxBuffer: 1 << 28 });
+// mst-trace on the file alone, as the module sees it: no names file beside it.
+const alone = fs.mkdtempSync(path.join(require('os').tmpdir(), 'playground-'));
+function native(folder, args, name) {
+  fs.copyFileSync(path.join(folder, name), path.join(alone, name));
+  const run = spawnSync(tracePath, [...args, '--', name], { cwd: alone, maxBuffer: 1 << 28 });
+  fs.rmSync(path.join(alone, name));
   return { status: run.status, out: run.stdout.toString('utf8'), err: run.stderr.toString('utf8') };
 }
 
-factory().then((M) => {
+Promise.resolve(factory()).then((M) => {
   const call = (name, bytes, page) => {
     const at = M._malloc(bytes.length + 1);
     M.HEAPU8.set(bytes, at);
@@ -44,13 +48,14 @@ factory().then((M) => {
     return { read, message: M.UTF8ToString(M._playground_message()), trace: M.UTF8ToString(M._playground_trace()),
              page: M.UTF8ToString(M._playground_page()) };
   };
-  const files = fs.readdirSync(folder).filter((f) => fs.statSync(path.join(folder, f)).isFile()).sort();
-  let failures = 0, read = 0, refused = 0, pages = 0;
-  for (const name of files) {
+  let failures = 0, read = 0, refused = 0, pages = 0, files = 0;
+  for (const folder of folders) for (const name of fs.readdirSync(folder).sort()) {
+    if (!fs.statSync(path.join(folder, name)).isFile()) continue;
+    files++;
     const bytes = fs.readFileSync(path.join(folder, name));
     const wantPage = read % 5 === 0;
     const mine = call(name, bytes, wantPage);
-    const theirs = native(['--json'], name);
+    const theirs = native(folder, ['--json'], name);
     const fail = (what) => { failures++; console.log(`FAIL ${name}: ${what}`); };
     if (theirs.status === 0) {
       if (!mine.read) { fail(`refused (${mine.message}), where mst-trace reads it`); continue; }
@@ -59,7 +64,7 @@ factory().then((M) => {
       if (mine.message !== notes) fail(`notes "${mine.message}" where mst-trace says "${notes}"`);
       if (wantPage) {
         pages++;
-        const theirPage = native(['--page'], name);
+        const theirPage = native(folder, ['--page'], name);
         const a = nodes(mine.page), b = nodes(theirPage.out);
         if (a.length !== b.length || a.length === 0) fail(`${a.length} nodes drawn, where mst-trace draws ${b.length}`);
         for (let k = 1; k < a.length; k++) {
@@ -75,7 +80,8 @@ factory().then((M) => {
       refused++;
     }
   }
-  console.log(`${files.length} files: ${read} read alike (${pages} pages compared), ${refused} refused alike, ` +
+  console.log(`${files} files: ${read} read alike (${pages} pages compared), ${refused} refused alike, ` +
               `${failures} failures`);
-  process.exit(failures > 0 || files.length === 0 ? 1 : 0);
+  fs.rmSync(alone, { recursive: true });
+  process.exit(failures > 0 || files === 0 ? 1 : 0);
 });
