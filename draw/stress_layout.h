@@ -26,7 +26,7 @@ struct LayoutEdge {
 // join are placed as if one length beyond the farthest pair. Cost: the shortest paths from
 // every node, then 30 rounds over the pairs: all pairs up to kAllPairsUpTo nodes (time and
 // memory about N^2), else each node against 200 pivot nodes and its neighbours.
-constexpr int kAllPairsUpTo = 3000;
+constexpr int kAllPairsUpTo = 1000;
 [[nodiscard]] std::vector<LayoutPoint> StressLayout(int nodes, const std::vector<LayoutEdge>& edges);
 
 }  // namespace mst
