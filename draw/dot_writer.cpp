@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "draw/drawing_parts.h"
+#include "draw/plane.h"
 #include "draw/stress_layout.h"
 #include "draw/text_width.h"
 
@@ -21,7 +22,7 @@ PlacedBox NodeShape(const Drawing& drawing, int node) {
   }
   const double font = Pinned(drawing) ? kPinnedFont : kNodeFont;
   const std::string number = std::to_string(node + 1);
-  const double diameter = std::hypot(TextWidth(number, font), TextHeight(font)) + 2;
+  const double diameter = Length(TextWidth(number, font), TextHeight(font)) + 2;
   const double size = std::max(diameter, Pinned(drawing) ? 14.4 : 0.0);
   return {0, 0, size, size};
 }
@@ -46,7 +47,7 @@ std::vector<LayoutPoint> Layout(const Drawing& drawing, const std::vector<bool>&
     if (!drawn[static_cast<std::size_t>(r)]) continue;
     const Edges& e = drawing.edges[r];
     const int hub = std::max(degree[static_cast<std::size_t>(e.node1)], degree[static_cast<std::size_t>(e.node2)]);
-    edges.push_back({e.node1, e.node2, InTree(*drawing.marks, r) ? 0.6 + 0.2 * std::sqrt(hub) : 2.5});
+    edges.push_back({e.node1, e.node2, InTree(*drawing.marks, r) ? 0.6 + 0.2 * std::sqrt(hub) : 1.5});
   }
   return StressLayout(drawing.nON, edges);
 }
@@ -97,7 +98,7 @@ DrawingGeometry LayOut(const Drawing& drawing) {
   for (std::size_t k = 0; k < trees; ++k) {
     const LayoutPoint& a = points[static_cast<std::size_t>(wanted[k].a)];
     const LayoutPoint& b = points[static_cast<std::size_t>(wanted[k].b)];
-    const double length = std::hypot(a.x - b.x, a.y - b.y);
+    const double length = Length(a.x - b.x, a.y - b.y);
     if (length <= 0) continue;
     // Along the edge: the label's extent, and each end's shape's radius (an ellipse's).
     const double c = std::fabs(a.x - b.x) / length, s = std::fabs(a.y - b.y) / length;

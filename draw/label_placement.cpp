@@ -5,6 +5,8 @@
 #include <limits>
 #include <unordered_map>
 
+#include "draw/plane.h"
+
 namespace mst {
 
 namespace {
@@ -59,7 +61,7 @@ class BoxGrid {
 double PointToSegment(double x, double y, const PlacedBox& a, const PlacedBox& b) {
   const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
   const double t = length2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-  return std::hypot(x - a.x - t * dx, y - a.y - t * dy);
+  return Length(x - a.x - t * dx, y - a.y - t * dy);
 }
 
 // The distance between a box and the segment from a's centre to b's: 0 where they meet.
@@ -77,7 +79,7 @@ double BoxToSegment(const PlacedBox& box, const PlacedBox& a, const PlacedBox& b
   for (const PlacedBox* end : {&a, &b}) {
     const double ex = std::max({left - end->x, 0.0, end->x - right});
     const double ey = std::max({low - end->y, 0.0, end->y - high});
-    nearest = std::min(nearest, std::hypot(ex, ey));
+    nearest = std::min(nearest, Length(ex, ey));
   }
   const double dx = b.x - a.x, dy = b.y - a.y;
   for (const double side : {left, right}) {

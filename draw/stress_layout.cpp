@@ -8,6 +8,7 @@
 #include <random>
 #include <utility>
 
+#include "draw/plane.h"
 #include "graph/random_draws.h"
 
 namespace mst {
@@ -39,6 +40,111 @@ void Distances(int source, const std::vector<std::vector<std::pair<int, double>>
       }
     }
   }
+}
+
+// Places the nodes by pivot MDS (Brandes and Pich): the squared distances from up to 50 pivots
+// (each the farthest from those before), double-centred, and the two leading directions of that
+// n by k matrix found by power iteration, scaled so that the pairs' distances fit best. Nodes no
+// path joins stand farthest + 1 apart. Returns false where the second direction is (next to)
+// nothing, as for a path, whose points would all lie on one line. Cost: k shortest-path runs
+// and 2 x 100 rounds of O(n k).
+bool PivotMds(const std::vector<std::vector<std::pair<int, double>>>& near, double farthest,
+              const std::vector<Pair>& pairs, std::vector<LayoutPoint>& at) {
+  const auto n = static_cast<std::size_t>(at.size());
+  const std::size_t k = std::min<std::size_t>(n, 50);
+  if (k < 3) return false;
+  std::vector<double> c(n * k);  // row i, column p: the squared distance from pivot p
+  std::vector<double> d(n), nearest(n, std::numeric_limits<double>::infinity());
+  int pivot = 0;
+  for (std::size_t p = 0; p < k; ++p) {
+    Distances(pivot, near, d);
+    double far = -1;
+    int next = 0;
+    for (std::size_t v = 0; v < n; ++v) {
+      const double length = std::isfinite(d[v]) ? d[v] : farthest + 1;
+      c[v * k + p] = length * length;
+      nearest[v] = std::min(nearest[v], length);
+      if (nearest[v] > far) {
+        far = nearest[v];
+        next = static_cast<int>(v);
+      }
+    }
+    pivot = next;
+  }
+  // Double centring: minus half of (entry - row mean - column mean + grand mean).
+  std::vector<double> rowMean(n, 0), columnMean(k, 0);
+  double grand = 0;
+  for (std::size_t v = 0; v < n; ++v) {
+    for (std::size_t p = 0; p < k; ++p) {
+      rowMean[v] += c[v * k + p] / static_cast<double>(k);
+      columnMean[p] += c[v * k + p] / static_cast<double>(n);
+    }
+    grand += rowMean[v] / static_cast<double>(n);
+  }
+  for (std::size_t v = 0; v < n; ++v) {
+    for (std::size_t p = 0; p < k; ++p) c[v * k + p] = -0.5 * (c[v * k + p] - rowMean[v] - columnMean[p] + grand);
+  }
+  // The two leading eigenvectors of C^T C, by power iteration from fixed starts, the second kept
+  // orthogonal to the first.
+  std::vector<std::vector<double>> directions;
+  std::vector<double> values;
+  std::vector<double> image(n);
+  for (int which = 0; which < 2; ++which) {
+    std::vector<double> v(k);
+    for (std::size_t p = 0; p < k; ++p) v[p] = 1.0 + static_cast<double>((p * 7 + static_cast<std::size_t>(which) * 3) % 11);
+    double value = 0;
+    for (int round = 0; round < 100; ++round) {
+      for (const std::vector<double>& u : directions) {
+        double dot = 0;
+        for (std::size_t p = 0; p < k; ++p) dot += u[p] * v[p];
+        for (std::size_t p = 0; p < k; ++p) v[p] -= dot * u[p];
+      }
+      double norm = 0;
+      for (const double x : v) norm += x * x;
+      norm = std::sqrt(norm);
+      if (!(norm > 1e-12)) return false;
+      for (double& x : v) x /= norm;
+      for (std::size_t i = 0; i < n; ++i) {
+        double sum = 0;
+        for (std::size_t p = 0; p < k; ++p) sum += c[i * k + p] * v[p];
+        image[i] = sum;
+      }
+      std::vector<double> next(k, 0);
+      for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t p = 0; p < k; ++p) next[p] += c[i * k + p] * image[i];
+      }
+      value = 0;
+      for (std::size_t p = 0; p < k; ++p) value += next[p] * v[p];
+      v = next;
+    }
+    double norm = 0;
+    for (const double x : v) norm += x * x;
+    norm = std::sqrt(norm);
+    if (!(norm > 1e-12)) return false;
+    for (double& x : v) x /= norm;
+    directions.push_back(v);
+    values.push_back(value);
+  }
+  if (!(values[1] > 1e-9 * values[0])) return false;
+  for (std::size_t i = 0; i < n; ++i) {
+    double x = 0, y = 0;
+    for (std::size_t p = 0; p < k; ++p) {
+      x += c[i * k + p] * directions[0][p];
+      y += c[i * k + p] * directions[1][p];
+    }
+    at[i] = {x, y};
+  }
+  // The scale that fits the pairs' distances best (least squares).
+  double along = 0, squared = 0;
+  for (const Pair& pair : pairs) {
+    const double length = Length(at[static_cast<std::size_t>(pair.i)].x - at[static_cast<std::size_t>(pair.j)].x,
+                                 at[static_cast<std::size_t>(pair.i)].y - at[static_cast<std::size_t>(pair.j)].y);
+    along += pair.distance * length;
+    squared += length * length;
+  }
+  if (!(squared > 0) || !(along > 0)) return false;
+  for (LayoutPoint& p : at) p = {p.x * along / squared, p.y * along / squared};
+  return true;
 }
 
 }  // namespace
@@ -115,22 +221,41 @@ std::vector<LayoutPoint> StressLayout(int nodes, const std::vector<LayoutEdge>& 
     shortest = std::min(shortest, static_cast<double>(pair.distance));
     pair.weight /= pair.distance * pair.distance;
   }
-  // Start from a fixed scatter, as wide as the network is deep.
+  // Start from the network's own shape (PivotMds): a grid starts as a grid, a cycle as a ring,
+  // which the rounds below only refine; they would rarely undo a fold of a random start. Where
+  // that shape is flat (a path), from a fixed scatter, as wide as the network is deep.
   // The draws are the project's own (graph/random_draws.h): the same network is laid out the same
   // by every compiler and standard library.
   std::mt19937_64 random(20181101u);
-  const double spread = std::max(farthest, 1.0);
-  for (LayoutPoint& p : at) {
-    const double x = spread * Unit(random);
-    p = {x, spread * Unit(random)};
+  if (!PivotMds(near, farthest, pairs, at)) {
+    const double spread = std::max(farthest, 1.0);
+    for (LayoutPoint& p : at) {
+      const double x = spread * Unit(random);
+      p = {x, spread * Unit(random)};
+    }
   }
   // Step sizes from the longest distance's square down to a tenth of the shortest's.
   const int rounds = 30;
   const double etaMax = std::max(farthest, 1.0) * std::max(farthest, 1.0);
   const double etaMin = 0.1 * shortest * shortest;
-  const double decay = std::log(etaMax / etaMin) / (rounds - 1);
+  // The step shrinks by one factor a round, from etaMax to etaMin: the factor is found, and the
+  // steps made, with the basic operations alone, which every build rounds alike (a maths
+  // library's exp and log may differ in a last bit, and the layout with them).
+  double factor = 1;
+  const double ratio = etaMin / etaMax;
+  if (ratio < 1) {
+    double low = 0, high = 1;  // factor^(rounds - 1) rises with factor: bisect to ratio
+    for (int halving = 0; halving < 60; ++halving) {
+      const double middle = (low + high) / 2;
+      double power = 1;
+      for (int k = 0; k < rounds - 1; ++k) power *= middle;
+      (power < ratio ? low : high) = middle;
+    }
+    factor = (low + high) / 2;
+  }
+  double eta = etaMax;
   for (int round = 0; round < rounds; ++round) {
-    const double eta = etaMax * std::exp(-decay * round);
+    if (round > 0) eta *= factor;
     Shuffle(pairs, random);
     for (const Pair& pair : pairs) {
       LayoutPoint& p = at[static_cast<std::size_t>(pair.i)];

@@ -23,9 +23,10 @@ struct LayoutEdge {
 };
 
 // Positions for nodes 0..nodes-1, in the units of the edges' lengths. Nodes the edges do not
-// join are placed as if one length beyond the farthest pair. Cost: the shortest paths from
-// every node, then 30 rounds over the pairs: all pairs up to kAllPairsUpTo nodes (time and
-// memory about N^2), else each node against 200 pivot nodes and its neighbours.
+// join are placed as if one length beyond the farthest pair. The start is the network's own
+// shape, by pivot MDS (50 pivots), then 30 rounds of stress descent refine it. Cost: the
+// shortest paths from every node, then 30 rounds over the pairs: all pairs up to kAllPairsUpTo
+// nodes (time and memory about N^2), else each node against 200 pivot nodes and its neighbours.
 constexpr int kAllPairsUpTo = 1000;
 [[nodiscard]] std::vector<LayoutPoint> StressLayout(int nodes, const std::vector<LayoutEdge>& edges);
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "draw/drawing_parts.h"
+#include "draw/plane.h"
 #include "draw/text_width.h"
 
 namespace mst {
@@ -81,7 +82,7 @@ std::string EdgeGroup(const Drawing& drawing, const DrawingGeometry& geometry, c
   const PlacedBox& b = geometry.nodes[static_cast<std::size_t>(edge.node2)];
   const auto path = [&](const char* colour, const char* style, double offset) {
     // offset: sideways from the centre line, for the two colours of a row in both trees.
-    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    const double length = Length(b.x - a.x, b.y - a.y);
     const double nx = length > 0 ? -(b.y - a.y) / length * offset : 0, ny = length > 0 ? (b.x - a.x) / length * offset : 0;
     return std::string("<path fill=\"none\" stroke=\"") + colour + "\"" + style + " d=\"M" + frame.X(a.x + nx) + "," +
            frame.Y(a.y + ny) + "L" + frame.X(b.x + nx) + "," + frame.Y(b.y + ny) + "\"/>\n";

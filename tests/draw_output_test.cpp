@@ -239,6 +239,49 @@ TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
   EXPECT_EQ(svg.substr(svg.size() - 12), "</g>\n</svg>\n");
 }
 
+// A planar network needs no crossing, and gets none: grids of 5 by 5 to 10 by 10 with measures
+// in no order, and a ring of 12.
+TEST(DotWriter, GridsAndRingsAreDrawnUntangled) {
+  const auto crossings = [](const std::vector<Edges>& edges, int nON) {
+    const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
+    Drawing drawing;
+    drawing.edges = edges.data();
+    drawing.nOE = static_cast<int>(edges.size());
+    drawing.nON = nON;
+    drawing.marks = &marks;
+    const DrawingGeometry geometry = LayOut(drawing);
+    const auto side = [&](int a, int b, int c) {
+      const PlacedBox &p = geometry.nodes[a], &q = geometry.nodes[b], &r = geometry.nodes[c];
+      return (r.y - p.y) * (q.x - p.x) - (q.y - p.y) * (r.x - p.x) > 0;
+    };
+    int count = 0;
+    for (std::size_t e = 0; e < edges.size(); ++e) {
+      for (std::size_t f = e + 1; f < edges.size(); ++f) {
+        const int a = edges[e].node1, b = edges[e].node2, c = edges[f].node1, d = edges[f].node2;
+        if (a == c || a == d || b == c || b == d) continue;
+        count += side(a, b, c) != side(a, b, d) && side(c, d, a) != side(c, d, b) ? 1 : 0;
+      }
+    }
+    return count;
+  };
+  for (int side = 5; side <= 10; ++side) {
+    std::vector<std::vector<int>> rows;
+    unsigned draw = 12345u + static_cast<unsigned>(side);
+    const auto measure = [&draw] { return static_cast<int>((draw = draw * 1103515245u + 12345u) >> 16) % 1000 + 1; };
+    for (int r = 0; r < side; ++r) {
+      for (int c = 0; c < side; ++c) {
+        const int node = r * side + c + 1;
+        if (c + 1 < side) rows.push_back({node, node + 1, measure()});
+        if (r + 1 < side) rows.push_back({node, node + side, measure()});
+      }
+    }
+    EXPECT_EQ(crossings(EdgesFromRows(rows), side * side), 0) << side << " by " << side;
+  }
+  std::vector<std::vector<int>> ring;
+  for (int k = 0; k < 12; ++k) ring.push_back({k + 1, (k + 1) % 12 + 1, 1 + (k * 7) % 5});
+  EXPECT_EQ(crossings(EdgesFromRows(ring), 12), 0);
+}
+
 struct PositionsCase {
   const char* text;
   int nON;
