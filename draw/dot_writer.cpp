@@ -42,12 +42,17 @@ std::vector<LayoutPoint> Layout(const Drawing& drawing, const std::vector<bool>&
     ++degree[static_cast<std::size_t>(drawing.edges[r].node1)];
     ++degree[static_cast<std::size_t>(drawing.edges[r].node2)];
   }
+  // The others: on a sparse network (grids, rings, roads: at most two edges a node) nearly a
+  // tree edge's length, so that it keeps its own untangled shape; on a denser one longer, so
+  // that the trees stand out of the crowd.
+  const long long drawnEdges = std::count(drawn.begin(), drawn.end(), true);
+  const double other = drawnEdges <= 2LL * drawing.nON ? 1.5 : 2.5;
   std::vector<LayoutEdge> edges;
   for (int r = 0; r < drawing.nOE; ++r) {
     if (!drawn[static_cast<std::size_t>(r)]) continue;
     const Edges& e = drawing.edges[r];
     const int hub = std::max(degree[static_cast<std::size_t>(e.node1)], degree[static_cast<std::size_t>(e.node2)]);
-    edges.push_back({e.node1, e.node2, InTree(*drawing.marks, r) ? 0.6 + 0.2 * std::sqrt(hub) : 1.5});
+    edges.push_back({e.node1, e.node2, InTree(*drawing.marks, r) ? 0.6 + 0.2 * std::sqrt(hub) : other});
   }
   return StressLayout(drawing.nON, edges);
 }

@@ -49,9 +49,9 @@ struct DrawingGeometry {
 
 // Lays the drawing out. The nodes: at their points where positions are given, else by a stress
 // layout (draw/stress_layout.h) over the drawn edges, a tree edge standing for a shorter distance
-// (1, more at a hub) than the others (1.5), so that the drawing takes the shape of the trees
-// while a planar network such as a grid stays untangled (at 2.5 a grid's long non-tree edges
-// folded it).
+// (1, more at a hub) than the others (2.5), so that the drawing takes the shape of the trees;
+// on a sparse network (at most two drawn edges a node: grids, rings) the others stand for 1.5,
+// so that it keeps its own untangled shape (longer, a grid's non-tree edges folded it).
 // The labels: on or beside their edges' straight lines (draw/label_placement.h), the trees'
 // first, then the others in file order. The drawing is scaled up, from where a typical tree edge
 // holds its label (where points are given, from kPinnedDrawingInches), until every tree label
