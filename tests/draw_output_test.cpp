@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "draw/svg_writer.h"
 #include "draw/text_width.h"
 #include "draw/tree_marks.h"
+#include "graph/network_vectors.h"
 #include "tests/test_networks.h"
 
 using namespace mst;
@@ -280,6 +282,54 @@ TEST(DotWriter, GridsAndRingsAreDrawnUntangled) {
   std::vector<std::vector<int>> ring;
   for (int k = 0; k < 12; ++k) ring.push_back({k + 1, (k + 1) % 12 + 1, 1 + (k * 7) % 5});
   EXPECT_EQ(crossings(EdgesFromRows(ring), 12), 0);
+}
+
+// Nodes never overlap, pinned ones included (sixteen points at one place, and the towns of
+// Ireland, crowded round Dublin), and every label keeps kLabelGap from every node and label.
+TEST(DotWriter, NodesApartAndLabelsAGapFromEverything) {
+  const auto check = [](const std::vector<Edges>& edges, int nON, const std::vector<Position>* positions,
+                        const std::string& what) {
+    const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
+    Drawing drawing;
+    drawing.edges = edges.data();
+    drawing.nOE = static_cast<int>(edges.size());
+    drawing.nON = nON;
+    drawing.marks = &marks;
+    drawing.positions = positions;
+    const DrawingGeometry geometry = LayOut(drawing);
+    // How far apart two boxes are (negative where they overlap), along the axis of the least.
+    const auto apart = [](const PlacedBox& a, const PlacedBox& b) {
+      return std::max(std::fabs(a.x - b.x) - (a.width + b.width) / 2, std::fabs(a.y - b.y) - (a.height + b.height) / 2);
+    };
+    int overlaps = 0, tooClose = 0;
+    for (std::size_t a = 0; a < geometry.nodes.size(); ++a) {
+      for (std::size_t b = a + 1; b < geometry.nodes.size(); ++b) overlaps += apart(geometry.nodes[a], geometry.nodes[b]) < -1e-6;
+    }
+    std::vector<PlacedBox> labels;
+    for (std::size_t r = 0; r < geometry.labels.size(); ++r) {
+      if (geometry.labelled[r]) labels.push_back(geometry.labels[r]);
+    }
+    for (std::size_t a = 0; a < labels.size(); ++a) {
+      for (const PlacedBox& node : geometry.nodes) tooClose += apart(labels[a], node) < kLabelGap - 1e-6;
+      for (std::size_t b = a + 1; b < labels.size(); ++b) tooClose += apart(labels[a], labels[b]) < kLabelGap - 1e-6;
+    }
+    EXPECT_EQ(overlaps, 0) << what;
+    EXPECT_EQ(tooClose, 0) << what << ": labels closer than the gap";
+  };
+  std::vector<std::vector<int>> star;
+  for (int k = 2; k <= 16; ++k) star.push_back({1, k, k});
+  const std::vector<Position> onePlace(16, Position{5, 5});
+  check(EdgesFromRows(star), 16, &onePlace, "sixteen points at one place");
+  Network towns;
+  std::string reason;
+  ASSERT_TRUE(LoadNetworkFile(MST_SOURCE_DIR "/networks/real/ireland-towns.txt", towns, reason)) << reason;
+  std::vector<Position> points;
+  ASSERT_TRUE(ReadPositionsFile(MST_SOURCE_DIR "/networks/real/ireland-towns.positions", towns.nON, points, reason))
+      << reason;
+  check(towns.edges, towns.nON, &points, "the towns of Ireland");
+  Network lesmis;
+  ASSERT_TRUE(LoadNetworkFile(MST_SOURCE_DIR "/networks/real/lesmis.txt", lesmis, reason)) << reason;
+  check(lesmis.edges, lesmis.nON, nullptr, "Les Miserables");
 }
 
 struct PositionsCase {
