@@ -127,6 +127,20 @@ DrawingGeometry LayOut(const Drawing& drawing) {
     }
     const double extent = std::max(maxX - minX, maxY - minY);
     scale = extent > 0 ? kPinnedDrawingInches * 72 / extent : 1;
+    // A crowded map is drawn larger: large enough that a typical (the median) tree edge is 1.6
+    // node widths long, so that the trees show between the circles rather than under them.
+    std::vector<double> wanted;
+    for (int r = 0; r < drawing.nOE; ++r) {
+      if (!InTree(marks, r)) continue;
+      const LayoutPoint& a = points[static_cast<std::size_t>(drawing.edges[r].node1)];
+      const LayoutPoint& b = points[static_cast<std::size_t>(drawing.edges[r].node2)];
+      const double length = Length(a.x - b.x, a.y - b.y);
+      if (length > 0) wanted.push_back(1.6 * geometry.nodes[static_cast<std::size_t>(drawing.edges[r].node1)].width / length);
+    }
+    if (!wanted.empty()) {
+      std::nth_element(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(wanted.size() / 2), wanted.end());
+      scale = std::max(scale, wanted[wanted.size() / 2]);
+    }
   }
   if (!needed.empty() && !Pinned(drawing)) {
     std::nth_element(needed.begin(), needed.begin() + static_cast<std::ptrdiff_t>(needed.size() / 2), needed.end());

@@ -55,7 +55,8 @@ struct DrawingGeometry {
 // The labels: on or beside their edges' straight lines (draw/label_placement.h), the trees'
 // first, then the others in file order. The drawing is scaled up, from where a typical tree edge
 // holds its label (where points are given, from kPinnedDrawingInches), until every tree label
-// finds a place: up to 6 times larger (3 where points are given); above kCrowdedFrom nodes, until
+// finds a place: up to 6 times larger (3 where points are given, whose drawing is at least so
+// large that the median tree edge is 1.6 node widths long); above kCrowdedFrom nodes, until
 // all but one in 200 do. Nodes that meet are moved apart, pinned ones too where their points are
 // closer than their shapes. A label without a place is left out (the edge's tooltip gives it).
 // Cost: the stress layout's, then about 35 tries per label per scale tried.
