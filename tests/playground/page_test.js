@@ -13,6 +13,9 @@ const [page, trace, chromium, scratch] = process.argv.slice(2).map((a) => path.r
 fs.mkdirSync(scratch, { recursive: true });
 const cases = [
   { name: 'matrix1.txt', text: fs.readFileSync(path.join(__dirname, '../../networks/matrix1.txt')), steps: 'prim=3&kruskal=2' },
+  // An arrow key pressed on the playground itself steps the routines of its step page.
+  { name: 'matrix1.txt', text: fs.readFileSync(path.join(__dirname, '../../networks/matrix1.txt')), steps: 'prim=4&kruskal=3',
+    link: 'prim=3&kruskal=2', keys: ['ArrowRight'] },
   { name: 'towns.csv', text: 'from,to,km\nSaint-Étienne,Lyon,62\nLyon,"Paris, France",465\nSaint-Étienne,"Paris, France",520\n' },
   { name: 'decimals.txt', text: 'a b 2.5\nb c 1.25\n' },
   { name: 'decimals.txt', text: 'a b 2.5\nb c 1.25\n', options: ['scale', '100'] },
@@ -28,7 +31,17 @@ cases.forEach((c, k) => {
   const bytes = Buffer.from(c.text);
   const net = zlib.deflateRawSync(bytes, { level: 9 }).toString('base64url');
   const options = c.options ? `&${c.options[0]}=${encodeURIComponent(c.options[1])}` : '';
-  const link = `file://${page}#file=${encodeURIComponent(c.name)}&net=${net}${options}${c.steps ? '&' + c.steps : ''}`;
+  const asked = c.link || c.steps;
+  let link = `file://${page}#file=${encodeURIComponent(c.name)}&net=${net}${options}${asked ? '&' + asked : ''}`;
+  if (c.keys) {
+    // A copy of the page that presses the keys on itself once its steps are shown.
+    const pressing = path.join(scratch, 'pressing.html');
+    const press = `<script>setTimeout(function () { ${JSON.stringify(c.keys)}.forEach(function (key) {
+      document.body.dispatchEvent(new KeyboardEvent('keydown', { key: key, bubbles: true })); }); }, 2000);</script>`;
+    const source = fs.readFileSync(page, 'utf8');
+    fs.writeFileSync(pressing, source.slice(0, source.lastIndexOf('</body>')) + press + source.slice(source.lastIndexOf('</body>')));
+    link = link.replace(`file://${page}`, `file://${pressing}`);
+  }
   const dump = spawnSync('timeout', ['120', chromium, '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
     `--user-data-dir=${path.join(scratch, 'profile')}`, '--virtual-time-budget=10000', '--dump-dom', link],
     { maxBuffer: 1 << 28 }).stdout.toString('utf8');
