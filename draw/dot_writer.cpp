@@ -135,7 +135,8 @@ DrawingGeometry LayOut(const Drawing& drawing) {
       const LayoutPoint& a = points[static_cast<std::size_t>(drawing.edges[r].node1)];
       const LayoutPoint& b = points[static_cast<std::size_t>(drawing.edges[r].node2)];
       const double length = Length(a.x - b.x, a.y - b.y);
-      if (length > 0) wanted.push_back(1.6 * geometry.nodes[static_cast<std::size_t>(drawing.edges[r].node1)].width / length);
+      if (length > 0)
+        wanted.push_back(1.6 * geometry.nodes[static_cast<std::size_t>(drawing.edges[r].node1)].width / length);
     }
     if (!wanted.empty()) {
       std::nth_element(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(wanted.size() / 2), wanted.end());

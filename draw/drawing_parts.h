@@ -28,9 +28,7 @@ constexpr double kNodeFont = 10, kTreeLabelFont = 9, kOtherLabelFont = 7, kPinne
 [[nodiscard]] bool InTree(const TreeMarks& marks, int row);
 // Points given: nodes are small circles showing numbers. Named: ellipses showing names.
 [[nodiscard]] inline bool Pinned(const Drawing& drawing) { return drawing.positions != nullptr; }
-[[nodiscard]] inline bool NamedNodes(const Drawing& drawing) {
-  return drawing.names != nullptr && !Pinned(drawing);
-}
+[[nodiscard]] inline bool NamedNodes(const Drawing& drawing) { return drawing.names != nullptr && !Pinned(drawing); }
 
 // The caption: the file, its counts, both totals, and what was left out if anything.
 [[nodiscard]] std::string Caption(const Drawing& drawing, const DrawingGeometry& geometry);

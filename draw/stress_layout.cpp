@@ -91,7 +91,8 @@ bool PivotMds(const std::vector<std::vector<std::pair<int, double>>>& near, doub
   std::vector<double> image(n);
   for (int which = 0; which < 2; ++which) {
     std::vector<double> v(k);
-    for (std::size_t p = 0; p < k; ++p) v[p] = 1.0 + static_cast<double>((p * 7 + static_cast<std::size_t>(which) * 3) % 11);
+    for (std::size_t p = 0; p < k; ++p)
+      v[p] = 1.0 + static_cast<double>((p * 7 + static_cast<std::size_t>(which) * 3) % 11);
     double value = 0;
     for (int round = 0; round < 100; ++round) {
       for (const std::vector<double>& u : directions) {

@@ -74,16 +74,17 @@ std::string EdgeGroup(const Drawing& drawing, const DrawingGeometry& geometry, c
   const TreeMarks& marks = *drawing.marks;
   const auto ur = static_cast<std::size_t>(r);
   const bool prim = marks.primStep[ur] > 0, kruskal = marks.kruskalStep[ur] > 0;
-  const std::string classes = prim || kruskal ? std::string(prim ? "prim" : "") + (prim && kruskal ? " " : "") +
-                                                    (kruskal ? "kruskal" : "")
-                                              : "other";
+  const std::string classes =
+      prim || kruskal ? std::string(prim ? "prim" : "") + (prim && kruskal ? " " : "") + (kruskal ? "kruskal" : "")
+                      : "other";
   const Edges& edge = drawing.edges[r];
   const PlacedBox& a = geometry.nodes[static_cast<std::size_t>(edge.node1)];
   const PlacedBox& b = geometry.nodes[static_cast<std::size_t>(edge.node2)];
   const auto path = [&](const char* colour, const char* style, double offset) {
     // offset: sideways from the centre line, for the two colours of a row in both trees.
     const double length = Length(b.x - a.x, b.y - a.y);
-    const double nx = length > 0 ? -(b.y - a.y) / length * offset : 0, ny = length > 0 ? (b.x - a.x) / length * offset : 0;
+    const double nx = length > 0 ? -(b.y - a.y) / length * offset : 0,
+                 ny = length > 0 ? (b.x - a.x) / length * offset : 0;
     return std::string("<path fill=\"none\" stroke=\"") + colour + "\"" + style + " d=\"M" + frame.X(a.x + nx) + "," +
            frame.Y(a.y + ny) + "L" + frame.X(b.x + nx) + "," + frame.Y(b.y + ny) + "\"/>\n";
   };
@@ -97,8 +98,8 @@ std::string EdgeGroup(const Drawing& drawing, const DrawingGeometry& geometry, c
   }
   const std::string id = "e" + std::to_string(r + 1);
   return "<g id=\"" + id + "\" class=\"edge " + classes + "\">\n<title>" + std::to_string(edge.node1 + 1) +
-         "&#45;&#45;" + std::to_string(edge.node2 + 1) + "</title>\n" +
-         Linked(id, EdgeTooltip(drawing, r), paths) + "</g>\n";
+         "&#45;&#45;" + std::to_string(edge.node2 + 1) + "</title>\n" + Linked(id, EdgeTooltip(drawing, r), paths) +
+         "</g>\n";
 }
 
 std::string LabelGroup(const Drawing& drawing, const DrawingGeometry& geometry, const Frame& frame, int r) {
@@ -122,8 +123,8 @@ std::string LabelGroup(const Drawing& drawing, const DrawingGeometry& geometry, 
 
 std::string NodeGroup(const Drawing& drawing, const DrawingGeometry& geometry, const Frame& frame, int node) {
   const PlacedBox& shape = geometry.nodes[static_cast<std::size_t>(node)];
-  const std::string shown = NamedNodes(drawing) ? ShownName((*drawing.names)[static_cast<std::size_t>(node)])
-                                                : std::to_string(node + 1);
+  const std::string shown =
+      NamedNodes(drawing) ? ShownName((*drawing.names)[static_cast<std::size_t>(node)]) : std::to_string(node + 1);
   const std::string inside = std::string("<ellipse fill=\"") + (node == 0 ? kRootFill : "white") +
                              "\" stroke=\"black\" cx=\"" + frame.X(shape.x) + "\" cy=\"" + frame.Y(shape.y) +
                              "\" rx=\"" + Number(shape.width / 2) + "\" ry=\"" + Number(shape.height / 2) + "\"/>\n" +
@@ -165,13 +166,14 @@ std::string SvgDrawing(const Drawing& drawing) {
 
   std::string svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
-      "<svg width=\"" + Number(width) + "pt\" height=\"" + Number(height) + "pt\" viewBox=\"0.00 0.00 " +
-      Number(width) + " " + Number(height) +
+      "<svg width=\"" +
+      Number(width) + "pt\" height=\"" + Number(height) + "pt\" viewBox=\"0.00 0.00 " + Number(width) + " " +
+      Number(height) +
       "\" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\">\n"
-      "<g id=\"graph0\" class=\"graph\" transform=\"translate(4 " + Number(height - 4) + ")\">\n" +
-      "<polygon fill=\"white\" stroke=\"none\" points=\"-4,4 -4," + Number(-height + 4) + " " + Number(width - 4) + "," +
-      Number(-height + 4) + " " + Number(width - 4) + ",4 -4,4\"/>\n" +
-      Text(frame, minX - frame.shift + inner / 2, maxY + captionHeight / 2, kCaptionFont, caption);
+      "<g id=\"graph0\" class=\"graph\" transform=\"translate(4 " +
+      Number(height - 4) + ")\">\n" + "<polygon fill=\"white\" stroke=\"none\" points=\"-4,4 -4," +
+      Number(-height + 4) + " " + Number(width - 4) + "," + Number(-height + 4) + " " + Number(width - 4) +
+      ",4 -4,4\"/>\n" + Text(frame, minX - frame.shift + inner / 2, maxY + captionHeight / 2, kCaptionFont, caption);
   for (int r = 0; r < drawing.nOE; ++r) {
     if (geometry.drawn[static_cast<std::size_t>(r)]) svg += EdgeGroup(drawing, geometry, frame, r);
   }

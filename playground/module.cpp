@@ -30,8 +30,7 @@ EMSCRIPTEN_KEEPALIVE const char* playground_page() { return last.page.c_str(); }
 
 EMSCRIPTEN_KEEPALIVE const char* playground_race(const char* fileName, const char* bytes, int length,
                                                  const char* options, int repetitions) {
-  raceText = mst::RacePlayground(fileName, std::string(bytes, static_cast<std::size_t>(length)), options,
-                                 repetitions);
+  raceText = mst::RacePlayground(fileName, std::string(bytes, static_cast<std::size_t>(length)), options, repetitions);
   return raceText.c_str();
 }
 

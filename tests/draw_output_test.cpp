@@ -208,8 +208,8 @@ TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
     ASSERT_NE(statement, std::string::npos) << dot;
     dotX.push_back(number(dot, "pos=\"", statement) * 72);
     dotY.push_back(number(dot, ",", dot.find("pos=\"", statement)) * 72);
-    const std::size_t group = svg.find("<g id=\"n" + std::to_string(n) + "\" class=\"node\">\n<title>" +
-                                       std::to_string(n) + "</title>");
+    const std::size_t group =
+        svg.find("<g id=\"n" + std::to_string(n) + "\" class=\"node\">\n<title>" + std::to_string(n) + "</title>");
     ASSERT_NE(group, std::string::npos) << svg;
     svgX.push_back(number(svg, "cx=\"", group));
     svgY.push_back(number(svg, "cy=\"", group));
@@ -230,8 +230,7 @@ TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
   for (std::size_t at = svg.find_first_of("<&"); at != std::string::npos; at = svg.find_first_of("<&", at + 1)) {
     if (svg[at] == '&') {
       const std::string entity = svg.substr(at, svg.find(';', at) - at + 1);
-      EXPECT_TRUE(entity == "&amp;" || entity == "&lt;" || entity == "&gt;" || entity == "&quot;" ||
-                  entity == "&#45;")
+      EXPECT_TRUE(entity == "&amp;" || entity == "&lt;" || entity == "&gt;" || entity == "&quot;" || entity == "&#45;")
           << entity;
     } else {
       EXPECT_NE(std::string("?/abcdefghijklmnopqrstuvwxyz").find(svg[at + 1]), std::string::npos) << svg.substr(at, 20);
@@ -303,7 +302,8 @@ TEST(DotWriter, NodesApartAndLabelsAGapFromEverything) {
     };
     int overlaps = 0, tooClose = 0;
     for (std::size_t a = 0; a < geometry.nodes.size(); ++a) {
-      for (std::size_t b = a + 1; b < geometry.nodes.size(); ++b) overlaps += apart(geometry.nodes[a], geometry.nodes[b]) < -1e-6;
+      for (std::size_t b = a + 1; b < geometry.nodes.size(); ++b)
+        overlaps += apart(geometry.nodes[a], geometry.nodes[b]) < -1e-6;
     }
     std::vector<PlacedBox> labels;
     for (std::size_t r = 0; r < geometry.labels.size(); ++r) {

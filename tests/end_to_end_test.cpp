@@ -354,9 +354,10 @@ TEST_F(EndToEnd, DrawBadUsageSaysWhatWasWrongThenTheUsageAndExitsTwo) {
     const BenchRun run = RunInScratch(std::string("'" MST_DRAW_PATH "' ") + c.arguments);
     EXPECT_EQ(run.status, 2) << c.arguments;
     EXPECT_EQ(run.out, "") << c.arguments;
-    EXPECT_EQ(run.err, std::string("mst-draw: ") + c.what +
-                           "\nUsage: mst-draw [--svg] [--positions FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n" +
-                           run.err.substr(run.err.find("Writes the network")))
+    EXPECT_EQ(run.err,
+              std::string("mst-draw: ") + c.what +
+                  "\nUsage: mst-draw [--svg] [--positions FILE] [--names FILE] [IMPORT OPTIONS] [--] NETWORK_FILE\n" +
+                  run.err.substr(run.err.find("Writes the network")))
         << c.arguments;
   }
   // After "--" a word with dashes is a file name; "-" is standard input, "./-" a file so named.

@@ -131,9 +131,9 @@ class PageInBrowser : public testing::Test {
   bool DumpDom(const std::string& address, const fs::path& out, int virtualMs = 0) {
     return RunCommand("timeout 120 '" CHROMIUM_PATH "' --headless --no-sandbox --disable-gpu --no-first-run " +
                       (virtualMs > 0 ? "--virtual-time-budget=" + std::to_string(virtualMs) + " " : std::string()) +
-                      (window_.empty() ? std::string() : "--window-size=" + window_ + " ") +
-                      "--user-data-dir='" + (dir_ / "profile").string() + "' --dump-dom 'file://" + address + "' > '" +
-                      out.string() + "' 2> /dev/null");
+                      (window_.empty() ? std::string() : "--window-size=" + window_ + " ") + "--user-data-dir='" +
+                      (dir_ / "profile").string() + "' --dump-dom 'file://" + address + "' > '" + out.string() +
+                      "' 2> /dev/null");
   }
 
   std::string Dump(const std::string& fragment) {

@@ -272,15 +272,23 @@ TEST(ChoosePrimScan, FollowsTheTableForStatedInstructionSets) {
     PrimScan expected;
   };
   const Case cases[] = {
-      {none, 10, 22, PrimScan::kPortable},            {none, 10, 32, PrimScan::kPortablePairs64},
+      {none, 10, 22, PrimScan::kPortable},
+      {none, 10, 32, PrimScan::kPortablePairs64},
       {none, 64, 200, PrimScan::kPortablePairs64},
-      {none, 65, 200, PrimScan::kPortable},           {none, 16383, 16382, PrimScan::kPortable},
-      {none, 16384, 16383, PrimScan::kPortableMarks}, {avx2, 10, 47, PrimScan::kPortablePairs64},
-      {avx2, 64, 48, PrimScan::kAvx2Marks16},         {avx2, 256, 300, PrimScan::kAvx2Marks16},
-      {avx2, 257, 256, PrimScan::kAvx2Marks16},       {avx2, 65536, 65535, PrimScan::kAvx2Marks16},
-      {avx2, 70000, 69999, PrimScan::kAvx2Marks},     {avx512, 10, 31, PrimScan::kPortable},
-      {avx512, 10, 32, PrimScan::kAvx512Pairs64},     {avx512, 64, 63, PrimScan::kAvx512Pairs64},
-      {avx512, 65, 64, PrimScan::kAvx512Marks16},     {avx512, 65536, 65535, PrimScan::kAvx512Marks16},
+      {none, 65, 200, PrimScan::kPortable},
+      {none, 16383, 16382, PrimScan::kPortable},
+      {none, 16384, 16383, PrimScan::kPortableMarks},
+      {avx2, 10, 47, PrimScan::kPortablePairs64},
+      {avx2, 64, 48, PrimScan::kAvx2Marks16},
+      {avx2, 256, 300, PrimScan::kAvx2Marks16},
+      {avx2, 257, 256, PrimScan::kAvx2Marks16},
+      {avx2, 65536, 65535, PrimScan::kAvx2Marks16},
+      {avx2, 70000, 69999, PrimScan::kAvx2Marks},
+      {avx512, 10, 31, PrimScan::kPortable},
+      {avx512, 10, 32, PrimScan::kAvx512Pairs64},
+      {avx512, 64, 63, PrimScan::kAvx512Pairs64},
+      {avx512, 65, 64, PrimScan::kAvx512Marks16},
+      {avx512, 65536, 65535, PrimScan::kAvx512Marks16},
       {avx512, 65537, 65536, PrimScan::kAvx512Marks},
   };
   for (const Case& c : cases) {
