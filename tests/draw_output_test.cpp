@@ -352,6 +352,14 @@ TEST(DotWriter, TextWidthCountsCharactersNotBytes) {
                       "a",
                       10),
             TextWidth("\xF0\x9F\x98\x80", 10));
+  // Three-byte characters from the first of them (U+0800, lead byte 0xE0: Devanagari's letters)
+  // on are as wide as an ideograph's.
+  EXPECT_DOUBLE_EQ(TextWidth("\xE0\xA4\x85"
+                             "a",
+                             10),
+                   TextWidth("\xE4\xB8\xAD"
+                             "a",
+                             10));
   EXPECT_DOUBLE_EQ(TextWidth("\xC3\xA9"
                              "a",
                              10) -

@@ -416,7 +416,8 @@ TEST(ImportRules, ScaleMaximumAndLargestPart) {
   EXPECT_EQ(Import("edgelist", "a b 2.5\n", scaled),
             "error: line 1: the measure '2.5' is outside -2147483648 to 2147483647 after --scale (--scale 1e+08 brings "
             "every measure within it, rounded; the largest rounding error is reported)");
-  scaled.scale = 0.5;
+  scaled.scale = 0.5;  // a scale below 1 shrinks the measures
+  EXPECT_EQ(Import("edgelist", "a b 8\nb c 42\n", scaled), "2 3 | 1-2:4 2-3:21 | a b c");
   // The advice is the scale that brings the largest measure of the file within range, not the first.
   EXPECT_EQ(Import("edgelist", "a b 9e9\nb c 7e10\n", scaled),
             "error: line 1: the measure '9e9' is outside -2147483648 to 2147483647 after --scale (--scale 0.005 brings "
@@ -509,6 +510,10 @@ cases[] = {
     {"commas.txt", "Napoleon,Myriel,1\nMyriel,Mlle Baptistine,8\n",
      "2 3 | 1-2:1 2-3:8 | Napoleon Myriel Mlle Baptistine"},
     {"semicolons.dat", "Source;Target;Weight\na;b;2\n", "1 2 | 1-2:2 | a b"},
+    // igraph's GML starts with its Creator line.
+    {"ig.txt", "Creator \"igraph version 0.10.4\"\nVersion 1\ngraph\n[\n  directed 0\n  node\n  [\n    id 0\n  ]\n"
+               "  node\n  [\n    id 1\n  ]\n  edge\n  [\n    source 0\n    target 1\n    weight 3\n  ]\n]\n",
+     "1 2 | 1-2:3 | 0 1"},
     {"lesmis.txt", "# Napoleon\nMyriel 1\n# Myriel\nBaptistine 8\n",
      "2 3 | 1-2:1 2-3:8 | Napoleon Myriel Baptistine"},  // LGL: '#' lines among the edges
     {"g.txt", "<graphml><graph><node id=\"a\"/><node id=\"b\"/><edge source=\"a\" target=\"b\"/></graph></graphml>",

@@ -476,6 +476,9 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
   function seen() {
     return location.hash + ' ' + document.querySelector('[data-routine="kruskal"] [data-act="play"]').textContent;
   }
+  // At first neither routine plays: its play button starts it.
+  document.querySelector('[data-routine="kruskal"] [data-act="play"]').click();
+  var first = document.querySelector('[data-routine="kruskal"] [data-act="play"]').textContent;
   document.dispatchEvent(new KeyboardEvent('keydown', {key: 'End', bubbles: true}));
   space();
   setTimeout(function () {
@@ -490,7 +493,8 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
       setTimeout(function () {
         var pre = document.createElement('pre');
         pre.id = 'seen';
-        pre.textContent = played + '|' + stopped + '|' + seenEnd + '|' + document.getElementById('kruskal-slider').max;
+        pre.textContent = played + '|' + stopped + '|' + seenEnd + '|' + document.getElementById('kruskal-slider').max +
+                          '|' + first;
         document.body.appendChild(pre);
       }, 1500);
     }, 1000);
@@ -506,7 +510,8 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
   const std::size_t at = dom.find("<pre id=\"seen\">");
   ASSERT_NE(at, std::string::npos);
   const std::vector<std::string> looks = Split(dom.substr(at + 15, dom.find("</pre>", at) - at - 15), '|');
-  ASSERT_EQ(looks.size(), 4u);
+  ASSERT_EQ(looks.size(), 5u);
+  EXPECT_EQ(looks[4], "pause") << "Kruskal's play button did not start it";
   int k = 0, j = 0;
   ASSERT_EQ(std::sscanf(looks[0].c_str(), "#prim=%d&amp;kruskal=%d", &k, &j), 2) << looks[0];
   EXPECT_GE(k, 3);

@@ -1,11 +1,15 @@
 #!/bin/sh
-# Each script's --help prints its usage from the comment block at its top, and no line of the
-# script's code after that block.
+# Each script's --help prints its usage from the comment block at its top (not its #! line),
+# and no line of the script's code after that block; an unknown option exits 2.
 # usage: scripts_help.sh SCRIPTS_DIR
 status=0
 for script in draw-trees show-steps density-study scaling-study docs-pictures pugixml-source playground-speed; do
   help=$("$1/$script" --help) || { echo "$script --help failed"; status=1; continue; }
   printf '%s\n' "$help" | grep -qi '^usage: ' || { echo "$script --help: no usage line"; status=1; }
+  if printf '%s\n' "$help" | grep -q '^!'; then echo "$script --help shows its #! line"; status=1; fi
+  "$1/$script" --no-such-option > /dev/null 2>&1
+  unknown=$?
+  [ "$unknown" -eq 2 ] || { echo "$script --no-such-option: exit status $unknown, not 2"; status=1; }
   if printf '%s\n' "$help" | grep -qE '^(set |repo=|#!)'; then
     echo "$script --help shows lines of the script itself:"
     printf '%s\n' "$help" | grep -E '^(set |repo=|#!)'
