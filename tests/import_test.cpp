@@ -511,8 +511,9 @@ cases[] = {
      "2 3 | 1-2:1 2-3:8 | Napoleon Myriel Mlle Baptistine"},
     {"semicolons.dat", "Source;Target;Weight\na;b;2\n", "1 2 | 1-2:2 | a b"},
     // igraph's GML starts with its Creator line.
-    {"ig.txt", "Creator \"igraph version 0.10.4\"\nVersion 1\ngraph\n[\n  directed 0\n  node\n  [\n    id 0\n  ]\n"
-               "  node\n  [\n    id 1\n  ]\n  edge\n  [\n    source 0\n    target 1\n    weight 3\n  ]\n]\n",
+    {"ig.txt",
+     "Creator \"igraph version 0.10.4\"\nVersion 1\ngraph\n[\n  directed 0\n  node\n  [\n    id 0\n  ]\n"
+     "  node\n  [\n    id 1\n  ]\n  edge\n  [\n    source 0\n    target 1\n    weight 3\n  ]\n]\n",
      "1 2 | 1-2:3 | 0 1"},
     {"lesmis.txt", "# Napoleon\nMyriel 1\n# Myriel\nBaptistine 8\n",
      "2 3 | 1-2:1 2-3:8 | Napoleon Myriel Baptistine"},  // LGL: '#' lines among the edges
