@@ -59,6 +59,19 @@ std::vector<LayoutPoint> Layout(const Drawing& drawing, const std::vector<bool>&
 
 }  // namespace
 
+Drawing NetworkDrawing(const std::string& title, const Network& network, const TreeMarks& marks,
+                       const std::vector<Position>& positions, const std::vector<std::string>& names) {
+  Drawing drawing;
+  drawing.title = title;
+  drawing.edges = network.edges.data();
+  drawing.nOE = static_cast<int>(network.edges.size());
+  drawing.nON = network.nON;
+  drawing.marks = &marks;
+  drawing.positions = positions.empty() ? nullptr : &positions;
+  drawing.names = names.empty() ? nullptr : &names;
+  return drawing;
+}
+
 DrawingGeometry LayOut(const Drawing& drawing) {
   const TreeMarks& marks = *drawing.marks;
   DrawingGeometry geometry;

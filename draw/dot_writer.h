@@ -8,6 +8,7 @@
 #include "draw/positions_file.h"
 #include "draw/tree_marks.h"
 #include "graph/edges.h"
+#include "graph/network_vectors.h"
 
 namespace mst {
 
@@ -32,6 +33,12 @@ struct Drawing {
   const std::vector<Position>* positions = nullptr;  // nON points, or null: the layout decides
   const std::vector<std::string>* names = nullptr;   // nON node names, or null: numbers only
 };
+
+// The drawing of a whole network with its trees as marked (marks from MarkReportedTrees on
+// network's rows). Holds pointers into network, marks, positions and names (each may be null
+// or empty: not given), which must outlive it.
+[[nodiscard]] Drawing NetworkDrawing(const std::string& title, const Network& network, const TreeMarks& marks,
+                                     const std::vector<Position>& positions, const std::vector<std::string>& names);
 
 // Names longer than this many characters are cut short in the drawing (the tooltip has them
 // whole).

@@ -98,9 +98,14 @@ double BoxToSegment(const PlacedBox& box, const PlacedBox& a, const PlacedBox& b
 }  // namespace
 
 void SeparateNodes(std::vector<PlacedBox>& nodes, double gap) {
+  // A pair pushed apart stands exactly gap apart, give or take rounding: overlaps below this
+  // are settled, or the rounds would never end.
+  constexpr double kSettled = 1e-3;
+  // A cell holds the largest box and its gap, so that a box's neighbours within gap lie in
+  // the 3 by 3 cells around its centre's.
   double cell = 1;
-  for (const PlacedBox& node : nodes) cell = std::max({cell, node.width, node.height});
-  for (int round = 0; round < 100; ++round) {
+  for (const PlacedBox& node : nodes) cell = std::max({cell, node.width + gap, node.height + gap});
+  for (int round = 0; round < 1000; ++round) {
     std::unordered_map<long long, std::vector<int>> cells;
     const auto key = [cell](double x, double y) {
       return static_cast<long long>(std::floor(x / cell)) * 2654435761LL + static_cast<long long>(std::floor(y / cell));
@@ -118,7 +123,7 @@ void SeparateNodes(std::vector<PlacedBox>& nodes, double gap) {
             PlacedBox& q = nodes[static_cast<std::size_t>(other)];
             const double overlapX = (p.width + q.width) / 2 + gap - std::fabs(p.x - q.x);
             const double overlapY = (p.height + q.height) / 2 + gap - std::fabs(p.y - q.y);
-            if (overlapX <= 0 || overlapY <= 0) continue;
+            if (overlapX <= kSettled || overlapY <= kSettled) continue;
             moved = true;
             // Along the axis of the smaller overlap; a node on another's centre goes right.
             if (overlapX < overlapY) {

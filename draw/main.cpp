@@ -74,14 +74,7 @@ int main(int argc, char** argv) {
     return kExitUnusableInput;
   }
   const TreeMarks marks = MarkReportedTrees(network.edges.data(), static_cast<int>(network.edges.size()), network.nON);
-  Drawing drawing;
-  drawing.title = title;
-  drawing.edges = network.edges.data();
-  drawing.nOE = static_cast<int>(network.edges.size());
-  drawing.nON = network.nON;
-  drawing.marks = &marks;
-  drawing.positions = positionsPath.empty() ? nullptr : &positions;
-  drawing.names = names.empty() ? nullptr : &names;
+  const Drawing drawing = NetworkDrawing(title, network, marks, positions, names);
   const auto write = [&drawing, svg](std::FILE* out) {
     if (!svg) return WriteDot(out, drawing);
     const std::string text = SvgDrawing(drawing);

@@ -1,5 +1,6 @@
 #include "import/network_import.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -138,6 +139,8 @@ bool TakesOptions(const Format& format, const ImportOptions& options, std::strin
 
 }  // namespace
 
+std::vector<std::string> CommentChoices() { return {"none", "skip"}; }
+
 bool ImportText(std::string_view text, const std::string& fileName, const ImportOptions& options,
                 ImportedNetwork& imported, std::string& why) {
   imported = ImportedNetwork();
@@ -154,7 +157,8 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
   }
   std::string converted;
   if (!ToUtf8(text, encoding, converted, text, why)) return false;
-  if (!options.comments.empty() && options.comments != "none" && options.comments != "skip") {
+  const std::vector<std::string> comments = CommentChoices();
+  if (!options.comments.empty() && std::find(comments.begin(), comments.end(), options.comments) == comments.end()) {
     why = "--comments takes none (lines starting with # or % are edges) or skip (they are comments)";
     return false;
   }

@@ -49,9 +49,12 @@ struct ImportOptions {
   // Lines that start with '#' or '%' where edges are one a line: "" takes them for comments
   // unless one has the shape of the file's edges (then the file is refused as ambiguous);
   // "none" reads every such line as an edge, "skip" every one as a comment.
-  std::string comments;
+  std::string comments;       // one of CommentChoices() or empty
   bool decimalComma = false;  // a measure's decimal mark is a comma (1,5), as in ';'-separated files
 };
+
+// The values ImportOptions::comments takes besides empty.
+[[nodiscard]] std::vector<std::string> CommentChoices();
 
 struct ImportedNetwork {
   Network network;

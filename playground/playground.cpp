@@ -10,6 +10,7 @@
 #include "import/network_import.h"
 #include "race/race_report.h"
 #include "text/decimal.h"
+#include "text/encoding.h"
 #include "text/lines.h"
 #include "timing/routine_timing.h"
 #include "trace/step_page.h"
@@ -54,10 +55,10 @@ bool ReadOptions(const std::string& text, ImportOptions& options, std::string& w
       if (!OneOf(label, value, names, why)) return false;
       options.format = value;
     } else if (name == "encoding") {
-      if (!OneOf(label, value, {"utf-8", "cp1252", "latin1", "utf-16"}, why)) return false;
+      if (!OneOf(label, value, EncodingChoices(), why)) return false;
       options.encoding = value;
     } else if (name == "comments") {
-      if (!OneOf(label, value, {"none", "skip"}, why)) return false;
+      if (!OneOf(label, value, CommentChoices(), why)) return false;
       options.comments = value;
     } else if (name == "weight") {
       options.weight = value;
@@ -116,13 +117,7 @@ PlaygroundResult RunPlayground(const std::string& fileName, const std::string& t
   result.traceJson = TraceJson(trace, fileName);
   if (page) {
     const TreeMarks marks = MarkReportedTrees(network.edges.data(), rows, network.nON);
-    Drawing drawing;
-    drawing.title = fileName;
-    drawing.edges = network.edges.data();
-    drawing.nOE = rows;
-    drawing.nON = network.nON;
-    drawing.marks = &marks;
-    drawing.names = names.empty() ? nullptr : &names;
+    const Drawing drawing = NetworkDrawing(fileName, network, marks, {}, names);
     std::string why;
     if (!StepPage(trace, fileName, SvgDrawing(drawing), result.page, why)) result.page.clear();
   }

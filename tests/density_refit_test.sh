@@ -9,3 +9,17 @@ rm -rf "$work" && mkdir -p "$work" || exit 1
 cp "$1/tests/fixtures/density-refit.csv" "$work/density.csv" || exit 1
 "$1/scripts/density-study" --refit "$work" > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
 diff "$1/tests/fixtures/density-refit-summary.txt" "$work/density-summary.txt"
+# Without MST_BUILD_DIR a study configures build/ first (a fresh clone has none); --refit then
+# builds the summary alone and measures nothing again. cmake is a stand-in that logs its calls.
+mkdir -p "$work/bin" "$work/fresh" || exit 1
+printf '#!/bin/sh\necho "$*" >> "%s/cmake.log"\n' "$work" > "$work/bin/cmake" && chmod +x "$work/bin/cmake" || exit 1
+for study in density scaling; do
+  : > "$work/cmake.log"
+  cp "$1/tests/fixtures/density-refit.csv" "$work/fresh/$study.csv" || exit 1
+  env -u MST_BUILD_DIR PATH="$work/bin:$PATH" "$1/scripts/$study-study" --refit "$work/fresh" > /dev/null 2>&1
+  case "$(head -n 1 "$work/cmake.log")" in
+    "-S "*" -B "*/build) ;;
+    *) echo "$study-study did not configure build/ first:"; cat "$work/cmake.log"; exit 1 ;;
+  esac
+  ! grep -q "mst-$study" "$work/cmake.log" || { echo "$study-study --refit measured again:"; cat "$work/cmake.log"; exit 1; }
+done

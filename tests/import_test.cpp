@@ -813,7 +813,7 @@ TEST(ImportRules, EveryFormatRoundTripsAGeneratedNetwork) {
   for (const Edges& e : edges) from[static_cast<std::size_t>(e.node1)].push_back(&e);
   for (int v = 1; v <= 40; ++v) {
     const std::string id = std::to_string(v);
-    gml += "  node [ id " + id + " label \"n&#201;" + id + "\" ]\n";
+    gml += "  node [ id " + id + " label \"n&#201;&#xe9;" + id + "\" ]\n";
     gexf += "<node id=\"" + id + "\" label=\"n " + id + "\"/>";
     json += (v == 1 ? "{\"id\": \"" : ", {\"id\": \"") + id + "\"}";
     adjlist += "n" + id;
@@ -875,7 +875,7 @@ TEST(ImportRules, EveryFormatRoundTripsAGeneratedNetwork) {
       EXPECT_EQ(total(imported.network.edges, 40) - shift, text == adjlist ? 39 : expected) << format.name;
       if (text == gml) {
         EXPECT_EQ(imported.names[0],
-                  "n\xC3\x89"
+                  "n\xC3\x89\xC3\xA9"
                   "1");
       }
     }

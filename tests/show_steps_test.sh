@@ -28,6 +28,7 @@ grep -q '"names":\["Fantine","Cosette"\]' "$work/out/family-steps.html" || fail 
 grep -q 'id="n12"' "$work/out/matrix3-steps.html" || fail "matrix3's page lacks its nodes"
 grep -q 'matrix2.txt: skipped: edge row 2' "$work/log" || fail "the refusal was not reported"
 grep -q 'matrix3.positions: skipped: a positions file' "$work/log" || fail "the positions file was not named"
+! grep -q "$(printf '\r')" "$work/log" || fail "progress was written off a terminal"
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/out" "$work/in/matrix2.txt" > "$work/log" 2>&1 &&
   fail "exit status 0 for a refused network given as a file"
 # The importer's options pass on: decimals read with --scale, as the refusal without it advises.

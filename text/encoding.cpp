@@ -128,6 +128,14 @@ bool EncodingNamed(std::string_view name, Encoding& encoding) {
   return false;
 }
 
+std::vector<std::string> EncodingChoices() {
+  std::vector<std::string> choices;
+  for (const Named& named : kEncodings) {
+    if (choices.size() == static_cast<std::size_t>(named.encoding)) choices.emplace_back(named.name);
+  }
+  return choices;
+}
+
 const char* EncodingNames() { return "utf-8, cp1252 (Windows-1252), latin1 (ISO-8859-1) or utf-16"; }
 
 bool ToUtf8(std::string_view text, Encoding encoding, std::string& converted, std::string_view& view,

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Text as it arrives in files: UTF-8 checks, byte-order marks, binary content, and the
 // encodings that spreadsheets and old Windows programs write, turned into UTF-8. Everything
@@ -29,6 +30,8 @@ enum class Encoding { kUtf8, kCp1252, kLatin1, kUtf16 };
 [[nodiscard]] bool EncodingNamed(std::string_view name, Encoding& encoding);
 // The names EncodingNamed takes, as --help shows them.
 [[nodiscard]] const char* EncodingNames();
+// One name per encoding, in the enum's order: the choices a command line or a page offers.
+[[nodiscard]] std::vector<std::string> EncodingChoices();
 
 // Sets view to text in encoding as UTF-8, without its byte-order mark: a view into text itself
 // where text is UTF-8 (checked, not copied), else into converted, which receives the

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "import/formats.h"
+#include "text/encoding.h"
 #include "tools/command_line.h"
 #include "tools/exit_status.h"
 
@@ -15,8 +16,8 @@ void AddImportOptions(CommandLine& line, ImportOptions& options) {
   line.Positive("--scale", options.scale);
   line.Flag("--maximum", options.maximum);
   line.Flag("--largest-part", options.largestPart);
-  line.Choice("--encoding", options.encoding, {"utf-8", "cp1252", "latin1", "utf-16"});
-  line.Choice("--comments", options.comments, {"none", "skip"});
+  line.Choice("--encoding", options.encoding, EncodingChoices());
+  line.Choice("--comments", options.comments, CommentChoices());
   line.Flag("--decimal-comma", options.decimalComma);
 }
 

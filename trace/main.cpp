@@ -110,15 +110,7 @@ int main(int argc, char** argv) {
   if (page && svgPath.empty()) {
     const int rows = static_cast<int>(network.edges.size());
     const TreeMarks marks = MarkReportedTrees(network.edges.data(), rows, network.nON);
-    Drawing drawing;
-    drawing.title = title;
-    drawing.edges = network.edges.data();
-    drawing.nOE = rows;
-    drawing.nON = network.nON;
-    drawing.marks = &marks;
-    drawing.positions = positionsPath.empty() ? nullptr : &positions;
-    drawing.names = names.empty() ? nullptr : &names;
-    svg = SvgDrawing(drawing);
+    svg = SvgDrawing(NetworkDrawing(title, network, marks, positions, names));
   }
   StepTrace trace = TraceRoutines(network.edges.data(), static_cast<int>(network.edges.size()), network.nON);
   trace.names = std::move(names);
