@@ -439,7 +439,7 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   Write("other.svg", "<svg>" + nodes + "<g id=\"e1\" class=\"edge\"><title>1&#45;&#45;3</title></g></svg>");
   Write("more.svg", "<svg>" + nodes + "<g id=\"n4\"></g></svg>");
   Write("lacking.svg", "<svg>" + nodes + "<g id=\"e2\" class=\"edge\"><title>3&#45;&#45;2</title></g></svg>");
-  Write("fewer.svg", "<svg><g id=\"n1\"></g><g id=\"n2\"></g></svg>");
+  Write("fewer.svg", "<svg><g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3x\"></g></svg>");  // n3x is no n3
   Write("named.txt", kNetwork1);
   Write("named.names", "1\ta\n2\tb\n4\td\n");  // beside named.txt, and does not fit it
   Write("fits.names", "1\ta\n2\tb\n3\tc\n");

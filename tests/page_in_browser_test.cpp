@@ -710,6 +710,24 @@ TEST_F(PageInBrowser, ThreeHundredEdgesIsTheBoundary) {
   }
 }
 
+// Two drawings, one per routine, are the default up to 1,000 nodes; from 1,001, one (each step
+// would cost twice). Paths of 1,000 and 1,001 nodes.
+TEST_F(PageInBrowser, AThousandNodesIsTheLastDefaultOfTwoDrawings) {
+  for (const int nON : {1000, 1001}) {
+    std::string text = std::to_string(nON - 1) + "\t" + std::to_string(nON) + "\n";
+    for (int k = 1; k < nON; ++k)
+      text += std::to_string(k) + "\t" + std::to_string(k + 1) + "\t" + std::to_string(k % 7) + "\n";
+    const std::string network = (fs::path(SCRATCH_ROOT) / ("path" + std::to_string(nON) + ".txt")).string();
+    std::ofstream(network) << text;
+    Make(network);
+    const std::string dom = Dump("");
+    const std::size_t body = dom.find("<body");
+    ASSERT_NE(body, std::string::npos);
+    const std::string tag = dom.substr(body, dom.find('>', body) - body);
+    EXPECT_EQ(tag.find("two") != std::string::npos, nON == 1000) << nON << " nodes: " << tag;
+  }
+}
+
 // mst-draw's pictures, its own SVG and as Graphviz renders its DOT text (neato, as the DOT
 // asks): every edge a straight line between its ends' centres, every label on or beside its
 // edge's line (within its own height), and no label's box overlapping another's or a node's
