@@ -880,6 +880,10 @@ TEST(ImportRules, EveryFormatRoundTripsAGeneratedNetwork) {
       }
     }
   }
+  // Measures under another name are not read as none: the advice names that key, not the ids.
+  EXPECT_EQ(Import("gml", "graph [\n node [ id 1 ]\n node [ id 2 ]\n edge [ source 1 target 2 id 7 strength 3 ]\n]\n"),
+            "error: no edge has the key weight (or cost, length, distance), but they carry numbers as 'strength': "
+            "--weight strength takes the measures from it");
 }
 
 }  // namespace

@@ -42,8 +42,11 @@ grep -q '"total":\[250,375\]' "$work/out/scaled-steps.html" || fail "the page's 
 # A folder none of whose files is a network fails; of two files of one name, the second is skipped.
 mkdir -p "$work/none" "$work/twice" || exit 1
 printf 'not a network\n' > "$work/none/notes.txt"
-MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/none" "$work/out" > "$work/log" 2>&1 &&
-  fail "exit status 0 for a folder without a network"
+for script in show-steps draw-trees; do
+  MST_BUILD_DIR=$build "$source_dir/scripts/$script" "$work/none" "$work/out" > "$work/log" 2>&1 &&
+    fail "$script: exit status 0 for a folder without a network"
+  grep -q 'no file of .* could be read as a network' "$work/log" || fail "$script: the empty folder was not named"
+done
 printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/twice/net.txt"
 printf '<graphml><graph><node id="a"/><node id="b"/><edge source="a" target="b"/></graph></graphml>' > "$work/twice/net.xml"
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/twice" "$work/out" > "$work/log" 2>&1 ||
