@@ -17,6 +17,7 @@ printf '2\t3\n1\t2\t5\n2\t4\t1\n' > "$work/in/matrix2.txt"
 printf '<graphml><graph><node id="Fantine"/><node id="Cosette"/><edge source="Fantine" target="Cosette"/></graph></graphml>' \
   > "$work/in/family.graphml"
 echo stale > "$work/out/matrix2-steps.html"
+mkdir -p "$work/in/older" && cp "$work/in/matrix1.txt" "$work/in/older/kept.txt" || exit 1  # a subfolder is not taken
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/in" "$work/out" > "$work/log" 2>&1
 status=$?
 fail() { echo "show-steps: $1"; cat "$work/log"; exit 1; }
@@ -25,6 +26,7 @@ fail() { echo "show-steps: $1"; cat "$work/log"; exit 1; }
 [ -s "$work/out/matrix3-steps.html" ] || fail "no page for matrix3.txt"
 grep -q '"names":\["Fantine","Cosette"\]' "$work/out/family-steps.html" || fail "no page for family.graphml, named"
 [ ! -e "$work/out/matrix2-steps.html" ] || fail "a page is left for the refused matrix2.txt"
+[ ! -e "$work/out/kept-steps.html" ] || fail "a network in a subfolder got a page"
 grep -q 'id="n12"' "$work/out/matrix3-steps.html" || fail "matrix3's page lacks its nodes"
 grep -q 'matrix2.txt: skipped: edge row 2' "$work/log" || fail "the refusal was not reported"
 grep -q 'matrix3.positions: skipped: a positions file' "$work/log" || fail "the positions file was not named"
