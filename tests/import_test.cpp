@@ -272,6 +272,10 @@ TEST(ImportMatrix, ReadsTheLayoutsNumpyPandasAndSpreadsheetsWrite) {
        "error: line 2: the row's name 'b' is not column 1's, 'a': the rows and columns must name the nodes in one "
        "order"},
       {"matrix", "a,a\n0,1\n1,0\n", "error: line 1: the name 'a' is given twice"},
+      // A blank corner and diagonal: names or measures both read; the fix is either's.
+      {"matrix", ",1,2,3\n1,,5,6\n2,5,,7\n3,6,7,\n",
+       "error: line 1: the first row and column may name the nodes or hold measures (the diagonal is blank): write 0 "
+       "on the diagonal, or a word such as 'node' in the corner field if they are names"},
       {"matrix", "1,2\n3,4\n5,6\n7,8\n",
        "error: not an adjacency matrix: 4 rows of 2 fields, where a matrix of N nodes has N rows of N measures "
        "(with a row and a column of names, or not)"},
