@@ -508,6 +508,36 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   EXPECT_EQ(full.err, "mst-trace: cannot write to standard output\n");
 }
 
+// Each example of a companion's --help runs as written (with Graphviz where it pipes to neato)
+// and writes what it redirects to.
+TEST_F(EndToEnd, HelpExamplesRunAsWritten) {
+  const std::pair<const char*, const char*> programs[] = {
+      {"mst-draw", MST_DRAW_PATH}, {"mst-trace", MST_TRACE_PATH}, {"mst-netgen", MST_NETGEN_PATH}};
+  const bool neato = std::system("command -v neato > /dev/null 2>&1") == 0;
+  for (const auto& [name, path] : programs) {
+    std::istringstream help(RunInScratch("'" + std::string(path) + "' --help").out);
+    bool examples = false;
+    for (std::string line; std::getline(help, line);) {
+      if (line.rfind("Example", 0) == 0) {
+        examples = true;
+        line = line.substr(line.find(':') + 1);
+      }
+      if (!examples || line.find(name) == std::string::npos) continue;
+      std::string command = line.substr(line.find(name));
+      if (command.find("neato") != std::string::npos && !neato) continue;
+      command.replace(0, std::string(name).size(), "'" + std::string(path) + "'");
+      Write("matrix1.txt", kNetwork1);
+      const BenchRun run = RunInScratch("sh -c \"" + command + "\"");
+      EXPECT_EQ(run.status, 0) << command << "\n" << run.err;
+      const std::size_t to = command.rfind("> ");
+      if (to != std::string::npos) {
+        EXPECT_GT(fs::file_size(dir_ / command.substr(to + 2)), 0u) << command;
+      }
+    }
+    EXPECT_TRUE(examples) << name;
+  }
+}
+
 // A geometric network and its points go straight into mst-draw; every node is pinned.
 TEST_F(EndToEnd, GeometricNetworkDrawsWithItsPoints) {
   const BenchRun made =
