@@ -271,6 +271,7 @@ TEST(ImportMatrix, ReadsTheLayoutsNumpyPandasAndSpreadsheetsWrite) {
       {"matrix", ",a,b\nb,0,1\na,1,0\n",
        "error: line 2: the row's name 'b' is not column 1's, 'a': the rows and columns must name the nodes in one "
        "order"},
+      {"matrix", "0,3\n3,0\n", "1 2 | 1-2:3 | 1 2"},  // two nodes
       {"matrix", "a,a\n0,1\n1,0\n", "error: line 1: the name 'a' is given twice"},
       // A blank corner and diagonal: names or measures both read; the fix is either's.
       {"matrix", ",1,2,3\n1,,5,6\n2,5,,7\n3,6,7,\n",
@@ -391,6 +392,11 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
        "error: no edge key named weight (or cost, length, distance), but the edges carry numbers as 'value': --weight "
        "value takes the measures from it"},
   });
+  // Told by its content: a GraphML file that mentions <gexf> after its root is GraphML.
+  EXPECT_EQ(Import("",
+                   "<graphml><!-- made from a <gexf> file --><graph><node id=\"a\"/><node id=\"b\"/><edge "
+                   "source=\"a\" target=\"b\"/></graph></graphml>"),
+            "1 2 | 1-2:1 | a b");
   ImportOptions named;
   named.weight = "value";
   EXPECT_EQ(Import("graphml", value + "<edge source=\"a\" target=\"b\"><data key=\"v\">7</data></edge>" + tail, named),
