@@ -1,6 +1,7 @@
 #!/bin/sh
 # Each script's --help prints its usage from the comment block at its top (not its #! line),
-# and no line of the script's code after that block; an unknown option exits 2.
+# and no line of the script's code after that block; an unknown option, and --out without a
+# folder, exit 2.
 # usage: scripts_help.sh SCRIPTS_DIR
 status=0
 for script in draw-trees show-steps density-study scaling-study docs-pictures pugixml-source playground-speed; do
@@ -15,5 +16,13 @@ for script in draw-trees show-steps density-study scaling-study docs-pictures pu
     printf '%s\n' "$help" | grep -E '^(set |repo=|#!)'
     status=1
   fi
+done
+# --out without a folder is refused as bad usage, before anything is read.
+for script in draw-trees show-steps; do
+  for out in '--out' '--out=' '-o'; do
+    "$1/$script" $out "" /no/such/network.txt > /dev/null 2>&1
+    given=$?
+    [ "$given" -eq 2 ] || { echo "$script $out '': exit status $given, not 2"; status=1; }
+  done
 done
 exit $status
