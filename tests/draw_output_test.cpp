@@ -241,7 +241,7 @@ TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
 }
 
 // A planar network needs no crossing, and gets none: grids of 5 by 5 to 10 by 10 with measures
-// in no order, and a ring of 12.
+// in no order, alone and with diagonals up to two edges a node, and a ring of 12.
 TEST(DotWriter, GridsAndRingsAreDrawnUntangled) {
   const auto crossings = [](const std::vector<Edges>& edges, int nON) {
     const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
@@ -265,18 +265,25 @@ TEST(DotWriter, GridsAndRingsAreDrawnUntangled) {
     }
     return count;
   };
+  // Grids, and grids with a diagonal in 2 x side cells: exactly two edges a node, still sparse.
   for (int side = 5; side <= 10; ++side) {
-    std::vector<std::vector<int>> rows;
-    unsigned draw = 12345u + static_cast<unsigned>(side);
-    const auto measure = [&draw] { return static_cast<int>((draw = draw * 1103515245u + 12345u) >> 16) % 1000 + 1; };
-    for (int r = 0; r < side; ++r) {
-      for (int c = 0; c < side; ++c) {
-        const int node = r * side + c + 1;
-        if (c + 1 < side) rows.push_back({node, node + 1, measure()});
-        if (r + 1 < side) rows.push_back({node, node + side, measure()});
+    for (const int diagonals : {0, 2 * side}) {
+      std::vector<std::vector<int>> rows;
+      unsigned draw = 12345u + static_cast<unsigned>(side);
+      const auto measure = [&draw] { return static_cast<int>((draw = draw * 1103515245u + 12345u) >> 16) % 1000 + 1; };
+      int drawnDiagonals = 0;
+      for (int r = 0; r < side; ++r) {
+        for (int c = 0; c < side; ++c) {
+          const int node = r * side + c + 1;
+          if (c + 1 < side) rows.push_back({node, node + 1, measure()});
+          if (r + 1 < side) rows.push_back({node, node + side, measure()});
+          if (c + 1 < side && r + 1 < side && drawnDiagonals++ < diagonals)
+            rows.push_back({node, node + side + 1, measure()});
+        }
       }
+      EXPECT_EQ(crossings(EdgesFromRows(rows), side * side), 0)
+          << side << " by " << side << ", " << diagonals << " diagonals";
     }
-    EXPECT_EQ(crossings(EdgesFromRows(rows), side * side), 0) << side << " by " << side;
   }
   std::vector<std::vector<int>> ring;
   for (int k = 0; k < 12; ++k) ring.push_back({k + 1, (k + 1) % 12 + 1, 1 + (k * 7) % 5});
