@@ -509,13 +509,23 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
 }
 
 // Each example of a companion's --help runs as written (with Graphviz where it pipes to neato)
-// and writes what it redirects to.
+// and writes what it redirects to; the exit statuses the help names are the ones it returns.
 TEST_F(EndToEnd, HelpExamplesRunAsWritten) {
-  const std::pair<const char*, const char*> programs[] = {
-      {"mst-draw", MST_DRAW_PATH}, {"mst-trace", MST_TRACE_PATH}, {"mst-netgen", MST_NETGEN_PATH}};
+  const struct {
+    const char *name, *path, *failing;
+  } programs[] = {{"mst-draw", MST_DRAW_PATH, "missing.txt"},
+                  {"mst-trace", MST_TRACE_PATH, "missing.txt"},
+                  {"mst-netgen", MST_NETGEN_PATH, "--output missing/network.txt"}};
   const bool neato = std::system("command -v neato > /dev/null 2>&1") == 0;
-  for (const auto& [name, path] : programs) {
-    std::istringstream help(RunInScratch("'" + std::string(path) + "' --help").out);
+  for (const auto& [name, path, failing] : programs) {
+    const std::string text = RunInScratch("'" + std::string(path) + "' --help").out;
+    const std::size_t statuses = text.find("Exit status: 0 ");
+    EXPECT_NE(statuses, std::string::npos) << name;
+    EXPECT_LT(text.find("; 1 ", statuses), text.find("; 2 bad usage", statuses)) << name;
+    EXPECT_NE(text.find("; 2 bad usage", statuses), std::string::npos) << name;
+    EXPECT_EQ(RunInScratch("'" + std::string(path) + "' " + failing).status, 1) << name;
+    EXPECT_EQ(RunInScratch("'" + std::string(path) + "' --no-such-option").status, 2) << name;
+    std::istringstream help(text);
     bool examples = false;
     for (std::string line; std::getline(help, line);) {
       if (line.rfind("Example", 0) == 0) {
