@@ -523,6 +523,40 @@ TEST_F(PageInBrowser, SpacePlaysBothRoutinesAndStopsThem) {
       << "played to the end, Kruskal stops there";
 }
 
+// Held in another page's frame (about:srcdoc, as the playground holds it), the page shows the
+// steps it is asked for and leaves them in data-steps: its address is its holder's, untouched.
+TEST_F(PageInBrowser, HeldInAFrameItLeavesTheAddressToItsHolder) {
+  Make(NETWORKS_DIR "/matrix1.txt");
+  std::string quoted;
+  for (const char c : ReadAll(page_)) {
+    if (c == '\\' || c == '\'' || c == '/') quoted += '\\';
+    quoted += c == '\n' ? std::string("\\n") : std::string(1, c);
+  }
+  const fs::path holder = dir_ / "holder.html", out = dir_ / "holder-dom.html";
+  std::ofstream(holder, std::ios::binary)
+      << "<!DOCTYPE html><html><body><iframe id=\"f\"></iframe><script>\n"
+         "var f = document.getElementById('f');\n"
+         "f.onload = function () {\n"
+         "  f.onload = null;\n"
+         "  f.contentWindow.showSteps('prim=3&kruskal=2');\n"
+         "  setTimeout(function () {\n"
+         "    var pre = document.createElement('pre');\n"
+         "    pre.id = 'seen';\n"
+         "    var d = f.contentDocument;\n"
+         "    pre.textContent = d.documentElement.getAttribute('data-steps') + '|' +\n"
+         "        location.hash + '|' + d.getElementById('prim-slider').value;\n"
+         "    document.body.appendChild(pre);\n"
+         "  }, 500);\n"
+         "};\n"
+         "f.srcdoc = '"
+      << quoted << "';\n</script></body></html>\n";
+  ASSERT_TRUE(DumpDom(holder.string(), out, 3000));
+  const std::string dom = ReadAll(out);
+  const std::size_t at = dom.find("<pre id=\"seen\">");
+  ASSERT_NE(at, std::string::npos) << "the frame did not stay the step page";
+  EXPECT_EQ(dom.substr(at + 15, dom.find("</pre>", at) - at - 15), "prim=3&amp;kruskal=2||3");
+}
+
 // Six components at once share the five colours: a new one takes a colour no component it
 // touches has; at the end every node is in one component of one colour.
 TEST_F(PageInBrowser, SixComponentsShareFiveColoursApart) {
