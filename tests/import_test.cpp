@@ -362,11 +362,17 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
       {"graphml", lesmis.c_str(), "2 3 | 2-1:3 3-2:2 | Valjean & co Javert n2"},
       {"graphml", (head + "<node id=\"a\"/><edge source=\"a\" target=\"b\"/>" + tail).c_str(),
        "error: line 6: the edge names the node 'b', which no <node> declares"},
+      {"graphml", (head + "<node id=\"a\"/><edge source=\"c\" target=\"a\"/>" + tail).c_str(),
+       "error: line 6: the edge names the node 'c', which no <node> declares"},
       {"graphml", (head + "<node id=\"a\"/>\n<edge source=\"a\"/>" + tail).c_str(),
        "error: line 7: an <edge> needs a source and a target"},
       {"graphml", (head + "<node id=\"a\">" + tail).c_str(),
        "error: line 6: not well-formed XML (Start-end tags mismatch)"},
       {"graphml", "<gexf/>", "error: not a GraphML file: no <graphml> element"},
+      {"graphml", "<", "error: line 1: not well-formed XML (Could not determine tag type)"},
+      {"gexf",
+       "<gexf><graph><nodes><node id=\"a\"/></nodes><edges><edge source=\"c\" target=\"a\"/></edges></graph></gexf>",
+       "error: line 1: the edge names the node 'c', which no <node> declares"},
       // weight outranks cost, whichever is declared first; a key for "all" serves edges too.
       {"graphml",
        "<graphml><key id=\"w\" for=\"edge\" attr.name=\"weight\"/><key id=\"c\" for=\"edge\" attr.name=\"cost\"/>"
