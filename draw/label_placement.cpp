@@ -99,7 +99,7 @@ double BoxToSegment(const PlacedBox& box, const PlacedBox& a, const PlacedBox& b
 
 void SeparateNodes(std::vector<PlacedBox>& nodes, double gap) {
   // A pair pushed apart stands exactly gap apart, give or take rounding: overlaps below this
-  // are settled, or the rounds would never end.
+  // are settled, or the rounds would run to their cap with pairs a rounding error short.
   constexpr double kSettled = 1e-3;
   // A cell holds the largest box and its gap, so that a box's neighbours within gap lie in
   // the 3 by 3 cells around its centre's.

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "graph/integer_text.h"
 #include "graph/whole_file.h"
@@ -139,7 +140,19 @@ bool TakesOptions(const Format& format, const ImportOptions& options, std::strin
 
 }  // namespace
 
-std::vector<std::string> CommentChoices() { return {"none", "skip"}; }
+namespace {
+
+// The choices of --comments and what each does to a line starting with # or %.
+constexpr std::pair<const char*, const char*> kCommentChoices[] = {{"none", "lines starting with # or % are edges"},
+                                                                   {"skip", "they are comments"}};
+
+}  // namespace
+
+std::vector<std::string> CommentChoices() {
+  std::vector<std::string> names;
+  for (const auto& [name, meaning] : kCommentChoices) names.emplace_back(name);
+  return names;
+}
 
 bool ImportText(std::string_view text, const std::string& fileName, const ImportOptions& options,
                 ImportedNetwork& imported, std::string& why) {
@@ -159,7 +172,10 @@ bool ImportText(std::string_view text, const std::string& fileName, const Import
   if (!ToUtf8(text, encoding, converted, text, why)) return false;
   const std::vector<std::string> comments = CommentChoices();
   if (!options.comments.empty() && std::find(comments.begin(), comments.end(), options.comments) == comments.end()) {
-    why = "--comments takes none (lines starting with # or % are edges) or skip (they are comments)";
+    why = "--comments takes";
+    for (const auto& [name, meaning] : kCommentChoices) {
+      why += std::string(name == kCommentChoices[0].first ? " " : " or ") + name + " (" + meaning + ")";
+    }
     return false;
   }
   if (Trim(text).empty()) {

@@ -193,6 +193,10 @@ TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
   ImportOptions skip;
   skip.comments = "skip";
   EXPECT_EQ(Import("edgelist", "python #data 3\n#data #ml 2\n", skip), "1 2 | 1-2:3 | python #data");
+  ImportOptions other;
+  other.comments = "hash";
+  EXPECT_EQ(Import("edgelist", "a b 1\n", other),
+            "error: --comments takes none (lines starting with # or % are edges) or skip (they are comments)");
 }
 
 TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
