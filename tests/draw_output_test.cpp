@@ -225,7 +225,11 @@ TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
   EXPECT_NE(svg.find("xlink:title=\"row 1: a&lt;b &amp; &quot;c&quot; (1) \xE2\x80\x93 d&#45;e\xE2\x90\x81 (2), "
                      "measure 3\""),
             std::string::npos);
-  EXPECT_NE(svg.find("fill=\"#d8e4f5\" stroke=\"black\""), std::string::npos);  // node 1, the root
+  // Node 1, the root, alone is filled.
+  const std::size_t root = svg.find("fill=\"#d8e4f5\" stroke=\"black\"");
+  EXPECT_GT(root, svg.find("<g id=\"n1\""));
+  EXPECT_LT(root, svg.find("<g id=\"n2\""));
+  EXPECT_EQ(svg.find("fill=\"#d8e4f5\"", root + 1), std::string::npos);
   // Outside tags, every '<' opens one and every '&' an entity; the document ends where it opens.
   for (std::size_t at = svg.find_first_of("<&"); at != std::string::npos; at = svg.find_first_of("<&", at + 1)) {
     if (svg[at] == '&') {

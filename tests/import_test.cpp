@@ -199,6 +199,25 @@ TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
             "error: --comments takes none (lines starting with # or % are edges) or skip (they are comments)");
 }
 
+TEST(ImportJson, ReadsNodeLinkDataAndAdvisesOnOtherMeasures) {
+  const std::string nodes = "{\"nodes\":[{\"id\":\"a\"},{\"id\":\"b\"},{\"id\":\"c\"}],\"links\":[";
+  Check({
+      {"json",
+       (nodes + "{\"source\":\"a\",\"target\":\"b\",\"cost\":5},{\"source\":\"b\",\"target\":\"c\",\"cost\":2}]}")
+           .c_str(),
+       "2 3 | 1-2:5 2-3:2 | a b c"},
+      // Only keys that carry numbers are offered as measures.
+      {"json",
+       (nodes +
+        "{\"source\":\"a\",\"target\":\"b\",\"km\":5,\"label\":\"x\"},{\"source\":\"b\",\"target\":\"c\",\"km\":2}]}")
+           .c_str(),
+       "error: no link has the key weight (or cost, length, distance), but they carry numbers as 'km': --weight km "
+       "takes the measures from it"},
+      {"json", (nodes + "{\"source\":\"a\",\"target\":\"z\"}]}").c_str(),
+       "error: line 1: the link names the node 'z', which the nodes' list lacks"},
+  });
+}
+
 TEST(ImportCsv, FindsColumnsByTheirUsualNamesAndReadsQuotedFields) {
   Check({
       {"csv", "Source,Target,Weight\n\"Paris, FR\",Lyon,465\nLyon,\"Nice \"\"la belle\"\"\",470\n",
@@ -308,6 +327,7 @@ TEST(ImportMetis, ReadsAdjacencyLinesWithAndWithoutWeights) {
       {"metis", "3 3\n2\n1 3\n2\n", "error: the header announces 3 edges, the file holds 2"},
       {"metis", "3 2\n2\n1 3\n", "error: the header announces 3 node lines, the file holds 2"},
       {"metis", "2 1\n2\n1\n1\n", "error: line 4: more node lines than the header's 2"},
+      {"metis", "0 0\n2 1\n2\n1\n", "error: line 2: more node lines than the header's 0"},
       {"metis", "2 1 1\n2\n1 3\n", "error: line 2: neighbours must come in 'NODE WEIGHT' pairs"},
       {"metis", "2 1 2\n", "error: line 1: FMT must be up to three digits 0 or 1, not '2'"},
       {"metis", "% the last node line may be followed by a blank one\n3 2\n2\n1 3\n2\n\n", "2 3 | 1-2:1 2-3:1 | 1 2 3"},

@@ -87,6 +87,11 @@ Words Shown(const std::string& dom, std::set<int>& nodes, std::vector<int>* orde
   for (std::size_t at = dom.find("<g id=\""); at != std::string::npos; at = dom.find("<g id=\"", at + 1)) {
     const std::size_t idEnd = dom.find('"', at + 7);
     const std::string id = dom.substr(at + 7, idEnd - at - 7);
+    const std::size_t tagEnd = dom.find('>', at);
+    if (dom.substr(at, tagEnd - at).find("data-extra") != std::string::npos &&
+        (id.size() < 2 || id[0] != 'e' || id.find_first_not_of("0123456789", 1) != std::string::npos)) {
+      ADD_FAILURE() << "the page added an element for no row: " << id;
+    }
     if (id.size() < 2 || (id[0] != 'e' && id[0] != 'n') || id.find_first_not_of("0123456789", 1) != std::string::npos) {
       continue;
     }
@@ -98,7 +103,6 @@ Words Shown(const std::string& dom, std::set<int>& nodes, std::vector<int>* orde
     if (words.count(row) > 0) ADD_FAILURE() << "two elements e" << row;
     if (order != nullptr) order->push_back(row);
     std::set<std::string>& mine = words[row];
-    const std::size_t tagEnd = dom.find('>', at);
     const std::size_t cls = dom.find("class=\"", at);
     if (cls == std::string::npos || cls > tagEnd) continue;
     std::istringstream classes(dom.substr(cls + 7, dom.find('"', cls + 7) - cls - 7));
@@ -624,24 +628,26 @@ TEST_F(PageInBrowser, SlidersReachAnyStep) {
 }
 
 // Les Misérables (77 named nodes) in a 1600 by 1000 window, at the fitted zoom: every name shown
-// is at least 11 pixels high, no two shown names overlap, and most are shown (the rest appear
-// as the wheel zooms in).
+// is at least 11 pixels high (a grown one with its halo), no two shown names overlap, and most
+// are shown (the rest appear as the wheel zooms in).
 TEST_F(PageInBrowser, NamesAreLegibleAtTheFittedZoom) {
   Make(NETWORKS_DIR "/real/lesmis.txt");
   window_ = "1600,1000";
   const std::vector<std::string> looks = Drive(R"(
     function names() {
-      var shown = [], small = 0, overlaps = 0;
+      var shown = [], small = 0, overlaps = 0, grown = 0, bare = 0;
       document.querySelectorAll('#drawing g.node text').forEach(function (t) {
         if (getComputedStyle(t).visibility === 'hidden') return;
         var r = t.getBoundingClientRect();
         if (parseFloat(getComputedStyle(t).fontSize) * t.getScreenCTM().a < 10.99) small++;
+        if (t.style.fontSize) grown++;
+        if (t.style.fontSize && getComputedStyle(t).strokeWidth !== '3px') bare++;
         shown.forEach(function (o) {
           if (r.left < o.right - 1 && o.left < r.right - 1 && r.top < o.bottom - 1 && o.top < r.bottom - 1) overlaps++;
         });
         shown.push(r);
       });
-      seen.push(shown.length + ' ' + small + ' ' + overlaps);
+      seen.push(shown.length + ' ' + small + ' ' + overlaps + ' ' + grown + ' ' + bare);
     }
     names();
     var svg = document.querySelector('#drawing svg'), r = svg.getBoundingClientRect();
@@ -651,12 +657,14 @@ TEST_F(PageInBrowser, NamesAreLegibleAtTheFittedZoom) {
     }
     names();)");
   ASSERT_EQ(looks.size(), 2u);
-  int shown = 0, small = 0, overlaps = 0, zoomed = 0;
-  std::istringstream(looks[0]) >> shown >> small >> overlaps;
+  int shown = 0, small = 0, overlaps = 0, grown = 0, bare = 0, zoomed = 0;
+  std::istringstream(looks[0]) >> shown >> small >> overlaps >> grown >> bare;
   std::istringstream(looks[1]) >> zoomed;
   EXPECT_GE(shown, 50) << looks[0];
   EXPECT_EQ(small, 0) << looks[0];
   EXPECT_EQ(overlaps, 0) << looks[0];
+  EXPECT_GT(grown, 0) << looks[0];
+  EXPECT_EQ(bare, 0) << looks[0] << ": a grown name without its halo";
   EXPECT_GT(zoomed, shown) << looks[1];
 }
 

@@ -230,6 +230,7 @@ TEST(StepPage, HoldsTheEscapedTitleTheWholeDrawingAndTheTrace) {
             std::string::npos);
   EXPECT_EQ(page.find("<?xml"), std::string::npos);
   EXPECT_EQ(page.find("after -->"), std::string::npos);
+  EXPECT_EQ(page.find('\0'), std::string::npos);  // a text file
   EXPECT_NE(page.find("\"nodes\":3,\"edges\":3,\"rows\":[1,2,4,2,3,1,1,3,3]"), std::string::npos);
   EXPECT_NE(page.find("\"prim\":{\"final\":4"), std::string::npos);
   EXPECT_FALSE(StepPage(trace, "t", "<html>no drawing</html>", page, why));
