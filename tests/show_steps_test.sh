@@ -49,6 +49,14 @@ for script in show-steps draw-trees; do
     fail "$script: exit status 0 for a folder without a network"
   grep -q 'no file of .* could be read as a network' "$work/log" || fail "$script: the empty folder was not named"
 done
+# A refusal after a note is reported, naming the file it is about (here the points beside).
+mkdir -p "$work/noted" || exit 1
+printf 'a,b,1.5\nb,c,2\n' > "$work/noted/dec.csv"
+printf '0 0\n1 1\n' > "$work/noted/dec.positions"
+for script in show-steps draw-trees; do
+  MST_BUILD_DIR=$build "$source_dir/scripts/$script" --scale 10 "$work/noted" "$work/out" > "$work/log" 2>&1
+  grep -q "dec.csv: skipped: dec.positions: " "$work/log" || { cat "$work/log"; fail "$script: the refusal after a note was lost"; }
+done
 printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/twice/net.txt"
 printf '<graphml><graph><node id="a"/><node id="b"/><edge source="a" target="b"/></graph></graphml>' > "$work/twice/net.xml"
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/twice" "$work/out" > "$work/log" 2>&1 ||
