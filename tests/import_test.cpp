@@ -168,6 +168,11 @@ TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
       {"edgelist", "a,b,1\nb,c,2\n",
        "error: a comma on every line separates the fields, as in CSV (--format csv reads such files)"},
       {"ncol", "#a #b 1\n", "1 2 | 1-2:1 | #a #b"},
+      // LGL's node lines are '# NODE': '#c' may as well be a neighbour, and is not guessed at.
+      {"lgl", "# a\nb 3\n# b\nc 2\n", "2 3 | 1-2:3 2-3:2 | a b c"},
+      {"lgl", "# a\nb 3\n#c\n",
+       "error: line 3: '#c' may open a node's block or be a neighbour whose name starts with '#': LGL writes a node's "
+       "line '# NODE', with a blank after '#' (save such names as CSV or GraphML, which keep them)"},
       {"edgelist", "a a 1\n", "error: a network needs at least 2 nodes; this one has 1"},
       {"edgelist", "a b 0000000000000000000000005\n", "1 2 | 1-2:5 | a b"},
       {"edgelist", "a\tb\t1\n\x01\tb\t2\n", "2 3 | 1-2:1 3-2:2 | a b 3"},  // a name of a control alone: the number
@@ -200,16 +205,18 @@ TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
 }
 
 TEST(ImportJson, ReadsNodeLinkDataAndAdvisesOnOtherMeasures) {
-  const std::string nodes = "{\"nodes\":[{\"id\":\"a\"},{\"id\":\"b\"},{\"id\":\"c\"}],\"links\":[";
+  const std::string nodes = "{\"nodes\":[{\"id\":\"a\"},{\"id\":\"b\"},{\"id\":\"\\u00CAc\"}],\"links\":[";
   Check({
       {"json",
-       (nodes + "{\"source\":\"a\",\"target\":\"b\",\"cost\":5},{\"source\":\"b\",\"target\":\"c\",\"cost\":2}]}")
+       (nodes +
+        "{\"source\":\"a\",\"target\":\"b\",\"cost\":5},{\"source\":\"b\",\"target\":\"\\u00CAc\",\"cost\":2}]}")
            .c_str(),
-       "2 3 | 1-2:5 2-3:2 | a b c"},
+       "2 3 | 1-2:5 2-3:2 | a b \xC3\x8A"
+       "c"},  // \u00CA is Ê
       // Only keys that carry numbers are offered as measures.
       {"json",
-       (nodes +
-        "{\"source\":\"a\",\"target\":\"b\",\"km\":5,\"label\":\"x\"},{\"source\":\"b\",\"target\":\"c\",\"km\":2}]}")
+       (nodes + "{\"source\":\"a\",\"target\":\"b\",\"km\":5,\"label\":\"x\"},{\"source\":\"b\",\"target\":"
+                "\"\\u00CAc\",\"km\":2}]}")
            .c_str(),
        "error: no link has the key weight (or cost, length, distance), but they carry numbers as 'km': --weight km "
        "takes the measures from it"},
@@ -924,6 +931,14 @@ TEST(ImportRules, EveryFormatRoundTripsAGeneratedNetwork) {
   EXPECT_EQ(Import("gml", "graph [\n node [ id 1 ]\n node [ id 2 ]\n edge [ source 1 target 2 id 7 strength 3 ]\n]\n"),
             "error: no edge has the key weight (or cost, length, distance), but they carry numbers as 'strength': "
             "--weight strength takes the measures from it");
+  // NetworkX's INF is a number, refused as a measure; a word neither number nor key is refused.
+  for (const auto& [weight, refusal] :
+       {std::pair<std::string, std::string>{"INF", "the measure 'INF' is not a finite number"},
+        {"1x", "'1x' is neither a key, a number nor a string"}}) {
+    EXPECT_EQ(Import("gml",
+                     "graph [\n node [ id 1 ]\n node [ id 2 ]\n edge [ source 1 target 2 weight " + weight + " ]\n]\n"),
+              "error: line 4: " + refusal);
+  }
 }
 
 }  // namespace
