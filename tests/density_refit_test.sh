@@ -1,7 +1,8 @@
 #!/bin/sh
 # scripts/density-study --refit on a small CSV of known timings and counts: the summary (fastest
 # and runner-up, Prim against Kruskal, the rule of thumb, the costs per operation) must be the
-# one worked out for it.
+# one worked out for it. Then what the studies hand gnuplot, and a measured run of each with its
+# timer a stand-in.
 # usage: density_refit_test.sh SOURCE_DIR SCRATCH_DIR
 set -u
 work=$2/density-refit
@@ -38,3 +39,19 @@ printf 'nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseco
   '16,48,kruskal,6.0,5.0,7.0,3,48' > "$work/scaling.csv"
 PATH="$work/plot:$PATH" "$1/scripts/scaling-study" --refit "$work" > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
 printf '8 10 5 20\n16 10 7.5 12.5\n' | diff - "$work/kept/visit-3.dat"
+# A measured run (the timer a stand-in that prints the known CSV and a real network) writes what
+# the timer printed, and the map shows the real network.
+mkdir -p "$work/timers" "$work/measured" || exit 1
+rm -f "$work/kept/"*
+{ cat "$1/tests/fixtures/density-refit.csv"; printf 'real:lesmis,77,254,%s,7,%s\n' 'prim,2.0,1.9,2.1' '4347,,,,,,' \
+  'kruskal,1.0,0.9,1.1' '60,400,800,68,5000,30,'; } > "$work/measured.csv"
+printf '#!/bin/sh\ncat "%s"\n' "$work/measured.csv" > "$work/timers/mst-density" || exit 1
+chmod +x "$work/timers/mst-density" && ln -sf "$MST_BUILD_DIR/mst-study-summary" "$work/timers/" || exit 1
+(cd "$work/measured" && PATH="$work/bin:$work/plot:$PATH" MST_BUILD_DIR="$work/timers" \
+  "$1/scripts/density-study" --quick "$work/measured") > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+cmp "$work/measured.csv" "$work/measured/density.csv" || exit 1
+grep -q ' lesmis$' "$work/kept/map-real.dat" || { echo "the map lacks the real network"; exit 1; }
+printf '#!/bin/sh\ncat "%s"\n' "$work/scaling.csv" > "$work/timers/mst-scaling" && chmod +x "$work/timers/mst-scaling" || exit 1
+(cd "$work/measured" && PATH="$work/bin:$work/plot:$PATH" MST_BUILD_DIR="$work/timers" \
+  "$1/scripts/scaling-study" --quick "$work/measured") > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+cmp "$work/scaling.csv" "$work/measured/scaling.csv"

@@ -220,6 +220,13 @@ TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
   }
   EXPECT_NE(svg.find("<g id=\"e2\" class=\"edge prim kruskal\">\n<title>2&#45;&#45;3</title>"), std::string::npos);
   EXPECT_NE(svg.find("<g id=\"e3\" class=\"edge other\">\n<title>1&#45;&#45;3</title>"), std::string::npos);
+  // A tree edge's measure in the larger type, another edge's in the smaller.
+  const auto labelFont = [&svg](const std::string& group) {
+    const std::size_t at = svg.find("font-size=\"", svg.find("<g id=\"" + group + "\""));
+    return at == std::string::npos ? std::string() : svg.substr(at + 11, svg.find('"', at + 11) - at - 11);
+  };
+  EXPECT_EQ(labelFont("m2"), "9.00");
+  EXPECT_EQ(labelFont("m3"), "7.00");
   EXPECT_NE(svg.find(">a&lt;b &amp; &quot;c&quot;</text>"), std::string::npos) << svg;
   EXPECT_NE(svg.find(">d&#45;e\xE2\x90\x81</text>"), std::string::npos) << svg;
   EXPECT_NE(svg.find("xlink:title=\"row 1: a&lt;b &amp; &quot;c&quot; (1) \xE2\x80\x93 d&#45;e\xE2\x90\x81 (2), "

@@ -63,6 +63,10 @@ MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/twice" "$work/out" 
   fail "exit status $? for a folder with two files of one name"
 grep -q 'net.xml: skipped: another file is named net' "$work/log" || fail "the second file of one name was not skipped"
 grep -q '"nodes":3' "$work/out/net-steps.html" || fail "the second file of one name replaced the first's page"
+if command -v neato > /dev/null; then  # draw-trees needs Graphviz
+  MST_BUILD_DIR=$build "$source_dir/scripts/draw-trees" "$work/twice" "$work/drawn" > "$work/log" 2>&1 ||
+    fail "draw-trees: exit status $? for a folder with a network drawn and a file skipped"
+fi
 # An unreadable first file of a name leaves it to the next that reads.
 mkdir -p "$work/first" || exit 1
 printf 'graph [ broken\n' > "$work/first/net.gml"
