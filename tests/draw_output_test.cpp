@@ -178,6 +178,18 @@ TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   EXPECT_NE(dot.find("\n  1 [id=\"n1\", pos=\"0.0000,0.0000!\""), std::string::npos) << dot;
   EXPECT_NE(dot.find("\n  2 [id=\"n2\", pos=\"10.0000,0.0000!\""), std::string::npos);
   EXPECT_NE(dot.find("\n  3 [id=\"n3\", pos=\"0.0000,5.0000!\""), std::string::npos);
+  // The leftmost and lowest point is the origin, whichever node stands there.
+  const std::vector<Position> second = {{600, 300}, {100, 50}, {600, 50}};
+  const std::string secondDot = Dot(EdgesFromRows({{1, 2, 500}, {1, 3, 250}}), 3, &second);
+  EXPECT_NE(secondDot.find("\n  2 [id=\"n2\", pos=\"0.0000,0.0000!\""), std::string::npos) << secondDot;
+  // Nodes too close are pushed apart along the line between them, each keeping its side.
+  const std::vector<Position> close = {{100.1, 0}, {100, 0}, {0, 0}, {200, 0}, {300, 0}};
+  const std::string closeDot = Dot(EdgesFromRows({{1, 2, 1}, {2, 3, 100}, {1, 4, 100}, {4, 5, 100}}), 5, &close);
+  const auto x = [&closeDot](int node) {
+    const std::string at = "\n  " + std::to_string(node) + " [id=\"n" + std::to_string(node) + "\", pos=\"";
+    return std::stod(closeDot.substr(closeDot.find(at) + at.size()));
+  };
+  EXPECT_GT(x(1), x(2) + 0.2) << closeDot;
   // A tall set of points: its height, not its width, becomes the drawing's larger side.
   const std::vector<Position> tall = {{0, 0}, {10, 0}, {0, 100}};
   const std::string tallDot = Dot(EdgesFromRows({{1, 2, 10}, {1, 3, 100}}), 3, &tall);
@@ -254,16 +266,19 @@ TEST(SvgWriter, DrawsTheNodesWhereTheDotTextPinsThem) {
 // A planar network needs no crossing, and gets none, and its drawn edges keep even lengths: grids
 // of 5 by 5 to 10 by 10 with measures in no order, alone and with diagonals up to two edges a
 // node, and a ring of 12. A 33 by 33 grid (its trees alone drawn, laid out by pivots) keeps
-// even lengths, though its tree crosses itself a few times.
+// even lengths, though its tree crosses itself a few times. A lone edge is not collapsed.
 TEST(DotWriter, GridsAndRingsAreDrawnUntangled) {
-  const auto crossings = [](const std::vector<Edges>& edges, int nON) {
+  const auto layOut = [](const std::vector<Edges>& edges, int nON) {
     const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
     Drawing drawing;
     drawing.edges = edges.data();
     drawing.nOE = static_cast<int>(edges.size());
     drawing.nON = nON;
     drawing.marks = &marks;
-    const DrawingGeometry geometry = LayOut(drawing);
+    return LayOut(drawing);
+  };
+  const auto crossings = [&layOut](const std::vector<Edges>& edges, int nON) {
+    const DrawingGeometry geometry = layOut(edges, nON);
     const auto side = [&](int a, int b, int c) {
       const PlacedBox &p = geometry.nodes[a], &q = geometry.nodes[b], &r = geometry.nodes[c];
       return (r.y - p.y) * (q.x - p.x) - (q.y - p.y) * (r.x - p.x) > 0;
@@ -311,6 +326,12 @@ TEST(DotWriter, GridsAndRingsAreDrawnUntangled) {
   std::vector<std::vector<int>> ring;
   for (int k = 0; k < 12; ++k) ring.push_back({k + 1, (k + 1) % 12 + 1, 1 + (k * 7) % 5});
   EXPECT_EQ(crossings(EdgesFromRows(ring), 12), 0);
+  // A lone edge is laid out as long as an edge of a path, not its ends put in one place.
+  const auto firstEdge = [&layOut](const std::vector<std::vector<int>>& rows, int nON) {
+    const DrawingGeometry geometry = layOut(EdgesFromRows(rows), nON);
+    return std::hypot(geometry.nodes[0].x - geometry.nodes[1].x, geometry.nodes[0].y - geometry.nodes[1].y);
+  };
+  EXPECT_GT(firstEdge({{1, 2, 5}}, 2), 0.8 * firstEdge({{1, 2, 5}, {2, 3, 6}}, 3));
 }
 
 // Nodes never overlap, pinned ones included (sixteen points at one place, and the towns of
