@@ -217,7 +217,7 @@ TEST(StepPage, HoldsTheEscapedTitleTheWholeDrawingAndTheTrace) {
   const std::vector<Edges> edges = EdgesFromRows({{1, 2, 4}, {2, 3, 1}, {1, 3, 3}});
   const StepTrace trace = TraceRoutines(edges.data(), 3, 3);
   const std::string drawing =
-      "<svg width=\"10\"><g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3\"></g>"
+      "<svg width=\"10\"><g id=\"n1\"></g><!-- n2 --><g id=\"n2\"></g><g id=\"n3\"></g>"
       "<g id=\"e2\"><title>2&#45;&#45;3</title></g><!-- e3 -->\n<g id=\"e3\"><title>3&#45;&#45;1</title></g></svg>";
   const std::string svg = "<?xml version=\"1.0\"?>\n" + drawing + "\n<!-- after -->";
   std::string why;
