@@ -222,6 +222,11 @@ TEST(ImportJson, ReadsNodeLinkDataAndAdvisesOnOtherMeasures) {
        "takes the measures from it"},
       {"json", (nodes + "{\"source\":\"a\",\"target\":\"z\"}]}").c_str(),
        "error: line 1: the link names the node 'z', which the nodes' list lacks"},
+      // Python's json writes NaN and Infinity: numbers, refused as measures.
+      {"json", (nodes + "{\"source\":\"a\",\"target\":\"b\",\"weight\":Infinity}]}").c_str(),
+       "error: line 1: the measure 'inf' is not a finite number"},
+      {"json", (nodes + "{\"source\":\"a\",\"target\":\"b\",\"weight\":NaN}]}").c_str(),
+       "error: line 1: the measure 'nan' is not a finite number"},
   });
 }
 
