@@ -48,6 +48,9 @@ for script in show-steps draw-trees; do
   MST_BUILD_DIR=$build "$source_dir/scripts/$script" "$work/none" "$work/out" > "$work/log" 2>&1 &&
     fail "$script: exit status 0 for a folder without a network"
   grep -q 'no file of .* could be read as a network' "$work/log" || fail "$script: the empty folder was not named"
+  MST_BUILD_DIR=$build "$source_dir/scripts/$script" --out "$work/out" "$work/none" "$work/other" > "$work/log" 2>&1
+  given=$?
+  [ "$given" -eq 2 ] || fail "$script: exit status $given, not 2, for --out and an OUT after the folder"
 done
 # A refusal after a note is reported, naming the file it is about (here the points beside).
 mkdir -p "$work/noted" || exit 1
