@@ -138,10 +138,6 @@ bool TakesOptions(const Format& format, const ImportOptions& options, std::strin
   return true;
 }
 
-}  // namespace
-
-namespace {
-
 // The choices of --comments and what each does to a line starting with # or %.
 constexpr std::pair<const char*, const char*> kCommentChoices[] = {{"none", "lines starting with # or % are edges"},
                                                                    {"skip", "they are comments"}};

@@ -82,6 +82,22 @@ made_names=" "
 collides() { case "$made_names" in *" $1/ "*) return 0 ;; esac; return 1; }
 made_name() { made_names="$made_names$1/ "; }
 
+# PROGRAM refused $network (whose file name is $base), saying why in MESSAGES. From a folder the
+# file is skipped with one line: the refusal is the last line (notes such as --scale's come
+# first), and it names the file it is about unless that is the network itself. A file given by
+# name shows every message and fails the run (status=1).
+refused() {
+  local reason
+  if [ "$from_folder" -eq 1 ]; then
+    reason=$(tail -n 1 "$2")
+    reason=${reason#"$1: "}
+    echo "$me: $network: skipped: ${reason#"$base: "}" >&2
+  else
+    cat "$2" >&2
+    status=1
+  fi
+}
+
 # At a terminal (standard error), what the script is doing, on one line that each stage
 # rewrites; off one, nothing. done_with ends the line.
 progress() { [ -t 2 ] && printf '\r\033[K%s: %s' "$me" "$*" >&2 || true; }
