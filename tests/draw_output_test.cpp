@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "draw/text_width.h"
 #include "draw/tree_marks.h"
 #include "graph/network_vectors.h"
+#include "tests/support/random_test_networks.h"
 #include "tests/test_networks.h"
 
 using namespace mst;
@@ -334,11 +336,15 @@ TEST(DotWriter, GridsAndRingsAreDrawnUntangled) {
   EXPECT_GT(firstEdge({{1, 2, 5}}, 2), 0.8 * firstEdge({{1, 2, 5}, {2, 3, 6}}, 3));
 }
 
-// Nodes never overlap, pinned ones included (sixteen points at one place, and the towns of
-// Ireland, crowded round Dublin), and every label keeps kLabelGap from every node and label.
-TEST(DotWriter, NodesApartAndLabelsAGapFromEverything) {
+// What every drawing keeps, on the towns of Ireland (pinned, crowded round Dublin), Les
+// Miserables, sixteen points at one place and random networks (self-loops, parallel rows, huge
+// measures, names, points well apart or heaped): its lowest and leftmost node at the origin;
+// nodes apart, pinned ones included; every label kLabelGap from every node and label and
+// within its height of its edge's line; the edges drawn that should be; points kept where they
+// are well apart, at one scale; and the SVG frame round everything, under the caption.
+TEST(DotWriter, EveryDrawingKeepsItsShapesApartNearTheirEdgesAndInItsFrame) {
   const auto check = [](const std::vector<Edges>& edges, int nON, const std::vector<Position>* positions,
-                        const std::string& what) {
+                        const std::vector<std::string>* names, const std::string& what, bool wellApart = false) {
     const TreeMarks marks = MarkReportedTrees(edges.data(), static_cast<int>(edges.size()), nON);
     Drawing drawing;
     drawing.edges = edges.data();
@@ -346,42 +352,138 @@ TEST(DotWriter, NodesApartAndLabelsAGapFromEverything) {
     drawing.nON = nON;
     drawing.marks = &marks;
     drawing.positions = positions;
+    drawing.names = names;
     const DrawingGeometry geometry = LayOut(drawing);
+    double left = 1e300, bottom = 1e300;
+    for (const PlacedBox& node : geometry.nodes) {
+      left = std::min(left, node.x);
+      bottom = std::min(bottom, node.y);
+    }
+    EXPECT_EQ(left, 0) << what;
+    EXPECT_EQ(bottom, 0) << what;
     // How far apart two boxes are (negative where they overlap), along the axis of the least.
     const auto apart = [](const PlacedBox& a, const PlacedBox& b) {
       return std::max(std::fabs(a.x - b.x) - (a.width + b.width) / 2, std::fabs(a.y - b.y) - (a.height + b.height) / 2);
     };
-    // Nodes keep at least 2 pt between their shapes, pinned ones too.
-    int overlaps = 0, tooClose = 0;
+    // Nodes keep 4 pt between their shapes, pinned ones 2.
+    const double gap = positions != nullptr ? 2 : 4;
+    int overlaps = 0, tooClose = 0, astray = 0, wronglyDrawn = 0;
     for (std::size_t a = 0; a < geometry.nodes.size(); ++a) {
       for (std::size_t b = a + 1; b < geometry.nodes.size(); ++b)
-        overlaps += apart(geometry.nodes[a], geometry.nodes[b]) < 2 - 1e-2;
+        overlaps += apart(geometry.nodes[a], geometry.nodes[b]) < gap - 1e-2;
     }
+    // A box's distance from a segment: convex along the segment, so found by ternary search.
+    const auto fromSegment = [](const PlacedBox& box, const PlacedBox& a, const PlacedBox& b) {
+      const auto at = [&](double t) {
+        const double x = a.x + t * (b.x - a.x), y = a.y + t * (b.y - a.y);
+        return std::hypot(std::max(std::fabs(x - box.x) - box.width / 2, 0.0),
+                          std::max(std::fabs(y - box.y) - box.height / 2, 0.0));
+      };
+      double lo = 0, hi = 1;
+      for (int step = 0; step < 100; ++step) {
+        const double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+        if (at(m1) < at(m2)) {
+          hi = m2;
+        } else {
+          lo = m1;
+        }
+      }
+      return std::min({at(lo), at(0), at(1)});
+    };
     std::vector<PlacedBox> labels;
     for (std::size_t r = 0; r < geometry.labels.size(); ++r) {
-      if (geometry.labelled[r]) labels.push_back(geometry.labels[r]);
+      const bool tree = marks.primStep[r] > 0 || marks.kruskalStep[r] > 0;
+      wronglyDrawn += geometry.drawn[r] != (tree || edges.size() <= kAllEdgesUpTo);
+      if (!geometry.labelled[r]) continue;
+      labels.push_back(geometry.labels[r]);
+      const PlacedBox& label = geometry.labels[r];
+      astray +=
+          fromSegment(label, geometry.nodes[edges[r].node1], geometry.nodes[edges[r].node2]) > label.height + 1e-6;
     }
     for (std::size_t a = 0; a < labels.size(); ++a) {
       for (const PlacedBox& node : geometry.nodes) tooClose += apart(labels[a], node) < kLabelGap - 1e-6;
       for (std::size_t b = a + 1; b < labels.size(); ++b) tooClose += apart(labels[a], labels[b]) < kLabelGap - 1e-6;
     }
-    EXPECT_EQ(overlaps, 0) << what << ": nodes closer than 2 pt";
+    EXPECT_EQ(overlaps, 0) << what << ": nodes closer than the gap";
     EXPECT_EQ(tooClose, 0) << what << ": labels closer than the gap";
+    EXPECT_EQ(astray, 0) << what << ": labels farther than their height from their edges";
+    EXPECT_EQ(wronglyDrawn, 0) << what << ": edges drawn or left out wrongly";
+    if (wellApart) {  // points well apart stay where they are, at one scale, the larger side 10 inches or more
+      double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+      for (const Position& p : *positions) {
+        minX = std::min(minX, p.x), maxX = std::max(maxX, p.x), minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+      }
+      double right = 0, top = 0;
+      for (const PlacedBox& node : geometry.nodes) right = std::max(right, node.x), top = std::max(top, node.y);
+      const double scale = maxX - minX >= maxY - minY ? right / (maxX - minX) : top / (maxY - minY);
+      EXPECT_GE(scale * std::max(maxX - minX, maxY - minY), 720 - 1e-6) << what;
+      for (int k = 0; k < nON; ++k) {
+        EXPECT_NEAR(geometry.nodes[k].x, ((*positions)[k].x - minX) * scale, 1e-6) << what << ", node " << k + 1;
+        EXPECT_NEAR(geometry.nodes[k].y, ((*positions)[k].y - minY) * scale, 1e-6) << what << ", node " << k + 1;
+      }
+    }
+    // The SVG: every node and label inside its frame, the lowest touching its bottom, the
+    // highest just under the caption, the content centred across.
+    const std::string svg = SvgDrawing(drawing);
+    const auto number = [&svg](const std::string& after, std::size_t from) {
+      return std::stod(svg.substr(svg.find(after, from) + after.size()));
+    };
+    double width = 0, height = 0;
+    std::istringstream(svg.substr(svg.find("viewBox=\"0.00 0.00 ") + 19)) >> width >> height;
+    width -= 8;
+    height -= 8;
+    double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+    for (std::size_t at = svg.find("<ellipse"); at != std::string::npos; at = svg.find("<ellipse", at + 1)) {
+      const double cx = number("cx=\"", at), cy = number("cy=\"", at), rx = number("rx=\"", at),
+                   ry = number("ry=\"", at);
+      x0 = std::min(x0, cx - rx), x1 = std::max(x1, cx + rx), y0 = std::min(y0, cy - ry), y1 = std::max(y1, cy + ry);
+    }
+    for (std::size_t at = svg.find("class=\"node label"); at != std::string::npos;
+         at = svg.find("class=\"node label", at + 1)) {
+      std::istringstream points(svg.substr(svg.find("points=\"", at) + 8));
+      for (int corner = 0; corner < 4; ++corner) {
+        double x = 0, y = 0;
+        char comma = 0;
+        points >> x >> comma >> y;
+        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+      }
+    }
+    EXPECT_GE(x0, -0.011) << what;
+    EXPECT_LE(x1, width + 0.011) << what;
+    EXPECT_NEAR(x0 + x1, width, 0.03) << what;
+    EXPECT_NEAR(y1, 0, 0.011) << what;
+    EXPECT_NEAR(y0, -(height - TextHeight(14)), 0.03) << what;
   };
   std::vector<std::vector<int>> star;
   for (int k = 2; k <= 16; ++k) star.push_back({1, k, k});
   const std::vector<Position> onePlace(16, Position{5, 5});
-  check(EdgesFromRows(star), 16, &onePlace, "sixteen points at one place");
+  check(EdgesFromRows(star), 16, &onePlace, nullptr, "sixteen points at one place");
   Network towns;
   std::string reason;
   ASSERT_TRUE(LoadNetworkFile(MST_SOURCE_DIR "/networks/real/ireland-towns.txt", towns, reason)) << reason;
   std::vector<Position> points;
   ASSERT_TRUE(ReadPositionsFile(MST_SOURCE_DIR "/networks/real/ireland-towns.positions", towns.nON, points, reason))
       << reason;
-  check(towns.edges, towns.nON, &points, "the towns of Ireland");
+  check(towns.edges, towns.nON, &points, nullptr, "the towns of Ireland");
   Network lesmis;
   ASSERT_TRUE(LoadNetworkFile(MST_SOURCE_DIR "/networks/real/lesmis.txt", lesmis, reason)) << reason;
-  check(lesmis.edges, lesmis.nON, nullptr, "Les Miserables");
+  check(lesmis.edges, lesmis.nON, nullptr, nullptr, "Les Miserables");
+  std::mt19937 rng(20261209);
+  for (const int nON : {2, 3, 4, 7, 12, 30, 60}) {
+    for (int kind = 0; kind < 4; ++kind) {  // laid out, named, pinned well apart, pinned in a heap
+      const std::vector<Edges> edges = RandomTestNetwork(rng, nON);
+      std::vector<std::string> names;
+      std::vector<Position> at;
+      for (int k = 0; k < nON; ++k) {
+        names.push_back(std::string(1 + rng() % 12, static_cast<char>('a' + rng() % 26)) + (k % 3 ? "" : "\xC3\xA9"));
+        // Lattice cells 100 apart, a point anywhere in the middle of its cell, or heaped within 3.
+        at.push_back(kind == 2 ? Position{100.0 * (k % 8) + rng() % 50, 100.0 * (k / 8) + rng() % 50}
+                               : Position{rng() % 300 / 100.0, rng() % 300 / 100.0});
+      }
+      const std::string what = std::to_string(nON) + " nodes, kind " + std::to_string(kind);
+      check(edges, nON, kind >= 2 ? &at : nullptr, kind == 1 ? &names : nullptr, what, kind == 2);
+    }
+  }
 }
 
 struct PositionsCase {
