@@ -24,21 +24,27 @@ for study in density scaling; do
   esac
   ! grep -q "mst-$study" "$work/cmake.log" || { echo "$study-study --refit measured again:"; cat "$work/cmake.log"; exit 1; }
 done
-# The charts' data: a stand-in gnuplot keeps every data file its script names. The density
+# The charts' data: a stand-in gnuplot keeps its script and every data file the script names. The density
 # chart's Prim line holds both measured rows; the scaling chart's visit costs are Prim's.
 mkdir -p "$work/plot" "$work/kept" || exit 1
 cat > "$work/plot/gnuplot" <<FAKE
 #!/bin/sh
-grep -o "'[^']*\.dat'" | tr -d "'" | sort -u | while read -r f; do cp "\$f" "$work/kept/\$(basename "\$f")"; done
+tee -a "$work/kept/plots.gp" | grep -o "'[^']*\.dat'" | tr -d "'" | sort -u | while read -r f; do cp "\$f" "$work/kept/\$(basename "\$f")"; done
 FAKE
 chmod +x "$work/plot/gnuplot" || exit 1
 PATH="$work/plot:$PATH" "$1/scripts/density-study" --refit "$work" > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
 printf '69 1.0 0.9 1.1\n2016 8.0 7.9 8.1\n' | diff - "$work/kept/random-64-prim.dat" || exit 1
 printf 'nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseconds,repetitions,edge_visits\n%s\n' \
   '8,24,prim,2.0,1.0,4.0,3,200' '8,24,kruskal,3.0,2.0,4.0,3,24' '16,48,prim,8.0,6.0,10.0,3,800' \
-  '16,48,kruskal,6.0,5.0,7.0,3,48' > "$work/scaling.csv"
+  '16,48,kruskal,6.0,5.0,7.0,3,48' '8,80,prim,4.0,3.0,5.0,3,560' '8,80,kruskal,5.0,4.0,6.0,3,80' \
+  > "$work/scaling.csv"
 PATH="$work/plot:$PATH" "$1/scripts/scaling-study" --refit "$work" > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
 printf '8 10 5 20\n16 10 7.5 12.5\n' | diff - "$work/kept/visit-3.dat"
+# Every curve of both charts is as wide as the others, and each density has its own dash in both:
+# (width, dash, edges per node) for every curve.
+curves=$(grep -oE "yerrorlines lw [0-9.]+ lc rgb '[^']*' pt [0-9]+ dt [0-9]+ title '[^']*, [0-9]+ edges" \
+  "$work/kept/plots.gp" | awk '{ print $3, $10, $(NF - 1) }' | sort -u)
+[ "$curves" = "$(printf '2 1 10\n2 2 3')" ] || { echo "curves (width, dash, edges per node): $curves"; exit 1; }
 # A measured run (the timer a stand-in that prints the known CSV and a real network) writes what
 # the timer printed, and the map shows the real network.
 mkdir -p "$work/timers" "$work/measured" || exit 1
