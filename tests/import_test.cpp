@@ -303,6 +303,9 @@ TEST(ImportMatrix, ReadsTheLayoutsNumpyPandasAndSpreadsheetsWrite) {
       {"matrix", "a;b;c\n0;1;0\n1;0;3\n0;3;0\n", "2 3 | 1-2:1 2-3:3 | a b c"},                   // a header row alone
       {"matrix", "a\tb\tc\na\t0\t1\t0\nb\t1\t0\t3\nc\t0\t3\t0\n", "2 3 | 1-2:1 2-3:3 | a b c"},  // no corner
       {"matrix", "0,5,1\n2,0,0\n1,0,0\n", "2 3 | 1-2:2 1-3:1 | 1 2 3"},  // asymmetric: the smaller kept
+      // Numbers that do not count up name the nodes, beside a diagonal of zeros to its last row.
+      {"matrix", "5,7,9\n0,1,0\n1,0,3\n0,3,0\n", "2 3 | 1-2:1 2-3:3 | 5 7 9"},
+      {"matrix", "5,0,1,0\n7,1,0,3\n9,0,3,0\n", "2 3 | 1-2:1 2-3:3 | 5 7 9"},
       {"matrix", ",a,b\nb,0,1\na,1,0\n",
        "error: line 2: the row's name 'b' is not column 1's, 'a': the rows and columns must name the nodes in one "
        "order"},
