@@ -494,7 +494,8 @@ struct PositionsCase {
 };
 
 // A label's width counts each character once, whatever its length in UTF-8: a four-byte
-// character as wide as a three-byte one, the letter after it measured too.
+// character as wide as a three-byte one, the letter after it measured too; DEL as wide as the
+// other control characters.
 TEST(DotWriter, TextWidthCountsCharactersNotBytes) {
   EXPECT_DOUBLE_EQ(TextWidth("\xF0\x9F\x98\x80"
                              "a",
@@ -519,6 +520,8 @@ TEST(DotWriter, TextWidthCountsCharactersNotBytes) {
                              10) -
                        TextWidth("a", 10),
                    TextWidth("\xC3\xA9", 10) - TextWidth("", 10));
+  // DEL is a control character like the rest (drawn as its picture), not a letter of the table.
+  EXPECT_DOUBLE_EQ(TextWidth("\x7F", 10), TextWidth("\x01", 10));
 }
 
 TEST(PositionsFile, ReadsExactlyOnePointPerNode) {

@@ -124,6 +124,8 @@ TEST(ImportMtx, ReadsCoordinateFilesOfEveryUsableKind) {
        "error: line 2: a network needs a square matrix, this one has 2 rows and 3 columns"},
       {"mtx", "%%MatrixMarket matrix coordinate real general\n2 2 2\n1 2 1\n",
        "error: the size line announces 2 entries, the file holds 1"},
+      {"mtx", "%%MatrixMarket matrix coordinate real general\n2 2 0\n",  // no entries: no edge, not no size line
+       "error: the network is in 2 parts; the largest has 1 of its 2 nodes (--largest-part keeps that one)"},
       {"mtx", "%%MatrixMarket matrix coordinate pattern general\n2 2 1\n1 2 5\n",
        "error: line 3: an entry must read 'ROW COLUMN'"},
       {"mtx", "3 3 1\n",
@@ -947,6 +949,11 @@ TEST(ImportRules, EveryFormatRoundTripsAGeneratedNetwork) {
                      "graph [\n node [ id 1 ]\n node [ id 2 ]\n edge [ source 1 target 2 weight " + weight + " ]\n]\n"),
               "error: line 4: " + refusal);
   }
+  // A character reference of one digit, as NetworkX writes a tab in a label (a blank in a name).
+  EXPECT_EQ(Import("gml",
+                   "graph [\n node [ id 1 label \"a&#9;b&#33;\" ]\n node [ id 2 label \"c\" ]\n edge [ source 1 "
+                   "target 2 weight 3 ]\n]\n"),
+            "1 2 | 1-2:3 | a b! c");
 }
 
 }  // namespace

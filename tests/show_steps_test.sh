@@ -102,4 +102,19 @@ page="$work/out/my net-steps.html"
 grep -q '<title>Prim and Kruskal, step by step: my net.txt</title>' "$page" || fail "the page is not titled after its file"
 grep -q '"names":\["Myriel","Valjean","Javert"\]' "$page" || fail "the page lacks the names"
 grep -q '>Valjean</text>' "$page" || fail "the drawing lacks the names"
+# Without MST_BUILD_DIR, show-steps configures build/ first (a fresh clone has none); with it,
+# the folder named is taken as built. cmake is a stand-in that logs its calls.
+mkdir -p "$work/bin" || exit 1
+printf '#!/bin/sh\necho "$*" >> "%s/cmake.log"\n' "$work" > "$work/bin/cmake" && chmod +x "$work/bin/cmake" || exit 1
+: > "$work/cmake.log"
+env -u MST_BUILD_DIR PATH="$work/bin:$PATH" "$source_dir/scripts/show-steps" --out "$work/fresh" \
+  "$work/in/matrix1.txt" > /dev/null 2>&1
+case "$(head -n 1 "$work/cmake.log")" in
+  "-S "*" -B "*/build) ;;
+  *) fail "build/ was not configured first: $(cat "$work/cmake.log")" ;;
+esac
+: > "$work/cmake.log"
+PATH="$work/bin:$PATH" MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/fresh" \
+  "$work/in/matrix1.txt" > /dev/null 2>&1
+! grep -q -- '-S ' "$work/cmake.log" || fail "MST_BUILD_DIR was configured again: $(cat "$work/cmake.log")"
 exit 0
