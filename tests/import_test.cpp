@@ -222,6 +222,11 @@ TEST(ImportJson, ReadsNodeLinkDataAndAdvisesOnOtherMeasures) {
            .c_str(),
        "error: no link has the key weight (or cost, length, distance), but they carry numbers as 'km': --weight km "
        "takes the measures from it"},
+      // Python's ensure_ascii: a surrogate pair, its low half the last (U+2A7FF, an ideograph).
+      {"json",
+       "{\"nodes\":[{\"id\":\"a\"},{\"id\":\"\\uD869\\uDFFF\"}],\"links\":[{\"source\":\"a\",\"target\":"
+       "\"\\uD869\\uDFFF\"}]}",
+       "1 2 | 1-2:1 | a \xF0\xAA\x9F\xBF"},
       {"json", (nodes + "{\"source\":\"a\",\"target\":\"z\"}]}").c_str(),
        "error: line 1: the link names the node 'z', which the nodes' list lacks"},
       // Python's json writes NaN and Infinity: numbers, refused as measures.
@@ -444,10 +449,16 @@ TEST(ImportGraphml, ReadsWeightsDefaultsAndLabelsWithARealParser) {
                    "<graphml><!-- made from a <gexf> file --><graph><node id=\"a\"/><node id=\"b\"/><edge "
                    "source=\"a\" target=\"b\"/></graph></graphml>"),
             "1 2 | 1-2:1 | a b");
+  // A GEXF file is told by its root, after the XML declaration.
+  const std::string gexf =
+      "<?xml version=\"1.0\"?>\n<gexf><graph><nodes><node id=\"a\"/><node id=\"b\"/></nodes><edges>"
+      "<edge source=\"a\" target=\"b\" weight=\"3\"/></edges></graph></gexf>";
+  EXPECT_EQ(Import("", gexf), "1 2 | 1-2:3 | a b");
   ImportOptions named;
   named.weight = "value";
   EXPECT_EQ(Import("graphml", value + "<edge source=\"a\" target=\"b\"><data key=\"v\">7</data></edge>" + tail, named),
             "1 2 | 1-2:7 | a b");
+  EXPECT_EQ(Import("gexf", gexf, named), "error: no edge attribute titled 'value' (in <attributes class=\"edge\">)");
   named.weight = "km";
   EXPECT_EQ(Import("graphml", value + tail, named), "error: no edge key named 'km' (its attr.name)");
   // Numbers under any numeric type (igraph's int, NetworkX's long, float): no measures of 1.
@@ -949,6 +960,9 @@ TEST(ImportRules, EveryFormatRoundTripsAGeneratedNetwork) {
                      "graph [\n node [ id 1 ]\n node [ id 2 ]\n edge [ source 1 target 2 weight " + weight + " ]\n]\n"),
               "error: line 4: " + refusal);
   }
+  // Lines ended by CR alone, the last one too.
+  EXPECT_EQ(Import("gml", "graph [\r node [ id 1 ]\r node [ id 2 ]\r edge [ source 1 target 2 weight 3 ]\r]\r"),
+            "1 2 | 1-2:3 | 1 2");
   // A character reference of one digit, as NetworkX writes a tab in a label (a blank in a name).
   EXPECT_EQ(Import("gml",
                    "graph [\n node [ id 1 label \"a&#9;b&#33;\" ]\n node [ id 2 label \"c\" ]\n edge [ source 1 "
