@@ -438,6 +438,7 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   const std::string nodes = "<g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3\"></g>";
   Write("other.svg", "<svg>" + nodes + "<g id=\"e1\" class=\"edge\"><title>1&#45;&#45;3</title></g></svg>");
   Write("more.svg", "<svg>" + nodes + "<g id=\"n4\"></g></svg>");
+  Write("beyond.svg", "<svg>" + nodes + "<g id=\"e4\" class=\"edge\"><title>1&#45;&#45;2</title></g></svg>");
   Write("lacking.svg", "<svg>" + nodes + "<g id=\"e2\" class=\"edge\"><title>3&#45;&#45;2</title></g></svg>");
   Write("fewer.svg", "<svg><g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3x\"></g></svg>");  // n3x is no n3
   Write("named.txt", kNetwork1);
@@ -456,13 +457,15 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
       {"--page none.svg good.txt", 1, "mst-trace: none.svg: cannot open the file (No such file or directory)\n"},
       {"--page plain.svg good.txt", 1,
        "mst-trace: plain.svg: it holds no <svg> drawing (make it with: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
-      // A drawing of another network: an edge between other ends, a node too many, a tree edge
+      // A drawing of another network: an edge between other ends, a node or an edge too many, a tree edge
       // missing.
       {"--page other.svg good.txt", 1,
        "mst-trace: other.svg: its edge e1 joins 1 and 3, where row 1 of the network joins 1 and 2: the drawing is of "
        "another network (make it again: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
       {"--page more.svg good.txt", 1,
        "mst-trace: more.svg: its node n4 is not in the network, of 3 nodes: the drawing is of another network "},
+      {"--page beyond.svg good.txt", 1,
+       "mst-trace: beyond.svg: its edge e4 is not a row of the network, of 3 rows: the drawing is of another network "},
       {"--page lacking.svg good.txt", 1,
        "mst-trace: lacking.svg: it lacks the edge e3 of Prim's tree: the drawing is of another network "},
       {"--page fewer.svg good.txt", 1, "mst-trace: fewer.svg: it has no node n3: the drawing is of another network "},

@@ -314,6 +314,18 @@ TEST_F(PageInBrowser, LargeNetworksShowTheTreesAndTheCurrentState) {
     EXPECT_LT(shown.size(), trace_.rows.size());
     EXPECT_EQ(dom.find("(too many to draw);"), std::string::npos);  // no cut here is above 300 edges
   }
+  // A cut of more than 300 edges is not drawn, Prim's first included: node 1 joined to 301
+  // others, which a cheaper path joins. The drawing's rows, the trees', are all the page shows.
+  std::ofstream crowded(network, std::ios::binary | std::ios::trunc);
+  crowded << "601\t302\n";
+  for (int node = 2; node <= 302; ++node) crowded << "1\t" << node << "\t100\n";
+  for (int node = 2; node < 302; ++node) crowded << node << '\t' << node + 1 << "\t1\n";
+  crowded.close();
+  Make(network);
+  std::set<int> nodes;
+  const std::string dom = Dump("#prim=1&kruskal=0");
+  EXPECT_NE(dom.find("301 edges cross the cut (too many to draw);"), std::string::npos);
+  EXPECT_EQ(Shown(dom, nodes).size(), 301u);
 }
 
 // The page as a user drives it: keys and buttons move the steps (never below 0 or past the end)
