@@ -40,8 +40,10 @@ printf 'nodes,edges,routine,microseconds_per_call,min_microseconds,max_microseco
   > "$work/scaling.csv"
 PATH="$work/plot:$PATH" "$1/scripts/scaling-study" --refit "$work" > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
 printf '8 10 5 20\n16 10 7.5 12.5\n' | diff - "$work/kept/visit-3.dat"
-# Every curve of both charts is as wide as the others, and each density has its own dash in both:
-# (width, dash, edges per node) for every curve.
+# Every curve of every chart is as wide as the others, and each density has its own dash in both
+# of the scaling study's: (width, dash, edges per node) for every curve.
+[ "$(grep -oE 'yerrorlines lw [0-9.]+' "$work/kept/plots.gp" | sort -u)" = "yerrorlines lw 2" ] ||
+  { echo "curves of other widths:"; grep -oE 'yerrorlines lw [0-9.]+' "$work/kept/plots.gp" | sort | uniq -c; exit 1; }
 curves=$(grep -oE "yerrorlines lw [0-9.]+ lc rgb '[^']*' pt [0-9]+ dt [0-9]+ title '[^']*, [0-9]+ edges" \
   "$work/kept/plots.gp" | awk '{ print $3, $10, $(NF - 1) }' | sort -u)
 [ "$curves" = "$(printf '2 1 10\n2 2 3')" ] || { echo "curves (width, dash, edges per node): $curves"; exit 1; }

@@ -102,6 +102,13 @@ page="$work/out/my net-steps.html"
 grep -q '<title>Prim and Kruskal, step by step: my net.txt</title>' "$page" || fail "the page is not titled after its file"
 grep -q '"names":\["Myriel","Valjean","Javert"\]' "$page" || fail "the page lacks the names"
 grep -q '>Valjean</text>' "$page" || fail "the drawing lacks the names"
+# At a terminal each stage is shown on one line, cleared before the page's name is written
+# (script, of Debian's essential bsdutils, gives the script a terminal).
+script -qec "MST_BUILD_DIR='$build' '$source_dir/scripts/show-steps' --out '$work/tty' '$work/in/matrix1.txt'" \
+  /dev/null > "$work/tty.log" 2>&1 || fail "exit status $? at a terminal"
+grep -q 'laying out' "$work/tty.log" || fail "no progress at a terminal: $(cat -A "$work/tty.log")"
+tr '\r' '\n' < "$work/tty.log" | grep -q "^$(printf '\033')\[K$work/tty/matrix1-steps.html" ||
+  fail "the progress line was not cleared: $(cat -A "$work/tty.log")"
 # Without MST_BUILD_DIR, show-steps configures build/ first (a fresh clone has none); with it,
 # the folder named is taken as built. cmake is a stand-in that logs its calls.
 mkdir -p "$work/bin" || exit 1
