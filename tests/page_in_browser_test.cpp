@@ -625,7 +625,8 @@ TEST_F(PageInBrowser, NewComponentsTakeFreeColoursAndTheNarrationItsStepsRunnerU
   EXPECT_EQ(Split(looks[1], '|')[5].find("runner-up"), std::string::npos) << looks[1];
 }
 
-// Each routine's slider takes it to any step, and the page there is the trace's.
+// Each routine's slider takes it to any step, and the page there is the trace's, on mst-trace's
+// drawing and on one whose nodes are other shapes.
 TEST_F(PageInBrowser, SlidersReachAnyStep) {
   Make(NETWORKS_DIR "/matrix2.txt");
   const int k = static_cast<int>(trace_.prim.size()) / 2 + 1, j = static_cast<int>(trace_.kruskal.size()) - 3;
@@ -637,6 +638,17 @@ TEST_F(PageInBrowser, SlidersReachAnyStep) {
   Words shown = Shown(driven_, nodes);
   Words expected = Expected(trace_, k, j);
   for (int r = 1; r <= static_cast<int>(trace_.rows.size()); ++r) EXPECT_EQ(shown[r], expected[r]) << "e" << r;
+  // A drawing whose nodes are not ellipses (made with other shapes) is followed alike.
+  const std::string boxes = (dir_ / "boxes.svg").string();
+  ASSERT_TRUE(RunCommand("'" MST_DRAW_PATH "' --svg '" NETWORKS_DIR "/matrix2.txt' | sed 's/<ellipse /<rect /g' > '" +
+                         boxes + "'"));
+  ASSERT_TRUE(RunCommand("'" MST_TRACE_PATH "' --page '" + boxes + "' '" NETWORKS_DIR "/matrix2.txt' > '" +
+                         page_.string() + "'"));
+  const std::vector<std::string> boxed =
+      Drive("slide('prim', " + std::to_string(k) + "); slide('kruskal', " + std::to_string(j) + "); look();");
+  ASSERT_EQ(boxed.size(), 1u);
+  EXPECT_EQ(Split(boxed[0], '|')[5], Split(looks[0], '|')[5]);  // Prim's narration
+  EXPECT_EQ(Split(boxed[0], '|')[6], Split(looks[0], '|')[6]);  // Kruskal's
 }
 
 // Les Misérables (77 named nodes) in a 1600 by 1000 window, at the fitted zoom: every name shown
