@@ -103,9 +103,9 @@ grep -q '<title>Prim and Kruskal, step by step: my net.txt</title>' "$page" || f
 grep -q '"names":\["Myriel","Valjean","Javert"\]' "$page" || fail "the page lacks the names"
 grep -q '>Valjean</text>' "$page" || fail "the drawing lacks the names"
 # At a terminal each stage is shown on one line, cleared before the page's name is written
-# (script, of Debian's essential bsdutils, gives the script a terminal).
+# (script, of Debian's essential bsdutils, gives the script a terminal; it reads nothing from ours).
 script -qec "MST_BUILD_DIR='$build' '$source_dir/scripts/show-steps' --out '$work/tty' '$work/in/matrix1.txt'" \
-  /dev/null > "$work/tty.log" 2>&1 || fail "exit status $? at a terminal"
+  /dev/null < /dev/null > "$work/tty.log" 2>&1 || fail "exit status $? at a terminal"
 grep -q 'laying out' "$work/tty.log" || fail "no progress at a terminal: $(cat -A "$work/tty.log")"
 tr '\r' '\n' < "$work/tty.log" | grep -q "^$(printf '\033')\[K$work/tty/matrix1-steps.html" ||
   fail "the progress line was not cleared: $(cat -A "$work/tty.log")"
