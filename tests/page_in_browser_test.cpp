@@ -313,6 +313,8 @@ TEST_F(PageInBrowser, LargeNetworksShowTheTreesAndTheCurrentState) {
     }
     EXPECT_LT(shown.size(), trace_.rows.size());
     EXPECT_EQ(dom.find("(too many to draw);"), std::string::npos);  // no cut here is above 300 edges
+    // The sorted list from 8 before Kruskal's last step, the rest counted.
+    EXPECT_NE(dom.find(">" + std::to_string(j - 9) + " earlier</li>"), std::string::npos);
   }
   // A cut of more than 300 edges is not drawn, Prim's first included: node 1 joined to 301
   // others, which a cheaper path joins. The drawing's rows, the trees', are all the page shows.
@@ -326,6 +328,7 @@ TEST_F(PageInBrowser, LargeNetworksShowTheTreesAndTheCurrentState) {
   const std::string dom = Dump("#prim=1&kruskal=0");
   EXPECT_NE(dom.find("301 edges cross the cut (too many to draw);"), std::string::npos);
   EXPECT_EQ(Shown(dom, nodes).size(), 301u);
+  EXPECT_EQ(dom.find(">0 earlier</li>"), std::string::npos);  // Kruskal at step 0: nothing before the list
 }
 
 // The page as a user drives it: keys and buttons move the steps (never below 0 or past the end)
