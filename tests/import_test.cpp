@@ -140,6 +140,8 @@ TEST(ImportMtx, ReadsCoordinateFilesOfEveryUsableKind) {
 
 TEST(ImportEdgelist, TakesAnyIdsAndOptionalMeasures) {
   Check({
+      // A dict's value may be a list of strings that hold commas and brackets.
+      {"edgelist", "a b {'tags': ['x, y', \"]\"], 'weight': 3}\n", "1 2 | 1-2:3 | a b"},
       {"edgelist", "# SNAP\n0\t1\n1\t0\n\n1\t7\n% asked for, a comment anywhere\n", "2 3 | 1-2:1 2-3:1 | 0 1 7"},
       {"edgelist", "Mr Hi\tZo\xC3\xAB \"Z\"\t5\nMr Hi\tO'Brien\t2\n",
        "2 3 | 1-2:5 1-3:2 | Mr Hi Zo\xC3\xAB \"Z\" O'Brien"},

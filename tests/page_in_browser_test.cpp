@@ -313,6 +313,10 @@ TEST_F(PageInBrowser, LargeNetworksShowTheTreesAndTheCurrentState) {
     }
     EXPECT_LT(shown.size(), trace_.rows.size());
     EXPECT_EQ(dom.find("(too many to draw);"), std::string::npos);  // no cut here is above 300 edges
+    // The edges added run between their ends' centres (their lines begin at a number).
+    for (std::size_t at = dom.find("<path d=\"M"); at != std::string::npos; at = dom.find("<path d=\"M", at + 1)) {
+      EXPECT_NE(std::string("-0123456789").find(dom[at + 11]), std::string::npos) << dom.substr(at, 40);
+    }
     // The sorted list from 8 before Kruskal's last step, the rest counted.
     EXPECT_NE(dom.find(">" + std::to_string(j - 9) + " earlier</li>"), std::string::npos);
   }
