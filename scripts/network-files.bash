@@ -9,8 +9,8 @@
 # skipped with its reason rather than failing the script). Of a folder's files, names and
 # positions files (they go with a network) are skipped with a message; of files of one name
 # (NAME.txt and NAME.graphml: their outputs would collide), the scripts keep the first they
-# could read (collides below). --help prints the
-# script's top comment. Bad usage, and two files of one name given, exit 2; a folder without
+# could read (collides below); refused below reports a file a companion refuses. --help prints
+# the script's top comment. Bad usage, and two files of one name given, exit 2; a folder without
 # files exits 1; each refusal is one line naming the script.
 read_network_arguments() {
   local args=() chosen=
