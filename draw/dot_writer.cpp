@@ -177,9 +177,9 @@ DrawingGeometry LayOut(const Drawing& drawing) {
     // few points off their places).
     SeparateNodes(geometry.nodes, Pinned(drawing) ? 2 : 4);
     PlaceLabels(geometry.nodes, wanted, boxes, placed);
+    // The last attempt's drawing stands when every attempt leaves too many labels out.
     if (static_cast<std::size_t>(
-            std::count(placed.begin(), placed.begin() + static_cast<std::ptrdiff_t>(trees), false)) <= stubborn ||
-        attempt + 1 == attempts) {
+            std::count(placed.begin(), placed.begin() + static_cast<std::ptrdiff_t>(trees), false)) <= stubborn) {
       break;
     }
   }

@@ -14,14 +14,13 @@ diff "$1/tests/fixtures/density-refit-summary.txt" "$work/density-summary.txt"
 # builds the summary alone and measures nothing again. cmake is a stand-in that logs its calls.
 mkdir -p "$work/bin" "$work/fresh" || exit 1
 printf '#!/bin/sh\necho "$*" >> "%s/cmake.log"\n' "$work" > "$work/bin/cmake" && chmod +x "$work/bin/cmake" || exit 1
+repo=$(cd "$1" && pwd)
 for study in density scaling; do
   : > "$work/cmake.log"
   cp "$1/tests/fixtures/density-refit.csv" "$work/fresh/$study.csv" || exit 1
   env -u MST_BUILD_DIR PATH="$work/bin:$PATH" "$1/scripts/$study-study" --refit "$work/fresh" > /dev/null 2>&1
-  case "$(head -n 1 "$work/cmake.log")" in
-    "-S "*" -B "*/build) ;;
-    *) echo "$study-study did not configure build/ first:"; cat "$work/cmake.log"; exit 1 ;;
-  esac
+  [ "$(head -n 1 "$work/cmake.log")" = "-S $repo -B $repo/build" ] ||
+    { echo "$study-study did not configure build/ first:"; cat "$work/cmake.log"; exit 1; }
   ! grep -q "mst-$study" "$work/cmake.log" || { echo "$study-study --refit measured again:"; cat "$work/cmake.log"; exit 1; }
 done
 # The charts' data: a stand-in gnuplot keeps its script and every data file the script names. The density

@@ -495,7 +495,7 @@ struct PositionsCase {
 
 // A label's width counts each character once, whatever its length in UTF-8: a four-byte
 // character as wide as a three-byte one, the letter after it measured too; DEL as wide as the
-// other control characters.
+// other control characters; the space and '~' as Helvetica's.
 TEST(DotWriter, TextWidthCountsCharactersNotBytes) {
   EXPECT_DOUBLE_EQ(TextWidth("\xF0\x9F\x98\x80"
                              "a",
@@ -522,6 +522,9 @@ TEST(DotWriter, TextWidthCountsCharactersNotBytes) {
                    TextWidth("\xC3\xA9", 10) - TextWidth("", 10));
   // DEL is a control character like the rest (drawn as its picture), not a letter of the table.
   EXPECT_DOUBLE_EQ(TextWidth("\x7F", 10), TextWidth("\x01", 10));
+  // The table's ends, the space and '~', take Helvetica's widths (0.278 and 0.584 of the size,
+  // with the label's 15% spacing).
+  EXPECT_NEAR(TextWidth(" ~", 10) - TextWidth("", 10), (2.78 + 5.84) * 1.15, 1e-9);
 }
 
 TEST(PositionsFile, ReadsExactlyOnePointPerNode) {

@@ -438,6 +438,7 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
   const std::string nodes = "<g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3\"></g>";
   Write("other.svg", "<svg>" + nodes + "<g id=\"e1\" class=\"edge\"><title>1&#45;&#45;3</title></g></svg>");
   Write("more.svg", "<svg>" + nodes + "<g id=\"n4\"></g></svg>");
+  Write("zero.svg", "<svg>" + nodes + "<g id=\"n0\"></g></svg>");
   Write("beyond.svg", "<svg>" + nodes + "<g id=\"e4\" class=\"edge\"><title>1&#45;&#45;2</title></g></svg>");
   Write("lacking.svg", "<svg>" + nodes + "<g id=\"e2\" class=\"edge\"><title>3&#45;&#45;2</title></g></svg>");
   Write("fewer.svg", "<svg><g id=\"n1\"></g><g id=\"n2\"></g><g id=\"n3x\"></g></svg>");  // n3x is no n3
@@ -464,6 +465,8 @@ TEST_F(EndToEnd, TraceRefusesAsDrawDoes) {
        "another network (make it again: mst-draw NETWORK_FILE | neato -Tsvg)\n"},
       {"--page more.svg good.txt", 1,
        "mst-trace: more.svg: its node n4 is not in the network, of 3 nodes: the drawing is of another network "},
+      {"--page zero.svg good.txt", 1,
+       "mst-trace: zero.svg: its node n0 is not in the network, of 3 nodes: the drawing is of another network "},
       {"--page beyond.svg good.txt", 1,
        "mst-trace: beyond.svg: its edge e4 is not a row of the network, of 3 rows: the drawing is of another network "},
       {"--page lacking.svg good.txt", 1,

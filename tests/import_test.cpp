@@ -231,6 +231,11 @@ TEST(ImportJson, ReadsNodeLinkDataAndAdvisesOnOtherMeasures) {
        "1 2 | 1-2:1 | a \xF0\xAA\x9F\xBF"},
       {"json", (nodes + "{\"source\":\"a\",\"target\":\"z\"}]}").c_str(),
        "error: line 1: the link names the node 'z', which the nodes' list lacks"},
+      // d3's form: nodes by name, links by their places in the list; JavaScript's unquoted names.
+      {"json", "{\"nodes\":[{\"name\":\"a\"},{\"name\":\"b\"}],\"links\":[{\"source\":0,\"target\":2}]}",
+       "error: line 1: the link's target '2' is no place in the nodes' list (0 to 1)"},
+      {"json", "{\"nodes\":[{id:\"a\"}],\"links\":[]}",
+       "error: line 1: a member's name was expected (not well-formed JSON)"},
       // Python's json writes NaN and Infinity: numbers, refused as measures.
       {"json", (nodes + "{\"source\":\"a\",\"target\":\"b\",\"weight\":Infinity}]}").c_str(),
        "error: line 1: the measure 'inf' is not a finite number"},
@@ -633,6 +638,11 @@ cases[] = {
      "(--format network) and as an edge list of 4 edges (--format edgelist), differently: give its format"},
     // No reading: the refusal of the format the content resembles.
     {"bad.txt", "2\t3\n1\t2\t5\n2\t4\t1\n", "error: edge row 2: the second end node 4 is outside 1 to 3"},
+    // Four numbers on a line are no DIMACS problem line without its 'p'.
+    {"four.txt", "1 2 5 7\n2 3 4 1\n",
+     "error: line 1: 4 words where an edge has 2 or 3 ('u v' or 'u v w'): node names with blanks cannot be told "
+     "apart in a file split at blanks (save it as CSV or GraphML, which keep them) (read as an edge list, as its "
+     "content suggests; --format names another)"},
     {"names.txt", "Mr Hi John A 4\n",
      "error: line 1: 5 words where an edge has 2 or 3 ('u v' or 'u v w'): node names with blanks cannot be told "
      "apart in a file split at blanks (save it as CSV or GraphML, which keep them) (read as an edge list, as its "

@@ -38,8 +38,8 @@ printf 'a b 2.5\nb c 1.25\n' > "$work/scaled.txt"
 MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/out" "$work/scaled.txt" > "$work/log" 2>&1 &&
   fail "exit status 0 for decimals without --scale"
 grep -q -- '--scale F multiplies' "$work/log" || fail "the refusal does not advise --scale"
-MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --scale 100 --out="$work/out" "$work/scaled.txt" \
-  > "$work/log" 2>&1 || fail "exit status $? with --scale 100"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out="$work/out" "$work/scaled.txt" --scale 100 \
+  > "$work/log" 2>&1 || fail "exit status $? with --scale 100 after the file"
 grep -q '"total":\[250,375\]' "$work/out/scaled-steps.html" || fail "the page's total is not the scaled one"
 # A folder none of whose files is a network fails; of two files of one name, the second is skipped.
 mkdir -p "$work/none" "$work/twice" || exit 1
