@@ -125,13 +125,14 @@ void SeparateNodes(std::vector<PlacedBox>& nodes, double gap) {
             const double overlapY = (p.height + q.height) / 2 + gap - std::fabs(p.y - q.y);
             if (overlapX <= kSettled || overlapY <= kSettled) continue;
             moved = true;
-            // Along the axis of the smaller overlap; a node on another's centre goes right.
+            // Along the axis of the smaller overlap; of two nodes at one place, the later (q)
+            // goes right or up.
             if (overlapX < overlapY) {
-              const double sign = p.x < q.x || (p.x == q.x && k < static_cast<std::size_t>(other)) ? -1 : 1;
+              const double sign = p.x <= q.x ? -1 : 1;
               p.x += sign * overlapX / 2;
               q.x -= sign * overlapX / 2;
             } else {
-              const double sign = p.y < q.y || (p.y == q.y && k < static_cast<std::size_t>(other)) ? -1 : 1;
+              const double sign = p.y <= q.y ? -1 : 1;
               p.y += sign * overlapY / 2;
               q.y -= sign * overlapY / 2;
             }

@@ -96,8 +96,8 @@ grep -q 'id="e3"' "$work/warned/matrix1-steps.html" || fail "the page made witho
 mkdir -p "$work/any" || exit 1
 printf '3\t3\n1\t2\t4\n2\t3\t1\n1\t3\t3\n' > "$work/any/my net.txt"
 printf '1\tMyriel\n3\tJavert\n2\tValjean\n' > "$work/any/my net.names"
-MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" --out "$work/out" "$work/any/my net.txt" "$work/in/matrix1.txt" \
-  > "$work/log" 2>&1 || fail "exit status $? for two good network files"
+MST_BUILD_DIR=$build "$source_dir/scripts/show-steps" "$work/any/my net.txt" "$work/in/matrix1.txt" --out "$work/out" \
+  > "$work/log" 2>&1 || fail "exit status $? for two good network files, --out after them"
 page="$work/out/my net-steps.html"
 grep -q '<title>Prim and Kruskal, step by step: my net.txt</title>' "$page" || fail "the page is not titled after its file"
 grep -q '"names":\["Myriel","Valjean","Javert"\]' "$page" || fail "the page lacks the names"
