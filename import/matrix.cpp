@@ -104,8 +104,11 @@ bool Matrix(std::string_view text, NetworkBuilder* builder, std::string& why) {
       }
       if (static_cast<long long>(widest) + 1 < rows) break;  // enough rows counted to tell
     }
-    if (rows < 2 || static_cast<long long>(widest) + 1 < rows) {
-      why = "not an adjacency matrix: " + std::to_string(rows) + " rows of " + std::to_string(widest) +
+    // Counting stops past the rows the first row allows, so the count is told as a bound then.
+    const bool tooMany = static_cast<long long>(widest) + 1 < rows;
+    if (rows < 2 || tooMany) {
+      why = "not an adjacency matrix: " + (tooMany ? "more than " + std::to_string(widest + 1) : std::to_string(rows)) +
+            " rows of " + std::to_string(widest) +
             " fields, where a matrix of N nodes has N rows of N measures (with a row and a column of names, or not)";
       return false;
     }

@@ -236,6 +236,8 @@ TEST(ImportJson, ReadsNodeLinkDataAndAdvisesOnOtherMeasures) {
        "error: line 1: the link's target '2' is no place in the nodes' list (0 to 1)"},
       {"json", "{\"nodes\":[{id:\"a\"}],\"links\":[]}",
        "error: line 1: a member's name was expected (not well-formed JSON)"},
+      // A file cut off just after a '\u' escape.
+      {"json", "{\"nodes\":[{\"id\":\"\\u0041", "error: line 1: a string is not closed (not well-formed JSON)"},
       // Python's json writes NaN and Infinity: numbers, refused as measures.
       {"json", (nodes + "{\"source\":\"a\",\"target\":\"b\",\"weight\":Infinity}]}").c_str(),
        "error: line 1: the measure 'inf' is not a finite number"},
@@ -329,9 +331,9 @@ TEST(ImportMatrix, ReadsTheLayoutsNumpyPandasAndSpreadsheetsWrite) {
       {"matrix", ",1,2,3\n1,,5,6\n2,5,,7\n3,6,7,\n",
        "error: line 1: the first row and column may name the nodes or hold measures (the diagonal is blank): write 0 "
        "on the diagonal, or a word such as 'node' in the corner field if they are names"},
-      {"matrix", "1,2\n3,4\n5,6\n7,8\n",
-       "error: not an adjacency matrix: 4 rows of 2 fields, where a matrix of N nodes has N rows of N measures "
-       "(with a row and a column of names, or not)"},
+      {"matrix", "1,2\n3,4\n5,6\n7,8\n9,10\n",
+       "error: not an adjacency matrix: more than 3 rows of 2 fields, where a matrix of N nodes has N rows of N "
+       "measures (with a row and a column of names, or not)"},
   });
   // A square table of numbers is an edge list too: refused naming both, whatever its extension.
   EXPECT_EQ(Import("", "0,1,1\n1,0,2\n1,2,0\n", {}, "tri3.csv"),
