@@ -36,12 +36,10 @@ bool ReadParts(std::string_view text, NetworkBuilder& builder, std::string& why)
   }
   builder.Declare(nodes);
   for (long long k = 0; k < edges; ++k) {
-    const std::size_t at = 2 + 3 * static_cast<std::size_t>(k);
+    const std::size_t at = 2 + 3 * static_cast<std::size_t>(k);  // its three words: the count above
     int a = 0;
     int b = 0;
-    if (at + 2 >= words.size() || !builder.NodeById(words[at], a, why) || !builder.NodeById(words[at + 1], b, why)) {
-      return false;
-    }
+    if (!builder.NodeById(words[at], a, why) || !builder.NodeById(words[at + 1], b, why)) return false;
     if (!builder.AddEdge(a, b, words[at + 2], k + 1, why)) return false;
   }
   return true;

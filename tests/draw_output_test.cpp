@@ -202,6 +202,16 @@ TEST(DotWriter, PositionsPinEveryNodeScaledToTheDrawing) {
   const std::string oneDot = Dot(EdgesFromRows({{1, 2, 1}}), 2, &one);
   EXPECT_NE(oneDot.find("\n  1 [id=\"n1\", pos=\"0.0000,0.0000!\""), std::string::npos) << oneDot;
   EXPECT_NE(oneDot.find("\n  2 [id=\"n2\", pos=\"0.0000,0.2299!\""), std::string::npos) << oneDot;
+  // Where a tree label finds no room at any scale (a chain through 59 points at one place), the
+  // pinned drawing grows by 1.12 nine times and stops: under 3 times its 10 inches.
+  std::vector<Position> heap(59, Position{0, 0});
+  heap.push_back({1000, 0});
+  std::vector<std::vector<int>> chain;
+  for (int k = 2; k <= 60; ++k) chain.push_back({k - 1, k, k});
+  const std::string heapDot = Dot(EdgesFromRows(chain), 60, &heap);
+  ASSERT_NE(heapDot.find("1 edge has no room for a label, 1 of them in a tree"), std::string::npos) << heapDot;
+  const std::string at = "\n  60 [id=\"n60\", pos=\"";
+  EXPECT_NEAR(std::stod(heapDot.substr(heapDot.find(at) + at.size())), 10 * std::pow(1.12, 9), 0.01) << heapDot;
 }
 
 // The SVG writer draws what the DOT text pins: every node at the same place (y up becomes y
